@@ -1,0 +1,72 @@
+#include "app/core/saver_input.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace orb {
+namespace {
+
+// Returns the index of the move that asked to close, or -1.
+int RunMoves(const std::vector<double>& secondsAfterStart, double start = 3600) {
+    MouseMoveCounter c;
+    for (size_t i = 0; i < secondsAfterStart.size(); ++i)
+        if (c.OnMove(start + secondsAfterStart[i])) return static_cast<int>(i);
+    return -1;
+}
+
+TEST(MouseMoveCounter, FourthMoveWithinTheBurstEndsTheSaver) {
+    EXPECT_EQ(RunMoves({0, 1, 2, 15}), 3);
+    EXPECT_EQ(RunMoves({0, 0, 0, 0}), 3);
+}
+
+TEST(MouseMoveCounter, MoveMoreThanTenSecondsLaterClearsTheBurst) {
+    EXPECT_EQ(RunMoves({0, 1, 15, 16, 17, 18}), -1);
+    EXPECT_EQ(RunMoves({0, 1, 15, 16, 17, 18, 19}), 6);
+    EXPECT_EQ(RunMoves({0, 10, 10, 10}), 3);  // exactly ten seconds is still within the burst
+}
+
+TEST(MouseMoveCounter, AfterARefusedCloseMovesCountOnWithoutNewRequests) {
+    MouseMoveCounter c;
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(c.OnMove(100 + i));
+    EXPECT_TRUE(c.OnMove(103));
+    EXPECT_FALSE(c.OnMove(104));  // fifth
+    EXPECT_FALSE(c.OnMove(105));  // sixth
+    EXPECT_EQ(c.moveCount, 6);
+    EXPECT_FALSE(c.OnMove(111));  // clears
+    EXPECT_EQ(c.moveCount, 0);
+}
+
+TEST(WindowSize, FormatsFiveDigitFields) {
+    EXPECT_EQ(FormatWindowSize({1000, 2000, 6400, 4800}), "01000020000640004800");
+    EXPECT_EQ(FormatWindowSize({-150, -1, 6400, 4800}), "00000000000640004800");
+    EXPECT_EQ(FormatWindowSize({123456, 0, 99999, 100000}), "99999000009999999999");
+}
+
+TEST(WindowSize, ParsesFieldsByPosition) {
+    auto p = ParseWindowSize("01000020000640004800");
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->left, 1000);
+    EXPECT_EQ(p->top, 2000);
+    EXPECT_EQ(p->width, 6400);
+    EXPECT_EQ(p->height, 4800);
+    EXPECT_FALSE(ParseWindowSize("   "));
+    auto shortText = ParseWindowSize("0100002000");
+    ASSERT_TRUE(shortText);
+    EXPECT_EQ(shortText->top, 2000);
+    EXPECT_EQ(shortText->width, 0);
+    auto junk = ParseWindowSize("abcdexyz12");
+    ASSERT_TRUE(junk);
+    EXPECT_EQ(junk->left, 0);
+}
+
+TEST(WindowSize, RoundTrips) {
+    WindowPlacement w{15, 30, 19200, 10800};
+    auto back = ParseWindowSize(FormatWindowSize(w));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->left, 15);
+    EXPECT_EQ(back->height, 10800);
+}
+
+} // namespace
+} // namespace orb
