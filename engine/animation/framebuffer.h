@@ -1,0 +1,64 @@
+// The drawing surface the engine writes: 32-bit pixels, one call per pixel. The host owns the
+// memory (a window image, a test buffer); the engine only ever sees this view of it.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace orb {
+
+// Colours are 0x00BBGGRR: red in the low byte, green next, blue in the third byte.
+struct Framebuffer {
+    uint32_t* pixels = nullptr; // first pixel of row 0, rows top to bottom
+    int32_t width = 0;          // pixels per row
+    int32_t height = 0;         // rows
+    int32_t stride = 0;         // pixels from the start of one row to the start of the next (>= width)
+
+    // Points off the surface are dropped here, so callers never clip (stars leave the screen often).
+    void Set(int32_t x, int32_t y, uint32_t colour) {
+        if (static_cast<uint32_t>(x) < static_cast<uint32_t>(width) &&
+            static_cast<uint32_t>(y) < static_cast<uint32_t>(height))
+            pixels[static_cast<size_t>(y) * static_cast<size_t>(stride) + static_cast<size_t>(x)] = colour;
+    }
+
+    // The colour at (x, y); black off the surface.
+    uint32_t Get(int32_t x, int32_t y) const {
+        if (static_cast<uint32_t>(x) < static_cast<uint32_t>(width) &&
+            static_cast<uint32_t>(y) < static_cast<uint32_t>(height))
+            return pixels[static_cast<size_t>(y) * static_cast<size_t>(stride) + static_cast<size_t>(x)];
+        return 0;
+    }
+
+    // Every pixel black.
+    void Clear() {
+        for (int32_t y = 0; y < height; ++y) {
+            uint32_t* row = pixels + static_cast<size_t>(y) * static_cast<size_t>(stride);
+            std::fill(row, row + width, 0u);
+        }
+    }
+};
+
+// A surface with its own memory, for tools and tests.
+class OwnedFramebuffer {
+  public:
+    OwnedFramebuffer(int32_t width, int32_t height) {
+        width = std::max<int32_t>(width, 0);
+        height = std::max<int32_t>(height, 0);
+        storage_.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0u);
+        view_ = {storage_.data(), width, height, width};
+    }
+    OwnedFramebuffer(const OwnedFramebuffer&) = delete;
+    OwnedFramebuffer& operator=(const OwnedFramebuffer&) = delete;
+
+    Framebuffer& Surface() { return view_; }
+    const Framebuffer& Surface() const { return view_; }
+    const std::vector<uint32_t>& Pixels() const { return storage_; }
+
+  private:
+    std::vector<uint32_t> storage_; // width x height colours, rows packed
+    Framebuffer view_;              // the view handed to the engine
+};
+
+} // namespace orb

@@ -1,0 +1,90 @@
+// The one chain every visible dot goes through: a star's local position is turned by its galaxy
+// type's tilt, shifted by its galaxy's position relative to the camera, divided by depth and
+// scaled to pixels around the surface centre. The camera only translates, looking along +Z;
+// screen X grows to the right and screen Y downwards.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+namespace orb {
+
+// Points at or nearer than this depth are behind the camera and never drawn.
+inline constexpr float kNearDepth = 0.001f;
+
+struct ScreenGeometry {
+    int16_t centreX = 0;      // ScreenCentreX: half the surface width, pixels
+    int16_t centreY = 0;      // ScreenCentreY: half the surface height, pixels
+    float focalLength = 1.0f; // FocalLength after clamping to 0.01..10
+    float focalScale = 0.0f;  // FocalScale: (centreX + centreY) x 0.5 x focalLength, pixels
+};
+
+// Screen constants for a surface of the given size in pixels (a preview host converts its
+// window units to pixels first). The focal length is clamped to 0.01..10; NaN counts as 1.
+ScreenGeometry MakeScreenGeometry(double widthPixels, double heightPixels, float focalLength);
+
+struct Vec3f {
+    float x = 0, y = 0, z = 0;
+};
+
+// How the stars of one galaxy type are turned before projection.
+struct TypeView {
+    float tiltSin = 0;     // sine of the type's current TiltAngle
+    float tiltCos = 1;     // cosine of the type's current TiltAngle
+    int16_t axisPlane = 0; // Galaxy_AxisPlane: 0 local X horizontal on screen, else vertical
+};
+
+struct ScreenPoint {
+    int32_t x = 0; // pixel column
+    int32_t y = 0; // pixel row
+};
+
+// Real to pixel coordinate: nearest, halves to even, saturated so that a point projected from
+// just in front of the camera cannot overflow.
+inline int32_t PixelCoord(double v) {
+    if (v >= 2147483647.0) return INT32_MAX;
+    if (v <= -2147483648.0) return INT32_MIN;
+    if (v != v) return 0;
+    return static_cast<int32_t>(std::nearbyint(v));
+}
+
+// ProjectStar. Returns the depth; when it is above kNearDepth the pixel is written to out,
+// otherwise out is left as it was (the caller keeps the pixel of an earlier frame).
+inline float ProjectStar(const ScreenGeometry& screen, Vec3f local, const TypeView& view, Vec3f rel,
+                         ScreenPoint& out) {
+    const double s = view.tiltSin, c = view.tiltCos;
+    const float depth = static_cast<float>(local.y * s + local.z * c + rel.z);
+    if (!(depth > kNearDepth)) return depth;
+    const float k = screen.focalScale / depth;
+    const double across = local.z * s - local.y * c; // the rotated height, mirrored for screen Y
+    if (view.axisPlane == 0) {
+        out.x = PixelCoord((static_cast<double>(local.x) + rel.x) * k + screen.centreX);
+        out.y = PixelCoord((across + rel.y) * k + screen.centreY);
+    } else {
+        out.y = PixelCoord((static_cast<double>(local.x) + rel.y) * k + screen.centreY);
+        out.x = PixelCoord((across + rel.x) * k + screen.centreX);
+    }
+    return depth;
+}
+
+// CameraSpace: the same chain without the perspective division (sparkles and novas).
+struct CameraPoint {
+    float x = 0, y = 0; // camera-space position, world units
+    float depth = 0;    // distance along +Z
+};
+inline CameraPoint CameraSpace(Vec3f local, const TypeView& view, Vec3f rel) {
+    const double s = view.tiltSin, c = view.tiltCos;
+    const double across = local.z * s - local.y * c;
+    CameraPoint p;
+    p.depth = static_cast<float>(local.y * s + local.z * c + rel.z);
+    if (view.axisPlane == 0) {
+        p.x = static_cast<float>(static_cast<double>(local.x) + rel.x);
+        p.y = static_cast<float>(across + rel.y);
+    } else {
+        p.y = static_cast<float>(static_cast<double>(local.x) + rel.y);
+        p.x = static_cast<float>(across + rel.x);
+    }
+    return p;
+}
+
+} // namespace orb
