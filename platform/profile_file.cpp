@@ -1,0 +1,249 @@
+#include "platform/profile_file.h"
+
+#include <algorithm>
+
+namespace orb {
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+void AppendLower(std::string& out, std::string_view s) {
+    for (char c : s)
+        out.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+}
+
+std::string Lower(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    AppendLower(out, s);
+    return out;
+}
+
+// Index key of a value: names are compared without regard to ASCII case, and a line break
+// can appear in neither name, so it separates them unambiguously.
+std::string KeyIndex(std::string_view lowerSection, std::string_view key) {
+    std::string k;
+    k.reserve(lowerSection.size() + key.size() + 1);
+    k.append(lowerSection).push_back('\n');
+    AppendLower(k, key);
+    return k;
+}
+
+enum class Kind { Blank, Comment, Section, Key, Other };
+
+struct LineParse {
+    Kind kind = Kind::Other; // what the line is
+    std::string_view name;   // section or key name, trimmed
+    size_t valueStart = 0;   // key lines: offset of the value (after "=" and its blanks)
+};
+
+LineParse Classify(std::string_view text) {
+    LineParse p;
+    std::string_view t = Trim(text);
+    if (t.empty()) {
+        p.kind = Kind::Blank;
+    } else if (t.front() == ';') {
+        p.kind = Kind::Comment;
+    } else if (t.front() == '[') {
+        size_t close = t.find(']');
+        if (close != std::string_view::npos) {
+            p.kind = Kind::Section;
+            p.name = Trim(t.substr(1, close - 1));
+        }
+    } else if (size_t eq = text.find('='); eq != std::string_view::npos) {
+        p.name = Trim(text.substr(0, eq));
+        if (!p.name.empty()) {
+            p.kind = Kind::Key;
+            p.valueStart = eq + 1;
+            while (p.valueStart < text.size() && IsBlank(text[p.valueStart]))
+                ++p.valueStart;
+        }
+    }
+    return p;
+}
+
+bool HasLineBreak(std::string_view s) {
+    return s.find_first_of(std::string_view("\r\n\0", 3)) != s.npos;
+}
+
+} // namespace
+
+bool IsProfileSectionName(std::string_view section) {
+    return !HasLineBreak(section) && section.find(']') == section.npos;
+}
+
+bool IsProfileKeyName(std::string_view key) {
+    std::string_view k = Trim(key);
+    return !k.empty() && k.front() != ';' && k.front() != '[' && k.find('=') == k.npos && !HasLineBreak(k);
+}
+
+std::string ProfileLineValue(std::string_view value) {
+    std::string v(value);
+    std::replace_if(
+        v.begin(), v.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
+    return v;
+}
+
+ProfileText::ProfileText(std::string_view text)
+    : base_(text.substr(0, std::min(text.size(), kProfileFileMax))) {
+    Parse();
+}
+
+void ProfileText::Parse() {
+    bool eolKnown = false;
+    std::string section;      // lower-cased name of the current section
+    uint32_t* tail = nullptr; // its insertion point when it is a first occurrence
+    size_t pos = 0;
+    while (pos < base_.size()) {
+        size_t nl = base_.find('\n', pos);
+        size_t end = nl == std::string::npos ? base_.size() : nl;
+        Eol eol = nl == std::string::npos ? Eol::None : Eol::Lf;
+        if (end > pos && base_[end - 1] == '\r') {
+            --end;
+            eol = eol == Eol::Lf ? Eol::CrLf : Eol::Cr;
+        }
+        if (!eolKnown && (eol == Eol::Lf || eol == Eol::CrLf)) {
+            newEol_ = eol;
+            eolKnown = true;
+        }
+        auto id = static_cast<uint32_t>(lines_.size());
+        lines_.push_back({static_cast<uint32_t>(pos), static_cast<uint32_t>(end - pos), kNoLine, eol, false});
+        if (last_ == kNoLine)
+            first_ = id;
+        else
+            lines_[last_].next = id;
+        last_ = id;
+        pos = nl == std::string::npos ? base_.size() : nl + 1;
+
+        LineParse p = Classify(TextOf(lines_[id]));
+        if (p.kind == Kind::Section) {
+            section = Lower(p.name);
+            auto [it, inserted] = sectionTail_.try_emplace(section, id);
+            tail = inserted ? &it->second : nullptr; // a repeated section is never consulted
+        } else if (tail && p.kind != Kind::Blank) {
+            *tail = id;
+            if (p.kind == Kind::Key) keyLine_.try_emplace(KeyIndex(section, p.name), id);
+        }
+    }
+}
+
+std::string_view ProfileText::TextOf(const Line& line) const {
+    if (line.edited) return edits_[line.start];
+    return std::string_view(base_).substr(line.start, line.size);
+}
+
+void ProfileText::SetText(uint32_t line, std::string text) {
+    Line& l = lines_[line];
+    if (l.edited) {
+        edits_[l.start] = std::move(text);
+        return;
+    }
+    l.start = static_cast<uint32_t>(edits_.size());
+    l.edited = true;
+    edits_.push_back(std::move(text));
+}
+
+void ProfileText::Terminate(uint32_t line) {
+    Eol& eol = lines_[line].eol;
+    // A lone CR at the very end would otherwise run into the added line.
+    if (eol == Eol::None)
+        eol = newEol_;
+    else if (eol == Eol::Cr)
+        eol = Eol::CrLf;
+}
+
+uint32_t ProfileText::AddLineAfter(uint32_t at, std::string text) {
+    if (at == kNoLine) at = last_;
+    auto id = static_cast<uint32_t>(lines_.size());
+    lines_.push_back({static_cast<uint32_t>(edits_.size()), 0, kNoLine, newEol_, true});
+    edits_.push_back(std::move(text));
+    if (at == kNoLine) {
+        first_ = last_ = id;
+        return id;
+    }
+    Terminate(at);
+    lines_[id].next = lines_[at].next;
+    lines_[at].next = id;
+    if (last_ == at) last_ = id;
+    return id;
+}
+
+std::optional<std::string> ProfileText::Get(std::string_view section, std::string_view key) const {
+    if (keyLine_.empty()) return std::nullopt;
+    auto it = keyLine_.find(KeyIndex(Lower(Trim(section)), Trim(key)));
+    if (it == keyLine_.end()) return std::nullopt;
+    std::string_view text = TextOf(lines_[it->second]);
+    LineParse p = Classify(text);
+    std::string_view value = Trim(text.substr(p.valueStart));
+    return std::string(value.substr(0, std::min(value.size(), kProfileValueMax)));
+}
+
+void ProfileText::Set(std::string_view section, std::string_view key, std::string_view value) {
+    section = Trim(section);
+    key = Trim(key);
+    if (!IsProfileSectionName(section) || !IsProfileKeyName(key)) return;
+    std::string lowerSection = Lower(section);
+    std::string index = KeyIndex(lowerSection, key);
+    std::string v = ProfileLineValue(value);
+
+    if (auto it = keyLine_.find(index); it != keyLine_.end()) {
+        // Keep the line's own spelling, indentation and spacing up to the value.
+        std::string_view text = TextOf(lines_[it->second]);
+        std::string line(text.substr(0, Classify(text).valueStart));
+        SetText(it->second, line.append(v));
+        return;
+    }
+    std::string line(key);
+    line.append("=").append(v);
+    if (auto sec = sectionTail_.find(lowerSection); sec != sectionTail_.end()) {
+        sec->second = AddLineAfter(sec->second, std::move(line));
+        keyLine_.emplace(std::move(index), sec->second);
+        return;
+    }
+    // New section at the end, set off from the text before it by a blank line.
+    if (last_ != kNoLine && Classify(TextOf(lines_[last_])).kind != Kind::Blank) AddLineAfter(kNoLine, "");
+    AddLineAfter(kNoLine, "[" + std::string(section) + "]");
+    uint32_t id = AddLineAfter(kNoLine, std::move(line));
+    sectionTail_.emplace(std::move(lowerSection), id);
+    keyLine_.emplace(std::move(index), id);
+}
+
+std::string ProfileText::Serialize() const {
+    std::string out;
+    out.reserve(base_.size() + 64);
+    for (uint32_t id = first_; id != kNoLine; id = lines_[id].next) {
+        const Line& l = lines_[id];
+        out.append(TextOf(l));
+        switch (l.eol) {
+        case Eol::None:
+            break;
+        case Eol::Lf:
+            out.push_back('\n');
+            break;
+        case Eol::CrLf:
+            out.append("\r\n");
+            break;
+        case Eol::Cr:
+            out.push_back('\r');
+            break;
+        }
+    }
+    return out;
+}
+
+bool ProfileText::Empty() const {
+    return first_ == kNoLine;
+}
+
+} // namespace orb
