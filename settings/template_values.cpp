@@ -1,12 +1,8 @@
 #include "settings/template_values.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <limits>
-#include <random>
 
+#include "platform/atomic_file.h"
 #include "settings/numeric.h"
 
 namespace orb {
@@ -51,10 +47,7 @@ double ReadTemplateNumber(const ProfileText& tpl, std::string_view section, cons
 
 void WriteTemplateValue(ProfileText& tpl, std::string_view section, std::string_view key,
                         std::string_view text) {
-    std::string clean(TrimBlanks(text));
-    for (char& c : clean)
-        if (c == '\n' || c == '\r' || c == '\0') c = ' ';
-    tpl.Set(section, key, TrimBlanks(clean));
+    tpl.Set(section, key, TrimBlanks(text)); // Set turns line breaks into blanks
 }
 
 void WriteTemplateNumber(ProfileText& tpl, std::string_view section, std::string_view key, double v,
@@ -125,54 +118,14 @@ void ReadTemplateComposite(const ProfileText& tpl, int slot, CompositeGalaxy& c)
 }
 
 std::optional<ProfileText> LoadTemplateFile(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (path.empty() || !fs::is_regular_file(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string text;
-    char buf[1 << 16];
-    while (text.size() < kProfileFileMax && in.read(buf, sizeof buf).gcount() > 0)
-        text.append(buf, static_cast<size_t>(in.gcount()));
-    if (in.bad()) return std::nullopt;
-    if (text.size() > kProfileFileMax) text.resize(kProfileFileMax);
-    return ProfileText(text);
+    if (path.empty()) return std::nullopt;
+    FileContents file = ReadFileLimited(path, kProfileFileMax);
+    if (file.status != ReadStatus::Ok && file.status != ReadStatus::TooLarge) return std::nullopt;
+    return ProfileText(file.data);
 }
-
-namespace {
-
-// Create a file that did not exist before beside `path`; its name is returned through `tmp`.
-std::FILE* CreateSibling(const std::string& path, std::string& tmp) {
-    std::random_device rd;
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        char suffix[32];
-        std::snprintf(suffix, sizeof suffix, ".%08x.tmp", static_cast<unsigned>(rd()));
-        tmp = path + suffix;
-        if (std::FILE* f = std::fopen(tmp.c_str(), "wbx")) return f;
-        if (errno != EEXIST) break;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 bool WriteTemplateFile(const std::string& path, const ProfileText& tpl) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (path.empty() || fs::is_directory(path, ec)) return false;
-    const std::string data = tpl.Serialize();
-    std::string tmp;
-    std::FILE* f = CreateSibling(path, tmp);
-    if (!f) return false;
-    bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
-    ok &= std::fflush(f) == 0;
-    ok &= std::fclose(f) == 0;
-    if (ok) {
-        fs::rename(tmp, path, ec);
-        ok = !ec;
-    }
-    if (!ok) fs::remove(tmp, ec);
-    return ok;
+    return !path.empty() && ReplaceFileAtomically(path, tpl.Serialize(), std::nullopt).ok;
 }
 
 } // namespace orb

@@ -63,9 +63,9 @@ void ReadTemplateComposite(const ProfileText& tpl, int slot, CompositeGalaxy& c)
 // The parsed file (at most kProfileFileMax bytes of it), or nothing when no readable regular
 // file has this path.
 std::optional<ProfileText> LoadTemplateFile(const std::string& path);
-// Replace the file with the template: written to a new file beside it, then renamed over it,
-// so the path holds either the old file or the whole new one. False (and no file left
-// behind) when it could not be written.
+// Replace the file with the template: written to a new file beside it, flushed, then renamed
+// over it, so the path holds either the old file or the whole new one, even after a crash. False (and no file
+// left behind) when it could not be written.
 bool WriteTemplateFile(const std::string& path, const ProfileText& tpl);
 
 } // namespace orb

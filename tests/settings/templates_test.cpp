@@ -1,0 +1,389 @@
+#include "settings/templates.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "settings/presets.h"
+#include "settings/template_values.h"
+
+namespace orb {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::literals;
+
+class TempDir {
+  public:
+    TempDir() {
+        std::random_device rd;
+        path_ = fs::temp_directory_path() / ("orb-templates-" + std::to_string(rd()) + std::to_string(rd()));
+        fs::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    size_t EntryCount() const {
+        return static_cast<size_t>(std::distance(fs::directory_iterator(path_), {}));
+    }
+
+  private:
+    fs::path path_;
+};
+
+void WriteFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Universe values that all differ from their defaults.
+UniverseSettings NonDefaultUniverse() {
+    UniverseSettings u;
+    for (int i = 0; i < kUniverseCount; ++i) {
+        const SettingDef& d = kUniverseDefs[i];
+        u.value[i] = static_cast<float>(d.max != d.def ? d.max : d.min);
+    }
+    u[U::Persist] = 0.9975f;
+    return u;
+}
+
+void ExpectSameType(const GalaxyType& a, const GalaxyType& b, int slot) {
+    EXPECT_EQ(a.pct, b.pct) << "slot " << slot;
+    EXPECT_EQ(a.name, b.name) << "slot " << slot;
+    for (int i = 0; i < kGalaxyPropCount; ++i)
+        EXPECT_EQ(a.prop[i], b.prop[i]) << "slot " << slot << " prop " << i;
+}
+
+void ExpectSameComposite(const CompositeGalaxy& a, const CompositeGalaxy& b, int slot) {
+    EXPECT_EQ(a.name, b.name) << "slot " << slot;
+    EXPECT_EQ(a.pct, b.pct) << "slot " << slot;
+    ASSERT_EQ(a.count, b.count) << "slot " << slot;
+    for (int i = 0; i < a.count; ++i)
+        EXPECT_EQ(a.member[i], b.member[i]) << "slot " << slot << " member " << i;
+}
+
+class RecordingProgress : public ProgressSink {
+  public:
+    void Progress(int step, int total) override { steps.emplace_back(step, total); }
+    std::vector<std::pair<int, int>> steps;
+};
+
+class TemplateTest : public ::testing::Test {
+  protected:
+    TempDir dir;
+    MemoryBackend sourceBackend;
+    SettingsStore source{sourceBackend};
+    UniverseFieldValues fields;
+    GalaxyTables tables;
+    TemplateState state;
+
+    void SetUp() override {
+        ShowUniverse(NonDefaultUniverse(), fields);
+        ApplyFactoryGalaxyTypes(tables, 0);
+        ApplyFactoryComposites(tables, 1); // counts up to 7
+        tables.types[4].name = "My own type";
+        tables.types[4][G::HueRed] = 500; // out of range: validated on save
+        source.WriteText(kSectionAdvanced, "Adv_TimeDelay", "45");
+        source.WriteText(kSectionAdvanced, "LockMessage", "Gone fishing");
+        source.WriteText(kSectionAdvanced, "Adv_FontName", "DejaVu Sans");
+        state.currentTemplateFile = dir.File("mine.orb");
+    }
+
+    void Save() { ASSERT_EQ(SaveTemplate(state, source, fields, tables), TemplateStatus::Done); }
+};
+
+TEST_F(TemplateTest, SaveThenOpenBringsEverySettingBackButTheAmbientProfile) {
+    Save();
+    EXPECT_EQ(tables.types[4][G::HueRed], 100) << "the in-memory table is validated by the save";
+
+    MemoryBackend otherBackend;
+    SettingsStore other(otherBackend);
+    UniverseFieldValues opened;
+    opened.SetChecked(UniverseCheck::AmbDisp, true);
+    GalaxyTables loaded;
+    ASSERT_EQ(OpenTemplate(state, other, opened, loaded), TemplateStatus::Done);
+
+    for (const UniverseBinding& b : kUniverseBindings) {
+        if (b.control != UniverseControl::Field) continue;
+        EXPECT_EQ(opened.FieldText(b.index), fields.FieldText(b.index)) << Def(b.value).name;
+    }
+    for (UniverseCheck box : {UniverseCheck::UniTour, UniverseCheck::VisitSeq, UniverseCheck::TrackGrav})
+        EXPECT_EQ(opened.Checked(box), fields.Checked(box));
+    EXPECT_TRUE(fields.Checked(UniverseCheck::AmbDisp));
+    EXPECT_FALSE(opened.Checked(UniverseCheck::AmbDisp));
+    EXPECT_EQ(opened.ProfileIndex(), fields.ProfileIndex());
+    for (int s = 0; s < kGalaxyTypeSlots; ++s)
+        ExpectSameType(loaded.types[s], tables.types[s], s);
+    for (int s = 0; s < kCompositeSlots; ++s)
+        ExpectSameComposite(loaded.composites[s], tables.composites[s], s);
+    for (int a = 0; a < kAdvancedCount; ++a)
+        EXPECT_EQ(other.ReadAdvanced(A{a}), source.ReadAdvanced(A{a}));
+}
+
+TEST_F(TemplateTest, SavedFileUsesTemplateKeysAndShortestNumbers) {
+    Save();
+    std::string text = ReadFile(state.currentTemplateFile);
+    for (const char* expected :
+         {"[Admin]", "Product=Orbelune", "Version=3.0", "[General]", "AnimationType=0", "Adv_TimeDelay=45",
+          "[Universe]", "Universe_Persist=0.9975", "Universe_Stars=30000", "[UniGal0]", "[UniGal31]",
+          "[CompGal15]", "_CompGalCount=", "GalaxyIndex_0=", "Galaxy_CometCPersist=0.9975"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+    for (const char* absent :
+         {"Universe_AmProf", "CompGal_Count", "CompGal_Type", "[UniGal32]", "[CompGal16]"})
+        EXPECT_EQ(text.find(absent), std::string::npos) << absent;
+}
+
+TEST_F(TemplateTest, SaveReplacesTheWholeFile) {
+    WriteFile(state.currentTemplateFile, "[Stale]\nOld=1\n[Universe]\nUniverse_AmProf=1\n");
+    Save();
+    std::string text = ReadFile(state.currentTemplateFile);
+    EXPECT_EQ(text.find("Stale"), std::string::npos);
+    EXPECT_EQ(text.find("Universe_AmProf"), std::string::npos);
+    EXPECT_EQ(dir.EntryCount(), 1u) << "no temporary file is left beside the template";
+}
+
+TEST_F(TemplateTest, SaveToAnUnwritablePlaceFailsAndLeavesNoFile) {
+    fs::create_directory(dir.File("sub"));
+    WriteFile(dir.File("plain"), "x");
+    const size_t before = dir.EntryCount();
+    for (const std::string& path :
+         {dir.File("missing/t.orb"), dir.File("sub"), dir.File("plain/t.orb"), std::string()}) {
+        state.currentTemplateFile = path;
+        EXPECT_EQ(SaveTemplate(state, source, fields, tables), TemplateStatus::Unwritable) << path;
+        EXPECT_EQ(dir.EntryCount(), before) << path;
+        EXPECT_TRUE(fs::is_empty(dir.File("sub"))) << path;
+    }
+}
+
+TEST_F(TemplateTest, SaveAndOpenReportAllFortyEightSteps) {
+    RecordingProgress saved, opened;
+    ASSERT_EQ(SaveTemplate(state, source, fields, tables, &saved), TemplateStatus::Done);
+    ASSERT_EQ(OpenTemplate(state, source, fields, tables, &opened), TemplateStatus::Done);
+    for (const auto* p : {&saved, &opened}) {
+        ASSERT_EQ(p->steps.size(), 48u);
+        for (int i = 0; i < 48; ++i)
+            EXPECT_EQ(p->steps[i], std::make_pair(i + 1, 48));
+    }
+    EXPECT_EQ(ProgressFillWidth(24, 48, 200), 100);
+    EXPECT_EQ(ProgressFillWidth(60, 48, 200), 200);
+    EXPECT_EQ(ProgressFillWidth(5, 0, 200), 0);
+}
+
+TEST_F(TemplateTest, MissingKeysAndSectionsOpenAsDefaults) {
+    WriteFile(state.currentTemplateFile, "[UniGal3]\n_UniGalName=Spiral\nGalaxy_Radius=999\n");
+    UniverseFieldValues opened;
+    ASSERT_EQ(OpenTemplate(state, source, opened, tables), TemplateStatus::Done);
+    EXPECT_EQ(tables.types[3].name, "Spiral");
+    EXPECT_EQ(tables.types[3][G::Radius], 999);
+    EXPECT_EQ(tables.types[3][G::Rotation], 500);
+    EXPECT_EQ(tables.types[0].name, "< Galaxy Profile 1 >");
+    EXPECT_EQ(tables.types[0].pct, 0);
+    EXPECT_EQ(tables.composites[5].name, "< Composite Galaxy 6 >");
+    EXPECT_EQ(tables.composites[5].count, 0);
+    EXPECT_EQ(opened.FieldText(0), "4000");
+    EXPECT_EQ(opened.FieldText(12), "0.985");
+    EXPECT_EQ(opened.FieldText(44), "15000");
+    EXPECT_TRUE(opened.Checked(UniverseCheck::UniTour));
+    EXPECT_FALSE(opened.Checked(UniverseCheck::VisitSeq));
+    EXPECT_EQ(opened.ProfileIndex(), 2);
+    EXPECT_EQ(source.ReadAdvanced(A::TimeDelay), "30") << "the Advanced values are stored at once";
+    EXPECT_EQ(source.ReadAdvanced(A::FontName), "MS Sans Serif");
+}
+
+TEST_F(TemplateTest, CompositeCountOfFortyLoadsThirtyTwoMembersAndValidatesToThirtyOne) {
+    std::string text = "[CompGal0]\n_CompGalCount=40\n";
+    for (int i = 0; i < 40; ++i)
+        text += "GalaxyIndex_" + std::to_string(i) + "=" + std::to_string(i == 2 ? 99 : i % 32) + "\n";
+    WriteFile(state.currentTemplateFile, text);
+    ASSERT_EQ(OpenTemplate(state, source, fields, tables), TemplateStatus::Done);
+    const CompositeGalaxy& c = tables.composites[0];
+    EXPECT_EQ(c.count, 31);
+    EXPECT_EQ(c.member[1], 1);
+    EXPECT_EQ(c.member[2], 31) << "members are validated";
+    EXPECT_EQ(c.member[30], 30);
+    EXPECT_EQ(c.member[31], 31) << "position 31 is read even though the count ends before it";
+}
+
+struct NumberCase {
+    const char* key;
+    const char* text;
+    float expected;
+};
+
+TEST_F(TemplateTest, NumbersAndNamesFollowTheStoreReadingRules) {
+    const NumberCase cases[] = {
+        {"Galaxy_HueRed", "2.5", 2},         {"Galaxy_HueGrn", "3.5", 4},
+        {"Galaxy_QG_Force", "2.5", 2.5f},    {"Galaxy_HueBlu", "abc", 100},
+        {"Galaxy_NewFrames", "70000", 8},    {"Galaxy_Radius", " 350 ", 350},
+        {"Galaxy_RadiusExp", "1e999", 1.4f},
+    };
+    std::string text = "[UniGal0]\n_UniGalName=" + std::string(130, 'n') + "\n";
+    for (const NumberCase& c : cases)
+        text += std::string(c.key) + "=" + c.text + "\n";
+    text += "[UniGal1]\n_UniGalName=" + std::string(127, 'k') +
+            "\n[CompGal2]\n_CompGalName=" + std::string(128, 'c') + "\n";
+    WriteFile(state.currentTemplateFile, text);
+    ASSERT_EQ(OpenTemplate(state, source, fields, tables), TemplateStatus::Done);
+    for (const NumberCase& c : cases) {
+        int i = 0;
+        while (kGalaxyDefs[i].name != c.key)
+            ++i;
+        EXPECT_EQ(tables.types[0].prop[i], c.expected) << c.key << "=" << c.text;
+    }
+    EXPECT_EQ(tables.types[0].name, "< Galaxy Profile 1 >");
+    EXPECT_EQ(tables.types[1].name, std::string(127, 'k'));
+    EXPECT_EQ(tables.composites[2].name, "< Composite Galaxy 3 >");
+}
+
+class ImportTest : public TemplateTest {
+  protected:
+    MemoryBackend targetBackend;
+    SettingsStore target{targetBackend};
+
+    void SetUp() override {
+        TemplateTest::SetUp();
+        // The target holds different settings everywhere, including the ambient profile.
+        GalaxyTables other;
+        ApplyFactoryGalaxyTypes(other, 1);
+        ApplyFactoryComposites(other, 0);
+        UniverseSettings u;
+        u[U::AmProf] = 1;
+        target.SaveAllSettings(u, other);
+        target.WriteText(kSectionGeneral, kResetSettings, "1");
+    }
+};
+
+TEST_F(ImportTest, ImportStoresEverythingTheFileHolds) {
+    Save();
+    ASSERT_EQ(ImportTemplateFile(target, state.currentTemplateFile), TemplateStatus::Done);
+
+    UniverseSettings expected = NonDefaultUniverse();
+    expected[U::AmProf] = 0; // a saved template does not hold it: the default is stored
+    UniverseSettings stored = target.LoadUniverse();
+    for (int i = 0; i < kUniverseCount; ++i)
+        EXPECT_EQ(stored.value[i], expected.value[i]) << kUniverseDefs[i].name;
+    GalaxyTables loaded;
+    target.LoadAllGalaxyTypes(loaded);
+    target.LoadAllComposites(loaded);
+    for (int s = 0; s < kGalaxyTypeSlots; ++s)
+        ExpectSameType(loaded.types[s], tables.types[s], s);
+    for (int s = 0; s < kCompositeSlots; ++s)
+        ExpectSameComposite(loaded.composites[s], tables.composites[s], s);
+    for (int a = 0; a < kAdvancedCount; ++a)
+        EXPECT_EQ(target.ReadAdvanced(A{a}), source.ReadAdvanced(A{a}));
+    EXPECT_EQ(target.AnimationType(), 0);
+    EXPECT_EQ(target.ResetSettings(), 1) << "values a template does not carry stay as they were";
+}
+
+TEST_F(ImportTest, ImportOfAnEmptyFileStoresTheDefaultsAndMarksTheSettingsSaved) {
+    WriteFile(state.currentTemplateFile, "[General]\nAnimationType=-1\n");
+    ASSERT_EQ(ImportTemplateFile(target, state.currentTemplateFile), TemplateStatus::Done);
+    UniverseSettings stored = target.LoadUniverse();
+    for (int i = 0; i < kUniverseCount; ++i)
+        EXPECT_EQ(stored.value[i], static_cast<float>(kUniverseDefs[i].def));
+    GalaxyTables loaded;
+    target.LoadAllGalaxyTypes(loaded);
+    EXPECT_EQ(loaded.types[7].name, "< Galaxy Profile 8 >");
+    EXPECT_EQ(target.AnimationType(), 0) << "-1 would make the next saver run discard the imported types";
+    EXPECT_FALSE(target.EnsureFactoryGalaxyTypes(loaded));
+}
+
+TEST_F(ImportTest, ImportOfAMissingFileChangesNothingAndFails) {
+    const size_t before = targetBackend.Size();
+    const UniverseSettings u = target.LoadUniverse();
+    for (const std::string& path : {dir.File("missing.orb"), dir.File(""), std::string()}) {
+        EXPECT_EQ(ImportTemplateFile(target, path), TemplateStatus::Unreadable) << path;
+        EXPECT_EQ(targetBackend.Size(), before);
+        EXPECT_EQ(target.LoadUniverse().value, u.value);
+    }
+}
+
+TEST_F(ImportTest, StoreRefusalIsReported) {
+    Save();
+    targetBackend.failWrites = true;
+    EXPECT_EQ(ImportTemplateFile(target, state.currentTemplateFile), TemplateStatus::StoreFailed);
+}
+
+TEST_F(ImportTest, HostileTemplatesNeverCrashAndLoadValidatedValues) {
+    std::string binary;
+    std::mt19937 gen(7);
+    for (int i = 0; i < 200000; ++i)
+        binary.push_back(static_cast<char>(gen()));
+    const std::string cases[] = {
+        binary,
+        "[UniGal0]\n_UniGalName=" + std::string(1 << 20, 'x') + "\nGalaxy_GalStyle=-40000\n",
+        std::string(1 << 20, '[') + "\n[CompGal0\n_CompGalCount=99999\n",
+        "[CompGal1]\n_CompGalCount=-5\nGalaxyIndex_0=-7\n[CompGal2]\n_CompGalCount=3\nGalaxyIndex_1=1e30\n",
+        "[UniGal2]\nGalaxy_Radius=nan\nGalaxy_RadSegs=inf\nGalaxy_ColorMult=1e38\n_UniGalPct=-3\n",
+        "[Universe]\nUniverse_Stars=9e99\nUniverse_Profile=77\nUniverse_Tour=0.6\n====\n;x\n[]\n=5\n",
+        std::string("[UniGal5]\n_UniGalName=a\0b\n"sv) + "\r\r\n\r[Advanced]\r\nLockMessage=\x01\x02\n",
+        std::string(kProfileFileMax + 1000, 'z'),
+    };
+    for (const std::string& text : cases) {
+        WriteFile(state.currentTemplateFile, text);
+        UniverseFieldValues opened;
+        GalaxyTables loaded;
+        EXPECT_EQ(OpenTemplate(state, source, opened, loaded), TemplateStatus::Done);
+        EXPECT_EQ(ImportTemplateFile(target, state.currentTemplateFile), TemplateStatus::Done);
+        target.LoadAllGalaxyTypes(loaded);
+        target.LoadAllComposites(loaded);
+        for (const GalaxyType& t : loaded.types)
+            for (int i = 0; i < kGalaxyPropCount; ++i) {
+                StyleRange r = GalaxyRange(static_cast<G>(i), t.Style());
+                EXPECT_TRUE(t.prop[i] >= r.min && t.prop[i] <= r.max) << kGalaxyDefs[i].name;
+            }
+        for (const CompositeGalaxy& c : loaded.composites) {
+            EXPECT_TRUE(c.count >= 0 && c.count <= 31);
+            for (int m = 0; m < c.count; ++m)
+                EXPECT_TRUE(c.member[m] >= 0 && c.member[m] <= 31);
+        }
+    }
+}
+
+TEST(UniverseFields, StoredValuesShowAsTheDialogShowsThem) {
+    MemoryBackend backend;
+    SettingsStore store(backend);
+    store.WriteText(kSectionUniverse, "Universe_Persist", "0.9975");
+    store.WriteText(kSectionUniverse, "Universe_Galaxy", "12.5");
+    store.WriteText(kSectionUniverse, "Universe_Tour", "0");
+    store.WriteText(kSectionUniverse, "Universe_Profile", "5");
+    StoreUniverseFields f(store);
+    EXPECT_EQ(f.FieldText(12), "0.9975");
+    EXPECT_EQ(f.FieldText(1), "12");
+    EXPECT_EQ(f.FieldText(0), "4000");
+    EXPECT_FALSE(f.Checked(UniverseCheck::UniTour));
+    EXPECT_EQ(f.ProfileIndex(), 5);
+    f.SetProfileIndex(9);
+    EXPECT_EQ(f.ProfileIndex(), 5) << "an index the list does not have leaves the selection";
+}
+
+TEST(UniverseFields, FieldsReadBackAsTheirLeadingNumberWithoutOverflow) {
+    UniverseFieldValues f;
+    f.SetFieldText(0, "12abc");    // Universe_Stars
+    f.SetFieldText(1, "abc");      // Universe_Galaxy
+    f.SetFieldText(2, "99999999"); // Universe_STrail, a 16-bit integer
+    f.SetFieldText(12, "1e300");   // Universe_Persist, a single
+    f.SetFieldText(11, "2.5");     // Universe_ESteps: halves to even
+    f.SetChecked(UniverseCheck::AmbDisp, true);
+    UniverseSettings u = ReadUniverseFields(f);
+    EXPECT_EQ(u[U::Stars], 12);
+    EXPECT_EQ(u[U::Galaxy], 0);
+    EXPECT_EQ(u[U::STrail], 32767);
+    EXPECT_EQ(u[U::Persist], std::numeric_limits<float>::max());
+    EXPECT_EQ(u[U::ESteps], 2);
+    EXPECT_EQ(u[U::AmProf], 1);
+}
+
+} // namespace
+} // namespace orb
