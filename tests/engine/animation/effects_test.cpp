@@ -1,0 +1,260 @@
+#include "engine/animation/effects.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace orb {
+namespace {
+
+using Points = std::vector<std::pair<int32_t, int32_t>>;
+
+Points Listed(const PixelPattern& p) {
+    Points out;
+    for (int i = 0; i < p.count; ++i)
+        out.emplace_back(p.points[i].x, p.points[i].y);
+    return out;
+}
+
+bool AllBlack(const OwnedFramebuffer& fb) {
+    for (uint32_t p : fb.Pixels())
+        if (p != 0) return false;
+    return true;
+}
+
+const ScreenGeometry kVga = MakeScreenGeometry(640, 480, 1.0f);
+
+} // namespace
+
+struct SparkleCase {
+    const char* what;
+    float focalLength, depth, m;
+    int32_t x, y, left, total;
+    Points expected; // in drawing order
+};
+
+TEST(Sparkle, PatternsBySize) {
+    const SparkleCase cases[] = {
+        {"n = 0: the pixel alone", 1, 1, 0.01f, 100, 50, 1, 1, {{100, 50}}},
+        {"n = 1: the four neighbours",
+         1,
+         1,
+         0.04f,
+         100,
+         50,
+         1,
+         1,
+         {{100, 50}, {99, 50}, {101, 50}, {100, 49}, {100, 51}}},
+        {"n = 3: crosses at r16 = 2 and n",
+         1,
+         1,
+         0.1f,
+         100,
+         50,
+         1,
+         1,
+         {{100, 50}, {98, 50}, {102, 50}, {100, 48}, {100, 52}, {97, 50}, {103, 50}, {100, 47}, {100, 53}}},
+        {"n = 7 from e = 1 / 2 x 2.3 x 1 / 5: diagonals at 2 and 3, crosses at 4 and 7",
+         1,
+         2,
+         2.3f,
+         100,
+         50,
+         1,
+         5,
+         {{100, 50},
+          {98, 48},
+          {102, 48},
+          {98, 52},
+          {102, 52},
+          {97, 47},
+          {103, 47},
+          {97, 53},
+          {103, 53},
+          {96, 50},
+          {104, 50},
+          {100, 46},
+          {100, 54},
+          {93, 50},
+          {107, 50},
+          {100, 43},
+          {100, 57}}},
+        {"n = 16 from focal length 2: x -+ 0.5 rounds to even",
+         2,
+         4,
+         1.0f,
+         101,
+         50,
+         1,
+         1,
+         {{101, 50}, {100, 50}, {102, 50}, {101, 50}, {101, 50}, {99, 50},  {103, 50}, {101, 48}, {101, 52},
+          {97, 46},  {105, 46}, {97, 54},  {105, 54}, {95, 44},  {107, 44}, {95, 56},  {107, 56}, {93, 50},
+          {109, 50}, {101, 42}, {101, 58}, {85, 50},  {117, 50}, {101, 34}, {101, 66}}},
+    };
+    for (const SparkleCase& c : cases) {
+        const ScreenGeometry screen = MakeScreenGeometry(640, 480, c.focalLength);
+        EXPECT_EQ(Listed(SparklePattern(screen, c.x, c.y, c.depth, c.left, c.total, c.m)), c.expected)
+            << c.what;
+    }
+}
+
+TEST(Sparkle, NoFramesTotalOrNoDepthGivesThePixelAlone) {
+    EXPECT_EQ(Listed(SparklePattern(kVga, 5, 6, 1.0f, 3, 0, 9.0f)), (Points{{5, 6}}));
+    EXPECT_EQ(Listed(SparklePattern(kVga, 5, 6, 0.0f, 3, 3, 9.0f)), (Points{{5, 6}}));
+}
+
+TEST(Nova, MainBurstAndTwoEchoes) {
+    // Camera-space (10, -5) at depth 10, m = 10, first frame (w = 1): the main burst at
+    // (600, 100) with e = 1, the far echo at depth 11 around (575, 113) with e = 10/11 and the
+    // near echo at depth 9 around (631, 84) with e = 10/9.
+    const Points expected = {
+        {600, 100}, {584, 100}, {616, 100}, {600, 84},  {600, 116}, {584, 84},  {616, 84},  {584, 116},
+        {616, 116}, {593, 93},  {607, 93},  {593, 107}, {607, 107}, {589, 100}, {611, 100}, {600, 89},
+        {600, 111}, {589, 89},  {611, 89},  {589, 111}, {611, 111}, {598, 76},  {602, 76},  {598, 124},
+        {602, 124}, {576, 98},  {624, 98},  {576, 102}, {624, 102}, {568, 100}, {632, 100}, {600, 68},
+        {600, 132}, {572, 104}, {578, 104}, {572, 122}, {578, 122}, {566, 110}, {584, 110}, {566, 116},
+        {584, 116}, {569, 108}, {581, 108}, {569, 118}, {581, 118}, {570, 107}, {580, 107}, {570, 119},
+        {580, 119}, {553, 113}, {597, 113}, {575, 91},  {575, 135}, {628, 73},  {634, 73},  {628, 95},
+        {634, 95},  {620, 81},  {642, 81},  {620, 87},  {642, 87},  {623, 78},  {639, 78},  {623, 90},
+        {639, 90},  {625, 76},  {637, 76},  {625, 92},  {637, 92},  {604, 84},  {658, 84},  {631, 57},
+        {631, 111}};
+    EXPECT_EQ(Listed(NovaPattern(kVga, 10, -5, 10, 3, 3, 10)), expected);
+}
+
+TEST(Nova, GrowsFromASinglePixelAsItAges) {
+    // e = 0.03125 exactly on the first frame is not above the threshold: the centre alone.
+    EXPECT_EQ(Listed(NovaPattern(kVga, 0, 0, 1, 5, 5, 0.03125f)), (Points{{320, 240}}));
+    // One frame later w = 2^0.6375 and the whole burst appears.
+    EXPECT_EQ(NovaPattern(kVga, 0, 0, 1, 4, 5, 0.03125f).count, kMaxNovaPixels);
+}
+
+TEST(Nova, NothingBehindTheCameraAndNoEchoBehindIt) {
+    EXPECT_EQ(NovaPattern(kVga, 0, 0, kNearDepth, 1, 1, 1).count, 0);
+    // Depth 0.5 with m = 10: the near echo would sit at depth -0.5.
+    EXPECT_EQ(NovaPattern(kVga, 0, 0, 0.5f, 1, 1, 10).count, 33 + 20);
+}
+
+struct EraseCase {
+    const char* what;
+    bool nova;
+    float a, b, depth, m;
+    int32_t left, total;
+};
+
+TEST(Effects, DrawingInColourZeroErasesExactlyWhatWasDrawn) {
+    const EraseCase cases[] = {
+        {"large sparkle", false, 320, 240, 2, 1.0f, 3, 3},
+        {"sparkle over the edge", false, 2, 478, 1, 0.6f, 1, 1},
+        {"nova in the middle", true, 10, -5, 10, 10, 3, 3},
+        {"nova far off the surface", true, 1e6f, 0, 0.5f, 10, 7, 9},
+        {"nova just in front of the camera", true, 0.001f, 0, 0.0011f, 9.999f, 1, 999},
+    };
+    for (const EraseCase& c : cases) {
+        OwnedFramebuffer fb(640, 480);
+        const int32_t x = static_cast<int32_t>(c.a), y = static_cast<int32_t>(c.b);
+        const uint32_t colour = 0x00336699u;
+        if (c.nova)
+            DrawNova(fb.Surface(), kVga, c.a, c.b, c.depth, c.left, c.total, c.m, colour);
+        else
+            DrawSparkle(fb.Surface(), kVga, x, y, c.depth, c.left, c.total, c.m, colour);
+        const PixelPattern p = c.nova ? NovaPattern(kVga, c.a, c.b, c.depth, c.left, c.total, c.m)
+                                      : SparklePattern(kVga, x, y, c.depth, c.left, c.total, c.m);
+        size_t lit = 0;
+        for (uint32_t px : fb.Pixels())
+            lit += px == colour;
+        size_t onSurface = 0;
+        Points seen;
+        for (auto [px, py] : Listed(p)) {
+            if (px < 0 || px >= 640 || py < 0 || py >= 480) continue;
+            if (std::find(seen.begin(), seen.end(), std::pair{px, py}) != seen.end()) continue;
+            seen.emplace_back(px, py);
+            ++onSurface;
+        }
+        EXPECT_EQ(lit, onSurface) << c.what << ": exactly the pattern's pixels are lit";
+        if (c.nova)
+            DrawNova(fb.Surface(), kVga, c.a, c.b, c.depth, c.left, c.total, c.m, 0);
+        else
+            DrawSparkle(fb.Surface(), kVga, x, y, c.depth, c.left, c.total, c.m, 0);
+        EXPECT_TRUE(AllBlack(fb)) << c.what;
+    }
+}
+
+TEST(NovaFadeIndex, ProgressThroughThePaletteWithoutOverflow) {
+    const struct {
+        int32_t total, left, index;
+    } cases[] = {
+        {30, 29, 3},    // 80 / 30 = 2.67
+        {30, 1, 77},    // 29 x 80 / 30 = 77.3
+        {159, 1, 79},   // 79.497
+        {160, 1, 79},   // 79.5 rounds to 80: the last entry
+        {999, 1, 79},   // 79.92
+        {999, 500, 40}, // 499 x 80 = 39920 does not fit 16 bits
+        {0, 0, 0},      // no frames
+        {10, 20, 0},    // more frames left than in total
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NovaFadeIndex(c.total, c.left), c.index) << c.total << "/" << c.left;
+}
+
+TEST(NewStarRate, FadesBetweenTheUniverseAndTheVisitedGalaxies) {
+    const struct {
+        const char* what;
+        bool single, visiting;
+        int16_t g, k;
+        float t;
+        int16_t rate;
+    } cases[] = {
+        {"single-galaxy preview uses the galaxy's own type", true, true, 1, 1, 0.0f, 10},
+        {"leaving: the previous galaxy's rate at first", false, true, 1, 1, 0.0f, 900},
+        {"leaving: halfway back to the universe rate", false, true, 1, 1, 0.5f, 500},
+        {"leaving: the universe rate at the end", false, true, 1, 1, 1.0f, 100},
+        {"the first galaxy has no previous one", false, true, 0, 1, 0.0f, 100},
+        {"in front of a galaxy", false, true, 3, 2, 0.5f, 100},
+        {"first core point fades in", false, true, 3, 3, 0.0f, 100},
+        {"first core point halfway", false, true, 3, 3, 0.5f, 250},
+        {"later core points hold the galaxy's rate", false, true, 3, 4, 0.2f, 400},
+        {"departure: core points do not count", false, false, 0, 3, 0.5f, 100},
+    };
+    for (const auto& c : cases) {
+        NewStarRateInput in;
+        in.single = c.single;
+        in.visiting = c.visiting;
+        in.g = c.g;
+        in.k = c.k;
+        in.t = c.t;
+        in.gpCtrl = 2;
+        in.universeFreq = 100;
+        in.ownFreq = 10;
+        in.visitFreq = 400;
+        in.previousFreq = 900;
+        EXPECT_EQ(NewStarRate(in).rate, c.rate) << c.what;
+    }
+    NewStarRateInput in;
+    EXPECT_FLOAT_EQ(NewStarRate(in).fade, 1.0f);
+    in.t = 0.5f;
+    EXPECT_NEAR(NewStarRate(in).fade, 0.5f, 1e-6f);
+}
+
+TEST(RenewalCount, RoundsTheRateWithAChanceForTheRemainder) {
+    // Rate 250: nearest(2.5) = 2 when the draw misses the remainder, nearest(3.5) = 4 when it hits.
+    bool sawLow = false, sawHigh = false;
+    for (uint64_t seed = 1; seed <= 40; ++seed) {
+        Random probe(seed), random(seed);
+        const bool hit = probe() * 100.0f < 50.0f;
+        EXPECT_EQ(RenewalCount(250, random), hit ? 4 : 2) << seed;
+        (hit ? sawHigh : sawLow) = true;
+    }
+    EXPECT_TRUE(sawLow && sawHigh);
+    Random random(7);
+    for (int i = 0; i < 50; ++i) {
+        EXPECT_EQ(RenewalCount(0, random), 0);
+        EXPECT_EQ(RenewalCount(300, random), 3);
+        EXPECT_EQ(RenewalCount(-250, random), 0);
+        const int32_t n = RenewalCount(99, random);
+        EXPECT_TRUE(n == 1 || n == 2) << n;
+    }
+}
+
+} // namespace orb

@@ -1,0 +1,132 @@
+#include "engine/animation/gravity.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace orb {
+namespace {
+
+// Per-galaxy arrays as the driver holds them, with the views the gravity step takes.
+struct Galaxies {
+    std::vector<float> px, py, pz, vx, vy, vz;
+    explicit Galaxies(std::initializer_list<std::array<float, 3>> positions) {
+        for (const auto& p : positions) {
+            px.push_back(p[0]);
+            py.push_back(p[1]);
+            pz.push_back(p[2]);
+        }
+        vx.assign(px.size(), 0.0f);
+        vy.assign(px.size(), 0.0f);
+        vz.assign(px.size(), 0.0f);
+    }
+    GalaxyBodies Bodies() { return {px, py, pz, vx, vy, vz}; }
+};
+
+} // namespace
+
+TEST(Gravity, TwoGalaxiesPullEachOtherWithTheLaterOneSeeingTheMovedFirst) {
+    Galaxies g({{0, 0, 0}, {10, 0, 0}});
+    GravityState state;
+    EXPECT_TRUE(GravityStep(state, g.Bodies(), 0.1f, 1));
+    // Galaxy 0: 0.1 x 10 / 100 = 0.01, and it moves at once.
+    EXPECT_FLOAT_EQ(g.vx[0], 0.01f);
+    EXPECT_FLOAT_EQ(g.px[0], 0.01f);
+    // Galaxy 1 is pulled toward the moved galaxy 0, 9.99 away: 0.1 / 9.99, not 0.01.
+    EXPECT_FLOAT_EQ(g.vx[1], -0.01001001f);
+    EXPECT_FLOAT_EQ(g.px[1], 9.98999f);
+    EXPECT_EQ(g.vy[1], 0.0f);
+    EXPECT_EQ(g.vz[1], 0.0f);
+}
+
+TEST(Gravity, ThreeGalaxiesAccumulatePullsInIndexOrder) {
+    Galaxies g({{0, 0, 0}, {3, 4, 0}, {0, 0, -5}});
+    GravityState state;
+    GravityStep(state, g.Bodies(), 0.05f, 1);
+    // Galaxy 0 sees both others at distance 5: 0.05 / 25 = 0.002 per unit of difference.
+    EXPECT_FLOAT_EQ(g.vx[0], 0.006f);
+    EXPECT_FLOAT_EQ(g.vy[0], 0.008f);
+    EXPECT_FLOAT_EQ(g.vz[0], -0.01f);
+    // Galaxy 1: (-2.994, -3.992, -0.01) x 0.05 / 24.9002 from the moved galaxy 0, then
+    // (-3, -4, -5) x 0.001 from galaxy 2, which has not moved yet.
+    EXPECT_FLOAT_EQ(g.vx[1], -0.009012f);
+    EXPECT_FLOAT_EQ(g.vy[1], -0.012016f);
+    EXPECT_FLOAT_EQ(g.vz[1], -0.00502008f);
+    EXPECT_FLOAT_EQ(g.px[1], 2.990988f);
+    // Galaxy 2 sees both others already moved.
+    EXPECT_FLOAT_EQ(g.vx[2], 0.00301505742f);
+    EXPECT_FLOAT_EQ(g.vy[2], 0.00402007625f);
+    EXPECT_FLOAT_EQ(g.vz[2], 0.0150350565f);
+    EXPECT_FLOAT_EQ(g.pz[2], -4.98496485f);
+}
+
+TEST(Gravity, CoincidentGalaxiesAndALoneGalaxyStayPut) {
+    Galaxies pair({{5, 5, 5}, {5, 5, 5}});
+    Galaxies lone({{1, 2, 3}});
+    GravityState state;
+    for (int frame = 0; frame < 3; ++frame) {
+        GravityStep(state, pair.Bodies(), 0.0999999f, 1);
+        GravityStep(state, lone.Bodies(), 0.0999999f, 1);
+    }
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(pair.vx[i], 0.0f) << "a zero difference pulls with 0, not NaN";
+        EXPECT_EQ(pair.px[i], 5.0f);
+        EXPECT_EQ(pair.pz[i], 5.0f);
+    }
+    EXPECT_EQ(lone.px[0], 1.0f);
+    EXPECT_EQ(lone.vz[0], 0.0f);
+}
+
+TEST(Gravity, ZeroOrNegativeForceChangesNothingAndDoesNotCount) {
+    for (float force : {0.0f, -0.01f, std::nanf("")}) {
+        Galaxies g({{0, 0, 0}, {10, 0, 0}});
+        g.vz = {1.0f, 1.0f};
+        GravityState state;
+        EXPECT_FALSE(GravityStep(state, g.Bodies(), force, 1));
+        EXPECT_EQ(state.frameCounter, 0);
+        EXPECT_EQ(g.pz[0], 0.0f) << "not even the velocity is applied";
+        EXPECT_EQ(g.vx[0], 0.0f);
+    }
+}
+
+TEST(Gravity, VelocitiesAreRecomputedEveryGravFrameThFrameWhilePositionsMoveEveryFrame) {
+    Galaxies g({{0, 0, 0}, {10, 0, 0}});
+    g.vy = {0.5f, 0.0f};
+    GravityState state;
+    EXPECT_FALSE(GravityStep(state, g.Bodies(), 0.1f, 3));
+    EXPECT_FALSE(GravityStep(state, g.Bodies(), 0.1f, 3));
+    EXPECT_EQ(state.frameCounter, 2);
+    EXPECT_EQ(g.vx[0], 0.0f);
+    EXPECT_FLOAT_EQ(g.py[0], 1.0f) << "positions advance on non-recompute frames";
+    EXPECT_TRUE(GravityStep(state, g.Bodies(), 0.1f, 3));
+    EXPECT_GT(g.vx[0], 0.0f);
+    EXPECT_LT(g.vx[1], 0.0f);
+    // The counter carries on where it stopped (it is not reset per universe).
+    EXPECT_FALSE(GravityStep(state, g.Bodies(), 0.1f, 3));
+    EXPECT_EQ(state.frameCounter, 1);
+}
+
+TEST(Gravity, GalaxiesAtRestFallTogetherUndamped) {
+    Galaxies g({{-50, 0, 0}, {50, 0, 0}});
+    GravityState state;
+    float lastSpeed = 0.0f;
+    for (int frame = 0; frame < 20; ++frame) {
+        GravityStep(state, g.Bodies(), 0.01f, 1);
+        EXPECT_GT(g.vx[0], lastSpeed);
+        lastSpeed = g.vx[0];
+    }
+    EXPECT_LT(g.px[1] - g.px[0], 100.0f);
+}
+
+TEST(Gravity, MismatchedArraysUseTheCommonLength) {
+    Galaxies g({{0, 0, 0}, {10, 0, 0}});
+    g.vz.resize(1); // the second galaxy has no complete record
+    GravityState state;
+    GravityStep(state, g.Bodies(), 0.1f, 0); // a frame count below 1 counts as 1
+    EXPECT_EQ(state.frameCounter, 0);
+    EXPECT_EQ(g.px[0], 0.0f) << "a lone galaxy feels no pull";
+    EXPECT_EQ(g.px[1], 10.0f);
+}
+
+} // namespace orb
