@@ -176,6 +176,12 @@ void SpawnIfs(GalaxyModel& model, StarRef star, int16_t type, int g) {
         FractalStep(model, type, g, x, y, z);
         break;
     }
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z)) {
+        // Only a scale above 100 % (unvalidated data) makes the iteration run away; start the
+        // point over at vertex 0 rather than hand infinities to the star.
+        const Vertex v0 = GetVertex(s, g, 0);
+        x = static_cast<float>(v0.x), y = static_cast<float>(v0.y), z = static_cast<float>(v0.z);
+    }
     s.ifsPointX[g] = x;
     s.ifsPointY[g] = y;
     s.ifsPointZ[g] = z;

@@ -1,0 +1,200 @@
+#include "engine/creation/colour.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace orb {
+namespace {
+
+struct Rgb {
+    uint32_t r, g, b;
+};
+uint32_t Pack(Rgb c) {
+    return PackColour(c.r, c.g, c.b);
+}
+
+struct HueCase {
+    int16_t hue;
+    Rgb colour;
+};
+
+TEST(HueWheelColour, GivesTheSextantColours) {
+    const HueCase cases[] = {
+        {0, {255, 55, 55}},    {59, {255, 251, 55}},  {60, {255, 255, 55}},  {119, {58, 255, 55}},
+        {120, {55, 255, 55}},  {179, {55, 255, 251}}, {180, {55, 255, 255}}, {240, {55, 55, 255}},
+        {300, {255, 55, 255}}, {359, {255, 55, 58}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HueWheelColour(c.hue), Pack(c.colour)) << "hue " << c.hue;
+}
+
+TEST(HueWheelColour, IsBlackOutsideTheWheel) {
+    EXPECT_EQ(HueWheelColour(360), 0u);
+    EXPECT_EQ(HueWheelColour(999), 0u);
+    EXPECT_EQ(HueWheelColour(-1), 0u);
+}
+
+TEST(ScaleColour, RoundsEachChannelHalvesToEven) {
+    EXPECT_EQ(ScaleColour(Pack({200, 100, 50}), 0.5f), Pack({100, 50, 25}));
+    EXPECT_EQ(ScaleColour(Pack({5, 7, 255}), 0.5f), Pack({2, 4, 128}));
+    EXPECT_EQ(ScaleColour(Pack({5, 7, 255}), 0.0f), 0u);
+}
+
+class GalaxyColourTableTest : public ::testing::Test {
+  protected:
+    std::unique_ptr<GalaxyTables> galaxies = std::make_unique<GalaxyTables>();
+    std::unique_ptr<ColourTables> tables = std::make_unique<ColourTables>();
+    GalaxyType& type0 = galaxies->types[0];
+
+    void Build() { BuildGalaxyColourTables(*tables, *galaxies); }
+    bool AllHues(int type, uint32_t colour) const {
+        for (int h = 0; h < kHueSteps; ++h)
+            if (tables->GalaxyColour(type, h) != colour) return false;
+        return true;
+    }
+};
+
+TEST_F(GalaxyColourTableTest, FullWeightsRampThroughEachSextantUpTo254) {
+    Build();
+    EXPECT_EQ(tables->GalaxyColour(0, 0), Pack({254, 0, 0}));
+    EXPECT_EQ(tables->GalaxyColour(0, 30), Pack({254, 127, 0}));
+    EXPECT_EQ(tables->GalaxyColour(0, 60), Pack({254, 254, 0}));
+    EXPECT_EQ(tables->GalaxyColour(0, 180), Pack({0, 254, 254}));
+    uint32_t brightest = 0;
+    for (int h = 0; h < kHueSteps; ++h) {
+        const uint32_t c = tables->GalaxyColour(0, h);
+        brightest = std::max({brightest, RedOf(c), GreenOf(c), BlueOf(c)});
+    }
+    EXPECT_EQ(brightest, 254u);
+}
+
+TEST_F(GalaxyColourTableTest, BaseOf100IsWhiteWhateverTheWeights) {
+    type0[G::HueBase] = 100;
+    type0[G::HueRed] = 0;
+    type0[G::HueGrn] = 37;
+    Build();
+    EXPECT_TRUE(AllHues(0, Pack({255, 255, 255})));
+}
+
+TEST_F(GalaxyColourTableTest, ZeroWeightsGiveTheBaseGrey) {
+    type0[G::HueRed] = type0[G::HueGrn] = type0[G::HueBlu] = 0;
+    type0[G::HueBase] = 40; // 102
+    galaxies->types[1] = type0;
+    galaxies->types[1][G::HueBase] = 50; // 127.5 rounds to the even 128
+    Build();
+    EXPECT_TRUE(AllHues(0, Pack({102, 102, 102})));
+    EXPECT_TRUE(AllHues(1, Pack({128, 128, 128})));
+}
+
+TEST_F(GalaxyColourTableTest, BlendIsClampedTo1To60) {
+    galaxies->types[1] = type0;
+    galaxies->types[2] = type0;
+    galaxies->types[3] = type0;
+    type0[G::HueBlend] = 0;
+    galaxies->types[1][G::HueBlend] = 1;
+    galaxies->types[2][G::HueBlend] = 99;
+    galaxies->types[3][G::HueBlend] = 60;
+    Build();
+    for (int h = 0; h < kHueSteps; ++h) {
+        EXPECT_EQ(tables->GalaxyColour(0, h), tables->GalaxyColour(1, h)) << h;
+        EXPECT_EQ(tables->GalaxyColour(2, h), tables->GalaxyColour(3, h)) << h;
+    }
+    // Blend 1: every hue is its sextant's start colour.
+    EXPECT_EQ(tables->GalaxyColour(0, 59), Pack({254, 0, 0}));
+    EXPECT_EQ(tables->GalaxyColour(0, 119), Pack({254, 254, 0}));
+}
+
+TEST_F(GalaxyColourTableTest, ShortBlendRestartsTheRampEveryBlendSteps) {
+    type0[G::HueBlend] = 7;
+    Build();
+    EXPECT_EQ(GreenOf(tables->GalaxyColour(0, 13)), 218u); // 6/7 of the way
+    EXPECT_EQ(GreenOf(tables->GalaxyColour(0, 14)), 0u);   // restarted
+}
+
+TEST_F(GalaxyColourTableTest, TypeIndexVariesFastestAndColumn32StaysBlack) {
+    galaxies->types[5][G::HueBase] = 100;
+    Build();
+    EXPECT_EQ(tables->galaxyColour[10 * kColourColumns + 5], Pack({255, 255, 255}));
+    EXPECT_NE(tables->galaxyColour[10 * kColourColumns + 4], Pack({255, 255, 255}));
+    EXPECT_TRUE(AllHues(32, 0u));
+}
+
+TEST_F(GalaxyColourTableTest, ReadersClampTheirIndex) {
+    Build();
+    BuildFadePalettes(*tables, *galaxies, UniverseSettings{});
+    EXPECT_EQ(tables->UniverseFade(80), tables->UniverseFade(79));
+    EXPECT_EQ(tables->UniverseFade(-3), tables->UniverseFade(0));
+    EXPECT_EQ(tables->GalaxyFade(2, 80), tables->GalaxyFade(2, 79));
+    EXPECT_EQ(tables->GalaxyColour(0, 360), tables->GalaxyColour(0, 359));
+    EXPECT_EQ(tables->GalaxyColour(40, 10), 0u);
+}
+
+class FadePaletteTest : public ::testing::Test {
+  protected:
+    std::unique_ptr<ColourTables> tables = std::make_unique<ColourTables>();
+    uint32_t At(int step) const { return tables->universeFade[step]; }
+};
+
+TEST_F(FadePaletteTest, FlashesFromWhiteIntoTheStartHue) {
+    BuildFadePalette(*tables, -1, 0, 120);
+    EXPECT_EQ(At(0), Pack({255, 255, 255}));
+    EXPECT_EQ(At(3), Pack({255, 169, 169}));
+    EXPECT_EQ(At(7), HueWheelColour(0));
+    EXPECT_EQ(At(8), HueWheelColour(0));
+}
+
+TEST_F(FadePaletteTest, EndsAtAboutFivePercentOfTheEndHue) {
+    BuildFadePalette(*tables, -1, 0, 120);
+    EXPECT_EQ(At(79), Pack({3, 13, 3})); // (55, 255, 55) x 0.0528
+    for (int step = 9; step < kFadeSteps; ++step) {
+        EXPECT_LE(std::max({RedOf(At(step)), GreenOf(At(step)), BlueOf(At(step))}),
+                  std::max({RedOf(At(step - 1)), GreenOf(At(step - 1)), BlueOf(At(step - 1))}))
+            << "brightness falls at step " << step;
+    }
+}
+
+TEST_F(FadePaletteTest, EqualHuesFadeASingleHue) {
+    BuildFadePalette(*tables, -1, 0, 0);
+    EXPECT_EQ(At(8), Pack({255, 55, 55}));
+    EXPECT_EQ(At(40), ScaleColour(Pack({255, 55, 55}), static_cast<float>(88.00000011920929 / 120)));
+    EXPECT_EQ(At(71), Pack({121, 26, 26})); // factor 0.475
+    EXPECT_EQ(At(72), ScaleColour(Pack({255, 55, 55}), static_cast<float>(8.0 / 9 * 0.475f)));
+}
+
+TEST_F(FadePaletteTest, StartAboveEndSweepsDownwards) {
+    BuildFadePalette(*tables, -1, 300, 100);
+    // A quarter of the way down from 300 is 250, not the 150 of an upward sweep.
+    EXPECT_EQ(At(24), Pack({76, 48, 221}));
+    EXPECT_EQ(At(24), ScaleColour(HueWheelColour(250), static_cast<float>(104.00000011920929 / 120)));
+}
+
+TEST_F(FadePaletteTest, ColumnsAddressTheUniverseOrATypePalette) {
+    BuildFadePalette(*tables, 4, 60, 60);
+    EXPECT_EQ(tables->GalaxyFade(4, 7), HueWheelColour(60));
+    EXPECT_EQ(tables->galaxyFade[7 * kColourColumns + 4], HueWheelColour(60));
+    EXPECT_EQ(tables->UniverseFade(7), 0u);
+    BuildFadePalette(*tables, 33, 60, 60); // no such column: ignored
+    BuildFadePalette(*tables, -2, 60, 60);
+    EXPECT_EQ(tables->UniverseFade(7), 0u);
+}
+
+TEST_F(FadePaletteTest, BuildFadePalettesReadsTheUniverseHuesForMinusOne) {
+    auto galaxies = std::make_unique<GalaxyTables>();
+    galaxies->types[3][G::HWC_Start] = 400; // reduced to 40 where the colour is taken
+    UniverseSettings universe;              // 170 .. 270
+    BuildFadePalettes(*tables, *galaxies, universe);
+    EXPECT_EQ(tables->UniverseFade(7), HueWheelColour(170));
+    EXPECT_EQ(tables->UniverseFade(79),
+              ScaleColour(HueWheelColour(270), static_cast<float>(1.0 / 9 * 0.475f)));
+    EXPECT_EQ(tables->GalaxyFade(3, 7), HueWheelColour(40));
+    EXPECT_EQ(tables->GalaxyFade(0, 7), HueWheelColour(140));
+    BuildFadePalettes(*tables, *galaxies, universe, 10, -1);
+    EXPECT_EQ(tables->UniverseFade(7), HueWheelColour(10));
+    EXPECT_EQ(tables->UniverseFade(79),
+              ScaleColour(HueWheelColour(270), static_cast<float>(1.0 / 9 * 0.475f)));
+}
+
+} // namespace
+} // namespace orb

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "engine/creation/galaxy_fixture.h"
+
+namespace orb {
+namespace {
+
+using test::GalaxyWorld;
+using test::MakeWorld;
+using test::StarValues;
+
+void SetStyle(GalaxyWorld& w, int t, int style) {
+    w.Type(t)[G::GalStyle] = static_cast<float>(style);
+}
+
+TEST(SpawnStar, ResetsAgeAndCountersAndColours) {
+    auto w = MakeWorld();
+    w->Setup(0);
+    StarValues s;
+    s.age = 99;
+    s.retire = s.newFrames = s.novaFrames = 5;
+    s.colour = 0xABCDEF;
+    SpawnStar(w->model, s.Ref(), 0, 0);
+    EXPECT_EQ(s.age, 0);
+    EXPECT_EQ(s.retire, 0);
+    EXPECT_EQ(s.newFrames, 0);
+    EXPECT_EQ(s.novaFrames, 0);
+    EXPECT_NE(s.colour, 0xABCDEFu);
+}
+
+TEST(SpawnStar, StandardArmFill0PutsStarsOnSpokes) {
+    auto w = MakeWorld();
+    w->Type(0)[G::RadSegs] = 5;
+    w->Type(0)[G::RadFill] = 0;
+    w->Type(0).spinPhase = 0.3f;
+    w->Setup(0);
+    const double spacing = kTwoPi / 5.0;
+    std::set<long> spokes;
+    for (int i = 0; i < 300; ++i) {
+        const StarValues s = w->Spawn(0);
+        const double k = (s.angle - 0.3) / spacing;
+        ASSERT_NEAR(k, std::round(k), 1e-5) << "angle " << s.angle;
+        spokes.insert(std::lround(k));
+    }
+    EXPECT_EQ(spokes.size(), 5u);
+}
+
+TEST(SpawnStar, StandardInnerStarsSpinFaster) {
+    auto w = MakeWorld();
+    w->Setup(0);
+    const double spinRate = 500 * 0.000001;
+    for (int i = 0; i < 200; ++i) {
+        const StarValues s = w->Spawn(0);
+        ASSERT_NEAR(s.spin * s.radius, kTwoPi * spinRate, 1e-7);
+    }
+}
+
+TEST(SpawnStar, Rotation0GivesNoSpin) {
+    auto w = MakeWorld();
+    w->Type(0)[G::Rotation] = 0;
+    w->Setup(0);
+    for (int i = 0; i < 100; ++i)
+        ASSERT_EQ(w->Spawn(0).spin, 0.0f);
+}
+
+TEST(SpawnStar, QuasarStreamsOutAtEmitSpeedTimesPosition) {
+    auto w = MakeWorld();
+    SetStyle(*w, 0, 5);
+    w->Type(0)[G::QG_Force] = 5;
+    w->Setup(0);
+    EXPECT_FLOAT_EQ(w->model.run[0].emitSpeed, 0.05f);
+    for (int i = 0; i < 100; ++i) {
+        const StarValues s = w->Spawn(0);
+        ASSERT_FLOAT_EQ(s.velX, static_cast<float>(0.05f * double(s.x)));
+        ASSERT_FLOAT_EQ(s.velY, static_cast<float>(0.05f * double(s.y)));
+        ASSERT_FLOAT_EQ(s.velZ, static_cast<float>(0.05f * double(s.z)));
+        ASSERT_EQ(s.y, s.height);
+        ASSERT_NEAR(s.x, s.radius * std::cos(s.angle), 1e-5);
+        ASSERT_NEAR(s.z, s.radius * std::sin(s.angle), 1e-5);
+    }
+}
+
+TEST(SpawnStar, GravitonStartsAtRest) {
+    auto w = MakeWorld();
+    SetStyle(*w, 0, 6);
+    w->Setup(0);
+    EXPECT_FLOAT_EQ(w->model.run[0].emitSpeed, 0.0005f); // the core pull
+    StarValues s;
+    s.velX = s.velY = s.velZ = 1;
+    SpawnStar(w->model, s.Ref(), 0, 0);
+    EXPECT_EQ(s.velX, 0.0f);
+    EXPECT_EQ(s.velY, 0.0f);
+    EXPECT_EQ(s.velZ, 0.0f);
+    EXPECT_GT(s.radius, 0.0f);
+}
+
+TEST(SpawnStar, StarwaveStartsAtTheCoreWithAWavePhase) {
+    auto w = MakeWorld();
+    SetStyle(*w, 0, 7);
+    w->Type(0)[G::RadBands] = 3;
+    w->Setup(0);
+    std::set<long> phases;
+    for (int i = 0; i < 200; ++i) {
+        StarValues s;
+        s.x = s.y = s.z = 9;
+        Random reference = w->random;
+        SpawnStar(w->model, s.Ref(), 0, 0);
+        for (int d = 0; d < 3; ++d)
+            reference(); // arm angle (2) then the phase
+        ASSERT_EQ(w->random.State(), reference.State());
+        ASSERT_EQ(s.x, 0.0f);
+        ASSERT_EQ(s.y, 0.0f);
+        ASSERT_EQ(s.z, 0.0f);
+        ASSERT_EQ(s.radius, 3.0f);
+        ASSERT_EQ(s.height, 0.0f);
+        ASSERT_NEAR(std::hypot(s.velX, s.velZ), 0.03, 1e-7);
+        const double k = s.velY / (kTwoPi / 3.0);
+        ASSERT_NEAR(k, std::round(k), 1e-6);
+        phases.insert(std::lround(k));
+    }
+    EXPECT_EQ(phases, (std::set<long>{0, 1, 2}));
+}
+
+TEST(SpawnStar, EmittingStylesKeepTheOldSpin) {
+    for (int style : {5, 6, 7}) {
+        auto w = MakeWorld();
+        SetStyle(*w, 0, style);
+        w->Setup(0);
+        StarValues s;
+        s.spin = 0.125f;
+        SpawnStar(w->model, s.Ref(), 0, 0);
+        EXPECT_EQ(s.spin, 0.125f) << "style " << style;
+    }
+}
+
+TEST(SpawnStar, UnknownStyleOrTypeDrawsNoPosition) {
+    auto w = MakeWorld();
+    SetStyle(*w, 0, 9); // unvalidated
+    w->Setup(0);
+    StarValues s;
+    s.radius = 7;
+    s.x = 2;
+    s.age = 4;
+    const uint64_t before = w->random.State();
+    SpawnStar(w->model, s.Ref(), 0, 0);
+    EXPECT_EQ(s.radius, 7.0f);
+    EXPECT_EQ(s.x, 2.0f);
+    EXPECT_EQ(s.age, 0);
+    EXPECT_EQ(w->random.State(), before);
+    SpawnStar(w->model, s.Ref(), 40, 0); // a composite slot is not a star type
+    SpawnStar(w->model, s.Ref(), -1, 0);
+    EXPECT_EQ(s.radius, 7.0f);
+}
+
+// ---- colour at spawn ----
+
+class StarColourTest : public ::testing::Test {
+  protected:
+    std::unique_ptr<GalaxyWorld> w = MakeWorld();
+    void SetUp() override {
+        // Every entry names its own hue, so an index mistake shows.
+        for (int h = 0; h < kHueSteps; ++h)
+            for (int t = 0; t < kColourColumns; ++t)
+                w->model.colour.galaxyColour[h * kColourColumns + t] = h + 1000 * t;
+        w->Type(2)[G::Radius] = 100; // Rg = 1
+    }
+    uint32_t Colour(int comp, float mult, float spin, float radius, float height, float offset = 0) {
+        w->Type(2)[G::ColorComp] = static_cast<float>(comp);
+        w->Type(2)[G::ColorMult] = mult;
+        w->Prepare();
+        w->model.run[2].hueOffset = offset;
+        return StarColour(w->model, 2, spin, radius, height, 0xDEAD);
+    }
+};
+
+TEST_F(StarColourTest, EachComputationTypePicksItsHue) {
+    EXPECT_EQ(Colour(0, 10, 2.0f, 0, 0, 5), 2025u);    // 1 x 2 x 10 + 5
+    EXPECT_EQ(Colour(1, 10, 0.1f, 0, 0, 5), 2015u);    // sqrt(1 x 0.1 x 1000) + 5
+    EXPECT_EQ(Colour(2, 10, 0, 0.6f, 0.8f, 5), 2005u); // on the rim: |1 - 1| = 0
+    EXPECT_EQ(Colour(2, 10, 0, 0, 0, 5), 2006u);       // at the core: 1 x |1 - 0|
+    EXPECT_EQ(Colour(3, 1000, 0, 0.5f, 0, 0), 2025u);  // 100 x 0.5^2
+    EXPECT_EQ(Colour(5, 1000, 0, 0.25f, 0, 0), 2090u); // a quarter turn along the ribbon
+}
+
+TEST_F(StarColourTest, Type4IsBlackAndUnknownTypesKeepTheColour) {
+    EXPECT_EQ(Colour(4, 10, 2.0f, 1, 1, 5), 0u);
+    EXPECT_EQ(Colour(6, 10, 2.0f, 1, 1, 5), 0xDEADu);
+    EXPECT_EQ(Colour(-1, 10, 2.0f, 1, 1, 5), 0xDEADu);
+}
+
+TEST_F(StarColourTest, HueWrapsModulo360) {
+    EXPECT_EQ(Colour(5, 1000, 0, 1.0f, 0, 0), 2000u); // ColorMult 1000: one full turn
+    EXPECT_EQ(Colour(0, 10, 70.0f, 0, 0, 20), 2000u); // 720
+    EXPECT_EQ(Colour(0, 10, 72.0f, 0, 0, 5), 2005u);  // 725
+    EXPECT_EQ(Colour(0, 10, -0.5f, 0, 0, 0), 2355u);  // a negative hue wraps forward
+}
+
+TEST_F(StarColourTest, NebulaHueCyclesAlongTheRibbon) {
+    std::set<uint32_t> hues;
+    for (int i = 0; i < 8; ++i)
+        hues.insert(Colour(5, 1000, 0, i / 8.0f, 0, 0));
+    EXPECT_EQ(hues.size(), 8u);
+    EXPECT_EQ(Colour(5, 1000, 0, 0.5f, 0, 30), 2210u);
+}
+
+} // namespace
+} // namespace orb

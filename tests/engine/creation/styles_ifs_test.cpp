@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "engine/creation/galaxy_fixture.h"
+
+namespace orb {
+namespace {
+
+using test::GalaxyWorld;
+using test::MakeWorld;
+using test::StarValues;
+
+struct V3 {
+    double x, y, z;
+};
+
+constexpr double R = 3.0;
+const double H = static_cast<float>(double(0.3f) * 3.0);
+
+std::vector<V3> ExpectedFigure(int n) {
+    switch (n) {
+    case 1:
+        return {{0, 0, 0}};
+    case 6:
+        return {{0, H, 0}, {0, -H, 0}, {-R, 0, 0}, {R, 0, 0}, {0, 0, -R}, {0, 0, R}};
+    case 7:
+        return {{0, H, 0}, {0, -H, 0}, {-R, 0, 0}, {R, 0, 0}, {0, 0, -R}, {0, 0, R}, {0, 0, 0}};
+    case 8:
+        return {{R, -H, R}, {R, -H, -R}, {-R, -H, R}, {-R, -H, -R},
+                {R, H, R},  {R, H, -R},  {-R, H, R},  {-R, H, -R}};
+    case 9:
+        return {{-0.6 * R, H, -0.36 * R},  {0.6 * R, H, -0.36 * R},  {0, H, 0.72 * R},
+                {-0.6 * R, -H, -0.36 * R}, {0.6 * R, -H, -0.36 * R}, {0, -H, 0.72 * R},
+                {-1.25 * R, 0, 0.75 * R},  {1.25 * R, 0, 0.75 * R},  {0, 0, -1.5 * R}};
+    case 10:
+        return {{0, -H, 0},    {R, -H / 2, R}, {R, -H / 2, -R}, {-R, -H / 2, R}, {-R, -H / 2, -R},
+                {R, H / 2, 0}, {-R, H / 2, 0}, {0, H / 2, R},   {0, H / 2, -R},  {0, H, 0}};
+    default: { // 2..5: a pyramid, apex down, base ring at H / 2
+        std::vector<V3> v{{0, -H, 0}};
+        for (int k = 1; k < n; ++k) {
+            const double a = (k - 1) * 2 * 3.14159265358979 / (n - 1);
+            v.push_back({R * std::cos(a), H / 2, R * std::sin(a)});
+        }
+        return v;
+    }
+    }
+}
+
+V3 Vertex(const GalaxyWorld& w, int g, int k) {
+    const int i = GalaxyStyleState::Vertex(g, k);
+    return {w.model.style.ifsVertexX[i], w.model.style.ifsVertexY[i], w.model.style.ifsVertexZ[i]};
+}
+V3 Point(const GalaxyWorld& w, int g) {
+    return {w.model.style.ifsPointX[g], w.model.style.ifsPointY[g], w.model.style.ifsPointZ[g]};
+}
+bool Near(V3 a, V3 b, double tol = 1e-5) {
+    return std::fabs(a.x - b.x) < tol && std::fabs(a.y - b.y) < tol && std::fabs(a.z - b.z) < tol;
+}
+
+std::unique_ptr<GalaxyWorld> IfsWorld(int style, int points, float fill, float bands = 1) {
+    auto w = MakeWorld();
+    w->Type(0)[G::GalStyle] = static_cast<float>(style);
+    w->Type(0)[G::RadSegs] = static_cast<float>(points);
+    w->Type(0)[G::RadFill] = fill;
+    w->Type(0)[G::RadBands] = bands;
+    w->Setup(0, 2);
+    return w;
+}
+
+TEST(IfsFigure, VerticesForEveryPointCount) {
+    for (int n = 1; n <= 10; ++n) {
+        auto w = IfsWorld(3, n, 50);
+        const std::vector<V3> expected = ExpectedFigure(n);
+        for (int k = 0; k < kIfsVertices; ++k) {
+            const V3 want = k < static_cast<int>(expected.size()) ? expected[k] : V3{0, 0, 0};
+            const V3 got = Vertex(*w, 1, k);
+            EXPECT_TRUE(Near(got, want))
+                << "n " << n << " vertex " << k << ": " << got.x << "," << got.y << "," << got.z;
+        }
+        EXPECT_TRUE(Near(Point(*w, 1), expected[0])) << "the current point starts at vertex 0, n " << n;
+    }
+}
+
+TEST(IfsFigure, PointCountIsClampedTo1To10) {
+    auto w = IfsWorld(3, 99, 50);
+    EXPECT_EQ(w->model.run[0].ifsPointCount, 10);
+    w = IfsWorld(3, 0, 50);
+    EXPECT_EQ(w->model.run[0].ifsPointCount, 1);
+}
+
+TEST(IfsFractal, FullFillJumpsOntoVertices) {
+    auto w = IfsWorld(3, 8, 100);
+    const std::vector<V3> cube = ExpectedFigure(8);
+    for (int i = 0; i < 200; ++i) {
+        const StarValues s = w->Spawn(0, 1);
+        bool onVertex = false;
+        for (const V3& v : cube)
+            onVertex = onVertex || Near(Point(*w, 1), v);
+        ASSERT_TRUE(onVertex);
+        ASSERT_NEAR(s.height, Point(*w, 1).y, 1e-6);
+        ASSERT_NEAR(s.radius * std::cos(s.angle), Point(*w, 1).x, 1e-5);
+        ASSERT_NEAR(s.radius * std::sin(s.angle), Point(*w, 1).z, 1e-5);
+    }
+}
+
+TEST(IfsFractal, ZeroFillFreezesThePoint) {
+    auto w = IfsWorld(3, 8, 0);
+    for (int i = 0; i < 50; ++i)
+        w->Spawn(0, 1);
+    EXPECT_TRUE(Near(Point(*w, 1), ExpectedFigure(8)[0]));
+}
+
+TEST(IfsFractal, RunawayScaleRestartsAtVertex0) {
+    auto w = IfsWorld(3, 8, 750); // unvalidated: 7.5 x the way to a vertex diverges
+    for (int i = 0; i < 500; ++i)
+        ASSERT_TRUE(w->Spawn(0, 1).Finite()) << i;
+}
+
+TEST(IfsFractal, TurnsRigidlyAtEightTimesTheRotation) {
+    auto w = IfsWorld(3, 6, 50);
+    w->Type(0).spinPhaseFast = 1.0f;
+    const StarValues s = w->Spawn(0, 1);
+    EXPECT_FLOAT_EQ(s.spin, 8 * 0.0005f);
+    EXPECT_NEAR(s.radius * std::cos(s.angle - 1.0), Point(*w, 1).x, 1e-5);
+}
+
+TEST(IfsWireframe, NoLevelsPutsStarsOnLinesThroughVertices) {
+    auto w = IfsWorld(2, 6, 50, 0);
+    const std::vector<V3> octahedron = ExpectedFigure(6);
+    for (int i = 0; i < 200; ++i) {
+        w->Spawn(0, 1);
+        const V3 p = Point(*w, 1);
+        bool onLine = false;
+        for (const V3& v : octahedron) {
+            const double len = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+            const double t = (p.x * v.x + p.y * v.y + p.z * v.z) / (len * len);
+            onLine = onLine || (t >= 0 && t < 2 && Near(p, {t * v.x, t * v.y, t * v.z}));
+        }
+        ASSERT_TRUE(onLine) << p.x << "," << p.y << "," << p.z;
+    }
+}
+
+TEST(IfsWireframe, DrawsOnceAtTheStartOncePerLevelAndOnceToPlace) {
+    for (int levels : {0, 1, 5}) {
+        auto w = IfsWorld(2, 8, 50, static_cast<float>(levels));
+        Random reference = w->random;
+        w->Spawn(0, 1);
+        for (int d = 0; d < levels + 2; ++d)
+            reference();
+        EXPECT_EQ(w->random.State(), reference.State()) << "levels " << levels;
+    }
+}
+
+TEST(IfsAttractor, ContractsAndTurnsBetweenNewOrbits) {
+    auto w = IfsWorld(1, 3, 50, 90); // period 3, half scale, quarter turn
+    Random reference = w->random;
+    w->Spawn(0, 1);
+    for (int d = 0; d < 4; ++d)
+        reference(); // radius, sign, height, angle
+    EXPECT_EQ(w->random.State(), reference.State());
+    for (int step = 1; step < 3; ++step) {
+        const V3 p = Point(*w, 1);
+        const uint64_t before = w->random.State();
+        w->Spawn(0, 1);
+        EXPECT_EQ(w->random.State(), before) << "a contraction draws nothing";
+        EXPECT_TRUE(Near(Point(*w, 1), {-0.5 * p.z, 0.5 * p.y, 0.5 * p.x}));
+    }
+    EXPECT_EQ(w->model.run[0].attractorCounter, 0);
+    const uint64_t before = w->random.State();
+    w->Spawn(0, 1);
+    EXPECT_NE(w->random.State(), before) << "the fourth star starts a new orbit";
+}
+
+TEST(IfsAttractor, CounterIsSharedByTheGalaxiesOfAType) {
+    auto w = IfsWorld(1, 4, 50, 0);
+    w->Spawn(0, 0);
+    w->Spawn(0, 1);
+    EXPECT_EQ(w->model.run[0].attractorCounter, 2);
+}
+
+TEST(IfsComposite, MajorTypesFigureRemains) {
+    auto w = MakeWorld();
+    for (int t : {1, 2})
+        w->Type(t)[G::GalStyle] = 3;
+    w->Type(1)[G::RadSegs] = 8; // major: cube
+    w->Type(2)[G::RadSegs] = 4; // minor: pyramid of a larger radius
+    w->Type(2)[G::Radius] = 600;
+    CompositeGalaxy& c = w->tables.composites[0];
+    c.count = 2;
+    c.member[0] = 1;
+    c.member[1] = 2;
+    w->Prepare();
+    const int16_t slots[] = {32};
+    SetupGalaxies(w->model, 1, -1, -1, slots);
+    const std::vector<V3> cube = ExpectedFigure(8);
+    for (int k = 0; k < 8; ++k)
+        EXPECT_TRUE(Near(Vertex(*w, 0, k), cube[k])) << k;
+    SetupGalaxies(w->model, 1, -1, 0, {});
+    for (int k = 0; k < 8; ++k)
+        EXPECT_TRUE(Near(Vertex(*w, 0, k), cube[k])) << k;
+}
+
+} // namespace
+} // namespace orb
