@@ -18,11 +18,6 @@ std::string_view TrimName(std::string_view s) {
     return s;
 }
 
-// Same identity rule as the file: names trimmed and compared without regard to ASCII case.
-std::string PendingKey(std::string_view keyPath, std::string_view name) {
-    return AsciiLower(TrimName(keyPath)) + '\n' + AsciiLower(TrimName(name));
-}
-
 // The settings are private to the user: their directory and a new file are not for others.
 constexpr uint32_t kDirectoryMode = 0700;
 constexpr uint32_t kNewFileMode = 0600;
@@ -54,6 +49,7 @@ FileStoreBackend::~FileStoreBackend() {
 
 void FileStoreBackend::Forget() {
     cacheValid_ = false;
+    cacheWhole_ = false;
     cacheSignature_.reset();
     cache_ = ProfileText();
     pin_.Reset();
@@ -69,17 +65,31 @@ void FileStoreBackend::Refresh() {
     Forget();
     if (f.status == ReadStatus::Error) return; // read as defaults, try again next time
     cacheValid_ = true;
+    cacheWhole_ = f.status != ReadStatus::TooLarge;
     if (f.status == ReadStatus::Missing) return;
     cache_ = ProfileText(f.data);
     cacheSignature_ = f.signature;
     pin_ = std::move(f.fd);
 }
 
+const std::string& FileStoreBackend::PendingKey(uint32_t section, std::string_view name) {
+    thread_local std::string key;
+    key.assign(reinterpret_cast<const char*>(&section), sizeof section);
+    key.append(AsciiLower(TrimName(name)));
+    return key;
+}
+
 std::optional<std::string> FileStoreBackend::Read(std::string_view keyPath, std::string_view valueName) {
     if (!pending_.empty()) {
-        if (auto it = pendingIndex_.find(PendingKey(keyPath, valueName)); it != pendingIndex_.end()) {
-            std::string_view v = TrimName(pending_[it->second].text);
-            return std::string(v.substr(0, std::min(v.size(), kProfileValueMax)));
+        // The batch's own writes win over the file. A key path spelt differently from the write
+        // is found by the file lookup after the commit; within the batch only the same spelling.
+        auto sec = pendingSectionIndex_.find(keyPath);
+        if (sec != pendingSectionIndex_.end()) {
+            auto it = pendingIndex_.find(std::string_view(PendingKey(sec->second, valueName)));
+            if (it != pendingIndex_.end()) {
+                std::string_view v = TrimName(pending_[it->second].text);
+                return std::string(v.substr(0, std::min(v.size(), kProfileValueMax)));
+            }
         }
     }
     Refresh();
@@ -87,11 +97,20 @@ std::optional<std::string> FileStoreBackend::Read(std::string_view keyPath, std:
 }
 
 bool FileStoreBackend::Write(std::string_view keyPath, std::string_view valueName, std::string_view text) {
-    if (!IsProfileSectionName(keyPath) || !IsProfileKeyName(valueName)) return false;
-    std::string key = PendingKey(keyPath, valueName);
-    auto [it, added] = pendingIndex_.try_emplace(std::move(key), pending_.size());
+    if (!IsProfileKeyName(valueName)) return false;
+    // Writes come grouped by key path: the last one is the usual match.
+    uint32_t section;
+    if (!pendingSections_.empty() && pendingSections_.back() == keyPath) {
+        section = static_cast<uint32_t>(pendingSections_.size() - 1);
+    } else {
+        if (!IsProfileSectionName(keyPath)) return false;
+        auto [sec, added] = pendingSectionIndex_.try_emplace(std::string(keyPath), pendingSections_.size());
+        if (added) pendingSections_.emplace_back(keyPath);
+        section = sec->second;
+    }
+    auto [it, added] = pendingIndex_.try_emplace(PendingKey(section, valueName), pending_.size());
     if (added)
-        pending_.push_back({std::string(keyPath), std::string(valueName), ProfileLineValue(text)});
+        pending_.push_back({section, std::string(valueName), ProfileLineValue(text)});
     else
         pending_[it->second].text = ProfileLineValue(text);
     return depth_ > 0 || Commit();
@@ -111,7 +130,10 @@ bool FileStoreBackend::EndBatch() {
 bool FileStoreBackend::Commit() {
     if (pending_.empty()) return true;
     std::vector<PendingWrite> writes = std::move(pending_);
+    std::vector<std::string> sections = std::move(pendingSections_);
     pending_.clear();
+    pendingSections_.clear();
+    pendingSectionIndex_.clear();
     pendingIndex_.clear();
 
     if (!EnsureParentDirectory(path_, kDirectoryMode)) return false;
@@ -123,7 +145,9 @@ bool FileStoreBackend::Commit() {
     ProfileText doc;
     uint32_t mode = kNewFileMode;
     auto now = StatSignature(path_);
-    if (cacheValid_ && now && now == cacheSignature_) {
+    // The cached parse stands in for a re-read only when it holds the whole file: writing back
+    // a parse cut at the read limit would truncate it.
+    if (cacheValid_ && cacheWhole_ && now && now == cacheSignature_) {
         doc = std::move(cache_);
         mode = now->mode;
     } else {
@@ -140,7 +164,7 @@ bool FileStoreBackend::Commit() {
         }
     }
     for (const PendingWrite& w : writes)
-        doc.Set(w.keyPath, w.name, w.text);
+        doc.Set(sections[w.section], w.name, w.text);
 
     ReplaceResult r = ReplaceFileAtomically(path_, doc.Serialize(), mode);
     Forget();
@@ -149,6 +173,7 @@ bool FileStoreBackend::Commit() {
     cacheSignature_ = r.signature;
     pin_ = std::move(r.fd);
     cacheValid_ = true;
+    cacheWhole_ = true;
     return true;
 }
 

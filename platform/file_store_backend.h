@@ -5,6 +5,8 @@
 // replaces the file atomically, so no write is lost and a crash never leaves a torn file.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,22 +41,32 @@ class FileStoreBackend : public StoreBackend {
 
   private:
     struct PendingWrite {
-        std::string keyPath; // section
-        std::string name;    // value name
-        std::string text;    // value as it will be written (one line)
+        uint32_t section; // index into pendingSections_
+        std::string name; // value name
+        std::string text; // value as it will be written (one line)
     };
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
+    };
+    using NameMap = std::unordered_map<std::string, uint32_t, NameHash, std::equal_to<>>;
+    const std::string& PendingKey(uint32_t section, std::string_view name);
     bool Commit();
     void Refresh();
     void Forget();
 
-    std::string path_;                  // the settings file
-    int depth_ = 0;                     // nesting depth of open batches
-    bool checkedThisBatch_ = false;     // the cache was compared with the file in this batch
-    std::vector<PendingWrite> pending_; // writes of the open batch, in order
-    std::unordered_map<std::string, size_t> pendingIndex_; // lower-cased "keypath\nname" -> pending_
-    bool cacheValid_ = false;                     // cache_ reflects the file as identified by cacheSignature_
+    std::string path_;                         // the settings file
+    int depth_ = 0;                            // nesting depth of open batches
+    bool checkedThisBatch_ = false;            // the cache was compared with the file in this batch
+    std::vector<PendingWrite> pending_;        // writes of the open batch, in order
+    std::vector<std::string> pendingSections_; // key paths of the pending writes, as written
+    NameMap pendingSectionIndex_;              // key path as written -> pendingSections_
+    NameMap pendingIndex_;    // section index + lower-cased value name -> pending_ (names from
+                              // two spellings of one key path stay apart; the file merges them)
+    bool cacheValid_ = false; // cache_ reflects the file as identified by cacheSignature_
     std::optional<FileSignature> cacheSignature_; // of the file parsed; nothing: there was no file
     ProfileText cache_;                           // parse of the file as last read or written
+    bool cacheWhole_ = false;                     // cache_ holds all of the file, not a cut at the read limit
     UniqueFd pin_; // the parsed file, kept open so its inode number is not reused
 };
 

@@ -19,8 +19,12 @@ std::string_view Trim(std::string_view s) {
 }
 
 void AppendLower(std::string& out, std::string_view s) {
-    for (char c : s)
-        out.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+    size_t from = out.size();
+    out.append(s);
+    for (size_t i = from; i < out.size(); ++i) {
+        char c = out[i];
+        out[i] = static_cast<char>(c + (static_cast<unsigned char>(c - 'A') < 26 ? 'a' - 'A' : 0));
+    }
 }
 
 std::string Lower(std::string_view s) {
@@ -32,12 +36,18 @@ std::string Lower(std::string_view s) {
 
 // Index key of a value: names are compared without regard to ASCII case, and a line break
 // can appear in neither name, so it separates them unambiguously.
-std::string KeyIndex(std::string_view lowerSection, std::string_view key) {
-    std::string k;
-    k.reserve(lowerSection.size() + key.size() + 1);
-    k.append(lowerSection).push_back('\n');
-    AppendLower(k, key);
-    return k;
+void AppendKeyIndex(std::string& out, std::string_view section, std::string_view key) {
+    AppendLower(out, section);
+    out.push_back('\n');
+    AppendLower(out, key);
+}
+
+// Lookups build their index key in a reused buffer rather than a new string each time.
+const std::string& LookupIndex(std::string_view section, std::string_view key) {
+    thread_local std::string buffer;
+    buffer.clear();
+    AppendKeyIndex(buffer, section, key);
+    return buffer;
 }
 
 enum class Kind { Blank, Comment, Section, Key, Other };
@@ -73,8 +83,16 @@ LineParse Classify(std::string_view text) {
     return p;
 }
 
+constexpr auto IsLineBreak = [](char c) { return c == '\r' || c == '\n' || c == '\0'; };
+
 bool HasLineBreak(std::string_view s) {
-    return s.find_first_of(std::string_view("\r\n\0", 3)) != s.npos;
+    return std::any_of(s.begin(), s.end(), IsLineBreak);
+}
+
+void AppendLineValue(std::string& out, std::string_view value) {
+    size_t from = out.size();
+    out.append(value);
+    std::replace_if(out.begin() + static_cast<std::ptrdiff_t>(from), out.end(), IsLineBreak, ' ');
 }
 
 } // namespace
@@ -89,9 +107,8 @@ bool IsProfileKeyName(std::string_view key) {
 }
 
 std::string ProfileLineValue(std::string_view value) {
-    std::string v(value);
-    std::replace_if(
-        v.begin(), v.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
+    std::string v;
+    AppendLineValue(v, value);
     return v;
 }
 
@@ -133,7 +150,13 @@ void ProfileText::Parse() {
             tail = inserted ? &it->second : nullptr; // a repeated section is never consulted
         } else if (tail && p.kind != Kind::Blank) {
             *tail = id;
-            if (p.kind == Kind::Key) keyLine_.try_emplace(KeyIndex(section, p.name), id);
+            if (p.kind == Kind::Key) {
+                std::string index;
+                index.reserve(section.size() + p.name.size() + 1);
+                index.append(section).push_back('\n');
+                AppendLower(index, p.name);
+                keyLine_.try_emplace(std::move(index), id);
+            }
         }
     }
 }
@@ -181,7 +204,7 @@ uint32_t ProfileText::AddLineAfter(uint32_t at, std::string text) {
 
 std::optional<std::string> ProfileText::Get(std::string_view section, std::string_view key) const {
     if (keyLine_.empty()) return std::nullopt;
-    auto it = keyLine_.find(KeyIndex(Lower(Trim(section)), Trim(key)));
+    auto it = keyLine_.find(std::string_view(LookupIndex(Trim(section), Trim(key))));
     if (it == keyLine_.end()) return std::nullopt;
     std::string_view text = TextOf(lines_[it->second]);
     LineParse p = Classify(text);
@@ -193,30 +216,31 @@ void ProfileText::Set(std::string_view section, std::string_view key, std::strin
     section = Trim(section);
     key = Trim(key);
     if (!IsProfileSectionName(section) || !IsProfileKeyName(key)) return;
-    std::string lowerSection = Lower(section);
-    std::string index = KeyIndex(lowerSection, key);
-    std::string v = ProfileLineValue(value);
-
-    if (auto it = keyLine_.find(index); it != keyLine_.end()) {
+    const std::string& index = LookupIndex(section, key);
+    if (auto it = keyLine_.find(std::string_view(index)); it != keyLine_.end()) {
         // Keep the line's own spelling, indentation and spacing up to the value.
         std::string_view text = TextOf(lines_[it->second]);
         std::string line(text.substr(0, Classify(text).valueStart));
-        SetText(it->second, line.append(v));
+        AppendLineValue(line, value);
+        SetText(it->second, std::move(line));
         return;
     }
+    std::string newIndex = index;
+    std::string_view lowerSection = std::string_view(newIndex).substr(0, section.size());
     std::string line(key);
-    line.append("=").append(v);
+    line.push_back('=');
+    AppendLineValue(line, value);
     if (auto sec = sectionTail_.find(lowerSection); sec != sectionTail_.end()) {
         sec->second = AddLineAfter(sec->second, std::move(line));
-        keyLine_.emplace(std::move(index), sec->second);
+        keyLine_.emplace(std::move(newIndex), sec->second);
         return;
     }
     // New section at the end, set off from the text before it by a blank line.
     if (last_ != kNoLine && Classify(TextOf(lines_[last_])).kind != Kind::Blank) AddLineAfter(kNoLine, "");
     AddLineAfter(kNoLine, "[" + std::string(section) + "]");
     uint32_t id = AddLineAfter(kNoLine, std::move(line));
-    sectionTail_.emplace(std::move(lowerSection), id);
-    keyLine_.emplace(std::move(index), id);
+    sectionTail_.emplace(std::string(lowerSection), id);
+    keyLine_.emplace(std::move(newIndex), id);
 }
 
 std::string ProfileText::Serialize() const {

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,9 +21,9 @@ inline constexpr size_t kProfileValueMax = 254;
 inline constexpr size_t kProfileFileMax = 16u << 20;
 
 class ProfileText {
-  public:
+public:
     ProfileText() = default;
-    explicit ProfileText(std::string_view text); // parse
+    explicit ProfileText(std::string_view text);  // parse
 
     // The value, trimmed and cut to kProfileValueMax characters; nothing when absent.
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
@@ -32,7 +33,7 @@ class ProfileText {
     std::string Serialize() const;
     bool Empty() const;
 
-  private:
+private:
     enum class Eol : uint8_t { None, Lf, CrLf, Cr };
     struct Line {
         uint32_t start; // offset of the text in base_, or index into edits_ when edited
@@ -55,10 +56,15 @@ class ProfileText {
     uint32_t first_ = kNoLine;       // first line of the file
     uint32_t last_ = kNoLine;        // last line of the file
     Eol newEol_ = Eol::Lf;           // ending for added lines: the file's own first ending
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
+    };
+    using NameMap = std::unordered_map<std::string, uint32_t, NameHash, std::equal_to<>>;
     // Lower-cased section name -> line after which a new key of its first occurrence goes.
-    std::unordered_map<std::string, uint32_t> sectionTail_;
+    NameMap sectionTail_;
     // Lower-cased "section\nkey" -> the first matching key line of the first such section.
-    std::unordered_map<std::string, uint32_t> keyLine_;
+    NameMap keyLine_;
 };
 
 // Names that can be written so that they read back: a section without "]" or line breaks;

@@ -1,0 +1,224 @@
+#include "platform/file_store_backend.h"
+
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "settings/presets.h"
+#include "settings/store.h"
+#include "temp_dir.h"
+
+extern char** environ;
+
+namespace orb {
+namespace {
+
+using test::ReadAll;
+using test::TempDir;
+
+const std::string kUniverseKey = "SOFTWARE\\Brightquill\\ZEFO_Orbis\\Universe";
+
+ino_t InodeOf(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+class FileStore : public ::testing::Test {
+  protected:
+    TempDir dir;
+    std::string path = dir.File("orbelune.ini");
+};
+
+TEST_F(FileStore, ValuesRoundTripThroughTheFile) {
+    FileStoreBackend a(path);
+    EXPECT_EQ(a.Read(kUniverseKey, "Universe_Stars"), std::nullopt);
+    EXPECT_TRUE(dir.Names().empty()) << "a read creates nothing";
+    ASSERT_TRUE(a.Write(kUniverseKey, "Universe_Stars", "4000"));
+    ASSERT_TRUE(a.Write(kUniverseKey, "Universe_Galaxy", "100"));
+    EXPECT_EQ(a.Read(kUniverseKey, "universe_stars"), "4000");
+
+    FileStoreBackend b(path);
+    EXPECT_EQ(b.Read("software\\brightquill\\zefo_orbis\\UNIVERSE", "Universe_Galaxy"), "100");
+    EXPECT_EQ(ReadAll(path), "[" + kUniverseKey + "]\nUniverse_Stars=4000\nUniverse_Galaxy=100\n");
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"orbelune.ini", "orbelune.ini.lock"}));
+}
+
+TEST_F(FileStore, BatchCommitsOnceAtTheOutermostEnd) {
+    FileStoreBackend store(path);
+    ASSERT_TRUE(store.Write(kUniverseKey, "Before", "1"));
+    ino_t before = InodeOf(path);
+    store.BeginBatch();
+    store.BeginBatch();
+    for (int i = 0; i < 100; ++i)
+        ASSERT_TRUE(store.Write(kUniverseKey, "V" + std::to_string(i), std::to_string(i)));
+    EXPECT_TRUE(store.EndBatch());
+    EXPECT_EQ(store.Read(kUniverseKey, "v42"), "42") << "a batch reads its own writes";
+    EXPECT_EQ(InodeOf(path), before) << "nothing written before the outermost end";
+    EXPECT_EQ(FileStoreBackend(path).Read(kUniverseKey, "V42"), std::nullopt);
+    EXPECT_TRUE(store.EndBatch());
+    EXPECT_NE(InodeOf(path), before);
+    EXPECT_EQ(FileStoreBackend(path).Read(kUniverseKey, "V99"), "99");
+}
+
+TEST_F(FileStore, InstancesSeeEachOthersWritesAndLoseNone) {
+    FileStoreBackend a(path), b(path);
+    ASSERT_TRUE(a.Write(kUniverseKey, "K", "from a"));
+    EXPECT_EQ(b.Read(kUniverseKey, "K"), "from a");
+    ASSERT_TRUE(a.Write(kUniverseKey, "K", "again a"));
+    // b's cached parse is stale; its commit must merge into the current file.
+    ASSERT_TRUE(b.Write(kUniverseKey, "J", "from b"));
+    FileStoreBackend c(path);
+    EXPECT_EQ(c.Read(kUniverseKey, "K"), "again a");
+    EXPECT_EQ(c.Read(kUniverseKey, "J"), "from b");
+    EXPECT_EQ(b.Read(kUniverseKey, "K"), "again a");
+}
+
+TEST_F(FileStore, LeftoverTempFromAKilledWriterIsHarmless) {
+    test::WriteAll(path, "[" + kUniverseKey + "]\nK=old\n");
+    test::WriteAll(dir.File("orbelune.ini.tmp-4242-0-1"), "[" + kUniverseKey + "]\nK=tor");
+    FileStoreBackend store(path);
+    EXPECT_EQ(store.Read(kUniverseKey, "K"), "old");
+    ASSERT_TRUE(store.Write(kUniverseKey, "K", "new"));
+    EXPECT_EQ(FileStoreBackend(path).Read(kUniverseKey, "K"), "new");
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"orbelune.ini", "orbelune.ini.lock"}));
+}
+
+TEST_F(FileStore, ValueNeverBreaksItsLine) {
+    FileStoreBackend store(path);
+    ASSERT_TRUE(store.Write(kUniverseKey, "Name", "two\r\nlines"));
+    ASSERT_TRUE(store.Write(kUniverseKey, "Next", "1"));
+    EXPECT_EQ(ReadAll(path), "[" + kUniverseKey + "]\nName=two  lines\nNext=1\n");
+    EXPECT_FALSE(store.Write(kUniverseKey, "a=b", "1"));
+    EXPECT_FALSE(store.Write("bad]section", "k", "1"));
+}
+
+TEST_F(FileStore, OversizedFileIsRefusedAndKept) {
+    std::string big = "[" + kUniverseKey + "]\nK=1\n" + std::string(kProfileFileMax, ';');
+    test::WriteAll(path, big);
+    FileStoreBackend store(path);
+    EXPECT_EQ(store.Read(kUniverseKey, "K"), "1");
+    EXPECT_FALSE(store.Write(kUniverseKey, "K", "2"));
+    store.BeginBatch();
+    store.Write(kUniverseKey, "K", "3");
+    EXPECT_FALSE(store.EndBatch());
+    EXPECT_EQ(ReadAll(path).size(), big.size());
+    EXPECT_EQ(store.Read(kUniverseKey, "K"), "1");
+}
+
+TEST_F(FileStore, CreatesPrivateDirectoryAndFileOnFirstWrite) {
+    std::string nested = dir.File("config/orbelune/orbelune.ini");
+    ASSERT_TRUE(FileStoreBackend(nested).Write(kUniverseKey, "K", "1"));
+    struct stat st;
+    ASSERT_EQ(::stat(dir.File("config/orbelune").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    ASSERT_EQ(::stat(nested.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(FileStore, WriteWhereNoFileCanBeFails) {
+    test::WriteAll(dir.File("plain"), "x");
+    FileStoreBackend store(dir.File("plain/orbelune.ini"));
+    EXPECT_FALSE(store.Write(kUniverseKey, "K", "1"));
+    store.BeginBatch();
+    EXPECT_TRUE(store.Write(kUniverseKey, "K", "1")); // buffered
+    EXPECT_FALSE(store.EndBatch());
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"plain"});
+}
+
+TEST(FileStorePath, FollowsXdgConfigHome) {
+    std::string savedXdg = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+    std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("HOME", "/home/someone", 1);
+    ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    EXPECT_EQ(DefaultSettingsPath(), "/cfg/orbelune/orbelune.ini");
+    ::setenv("XDG_CONFIG_HOME", "relative", 1);
+    EXPECT_EQ(DefaultSettingsPath(), "/home/someone/.config/orbelune/orbelune.ini");
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(FileStoreBackend().Path(), "/home/someone/.config/orbelune/orbelune.ini");
+    if (savedXdg.empty())
+        ::unsetenv("XDG_CONFIG_HOME");
+    else
+        ::setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
+    ::setenv("HOME", savedHome.c_str(), 1);
+}
+
+void ExpectSameTables(const GalaxyTables& a, const GalaxyTables& b) {
+    for (int s = 0; s < kGalaxyTypeSlots; ++s) {
+        EXPECT_EQ(a.types[s].name, b.types[s].name) << "slot " << s;
+        EXPECT_EQ(a.types[s].pct, b.types[s].pct) << "slot " << s;
+        EXPECT_EQ(a.types[s].prop, b.types[s].prop) << "slot " << s;
+    }
+    for (int s = 0; s < kCompositeSlots; ++s) {
+        EXPECT_EQ(a.composites[s].name, b.composites[s].name) << "composite " << s;
+        EXPECT_EQ(a.composites[s].pct, b.composites[s].pct) << "composite " << s;
+        EXPECT_EQ(a.composites[s].count, b.composites[s].count) << "composite " << s;
+        EXPECT_EQ(a.composites[s].member, b.composites[s].member) << "composite " << s;
+    }
+}
+
+TEST_F(FileStore, SettingsStoreRoundTripsBothFactorySets) {
+    for (int set = 0; set < kFactorySets; ++set) {
+        GalaxyTables saved;
+        ApplyFactoryGalaxyTypes(saved, set);
+        ApplyFactoryComposites(saved, set);
+        UniverseSettings u;
+        u[U::Stars] = 1234 + set;
+        u[U::Persist] = 0.9975f;
+        FileStoreBackend backend(path);
+        SettingsStore store(backend);
+        ASSERT_TRUE(store.SaveAllSettings(u, saved));
+
+        FileStoreBackend fresh(path);
+        SettingsStore reader(fresh);
+        GalaxyTables loaded;
+        reader.LoadAllGalaxyTypes(loaded);
+        reader.LoadAllComposites(loaded);
+        ExpectSameTables(saved, loaded);
+        EXPECT_EQ(reader.LoadUniverse().value, u.value);
+        EXPECT_EQ(reader.AnimationType(), 0);
+    }
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"orbelune.ini", "orbelune.ini.lock"}));
+}
+
+pid_t StartWriter(const std::string& path, int id, int count) {
+    std::string exe = std::string(ORBELUNE_HELPER_DIR) + "/store_writer";
+    std::string idText = std::to_string(id), countText = std::to_string(count);
+    char* argv[] = {exe.data(), const_cast<char*>(path.c_str()), idText.data(), countText.data(), nullptr};
+    pid_t pid = -1;
+    return ::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ) == 0 ? pid : -1;
+}
+
+int WaitExit(pid_t pid) {
+    int status = 0;
+    if (::waitpid(pid, &status, 0) != pid) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+TEST_F(FileStore, TwoWriterProcessesLoseNoWrite) {
+    constexpr int kCount = 120;
+    pid_t first = StartWriter(path, 1, kCount);
+    pid_t second = StartWriter(path, 2, kCount);
+    ASSERT_GT(first, 0);
+    ASSERT_GT(second, 0);
+    EXPECT_EQ(WaitExit(first), 0);
+    EXPECT_EQ(WaitExit(second), 0);
+
+    std::string text = ReadAll(path);
+    ProfileText parsed(text);
+    EXPECT_EQ(parsed.Serialize(), text);
+    int missing = 0;
+    for (int id = 1; id <= 2; ++id)
+        for (int n = 0; n < kCount; ++n) {
+            std::string section = KeyPath("Universe\\Galaxy" + std::to_string(n % 32));
+            auto v = parsed.Get(section, "W" + std::to_string(id) + "_" + std::to_string(n));
+            missing += v != std::to_string(id) + ":" + std::to_string(n);
+        }
+    EXPECT_EQ(missing, 0);
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"orbelune.ini", "orbelune.ini.lock"}));
+}
+
+} // namespace
+} // namespace orb
