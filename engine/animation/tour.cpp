@@ -24,14 +24,14 @@ void Push(std::array<float, kTourControlPoints>& queue, float v) {
 
 } // namespace
 
-void StartUniverseTour(CameraTour& tour, int16_t gSteps) {
+void StartUniverseTour(CameraTour& tour, const TourSettings& settings) {
     tour.controlX.fill(0.0f);
     tour.controlY.fill(0.0f);
     tour.controlZ.fill(0.0f);
     tour.previous = {};
     tour.tourParam = 0.0f;
     // The driver clamps gSteps to 1..9999; a stray 0 must not make the step infinite.
-    tour.stepIncrement = static_cast<float>(1.0 / (gSteps < 1 ? 1 : gSteps));
+    tour.stepIncrement = static_cast<float>(1.0 / (settings.gSteps < 1 ? 1 : settings.gSteps));
 }
 
 void AppendControlPoint(CameraTour& tour, Vec3f p) {
@@ -54,9 +54,9 @@ Vec3f VisitControlPoint(Vec3f galaxyPos, float standOff, int16_t k, int16_t gpCt
     return p;
 }
 
-void BeginDeparture(CameraTour& tour, bool tourOn) {
+void BeginDeparture(CameraTour& tour, const TourSettings& settings) {
     tour.currentTourType = 0;
-    if (tourOn) return;
+    if (settings.tour) return;
     tour.controlX.fill(0.0f);
     tour.controlY.fill(0.0f);
     tour.controlZ.fill(0.0f);
@@ -72,12 +72,21 @@ Vec3f DepartureControlPoint(int16_t k, int16_t gpCtrl, float distCentre) {
     return {0.0f, 0.0f, static_cast<float>(z)};
 }
 
+void AppendVisitPoint(CameraTour& tour, const TourSettings& settings, Vec3f galaxyPos, float standOff,
+                      int16_t k) {
+    AppendControlPoint(tour, VisitControlPoint(galaxyPos, standOff, k, settings.gpCtrl, settings.gcCtrl));
+}
+
+void AppendDeparturePoint(CameraTour& tour, const TourSettings& settings, int16_t k) {
+    AppendControlPoint(tour, DepartureControlPoint(k, settings.gpCtrl, settings.distCentre));
+}
+
 Vec3f EvalCameraSpline(const CameraTour& tour, float t) {
     return {SplineAxis(tour.controlX, t), SplineAxis(tour.controlY, t), SplineAxis(tour.controlZ, t)};
 }
 
-Vec3f TourCamera(const CameraTour& tour, bool tourOn) {
-    if (!tourOn) return {};
+Vec3f TourCamera(const CameraTour& tour, const TourSettings& settings) {
+    if (!settings.tour) return {};
     return EvalCameraSpline(tour, tour.tourParam);
 }
 

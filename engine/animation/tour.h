@@ -33,7 +33,7 @@ struct CameraTour {
 };
 
 // Start of every universe: queues and previous position at the origin, step = 1 / gSteps.
-void StartUniverseTour(CameraTour& tour, int16_t gSteps);
+void StartUniverseTour(CameraTour& tour, const TourSettings& settings);
 
 // Shifts slots 1..3 of each queue into 0..2 and writes p into slot 3; TourParam restarts at 0.
 void AppendControlPoint(CameraTour& tour, Vec3f p);
@@ -49,18 +49,25 @@ int16_t VisitTypeSlot(const GalaxyTables& tables, int16_t slot, bool markedCompo
 Vec3f VisitControlPoint(Vec3f galaxyPos, float standOff, int16_t k, int16_t gpCtrl, int16_t gcCtrl);
 
 // Start of the departure: the tour type becomes 0 and, with the tour off, every queue is zeroed.
-void BeginDeparture(CameraTour& tour, bool tourOn);
+void BeginDeparture(CameraTour& tour, const TourSettings& settings);
 
 // The point appended at departure control point k (1 .. gpCtrl + 1): back to the front of the
 // universe centre, then ever faster away along -Z.
 Vec3f DepartureControlPoint(int16_t k, int16_t gpCtrl, float distCentre);
+
+// Appends the visit point k of a galaxy (VisitControlPoint) and restarts TourParam.
+void AppendVisitPoint(CameraTour& tour, const TourSettings& settings, Vec3f galaxyPos, float standOff,
+                      int16_t k);
+
+// Appends the departure point k (DepartureControlPoint) and restarts TourParam.
+void AppendDeparturePoint(CameraTour& tour, const TourSettings& settings, int16_t k);
 
 // EvalCameraSpline: the camera position at parameter t of the current window.
 Vec3f EvalCameraSpline(const CameraTour& tour, float t);
 
 // A visit frame's camera: the spline at TourParam, or the origin with the tour off. Departure
 // frames always follow the spline (EvalCameraSpline at TourParam).
-Vec3f TourCamera(const CameraTour& tour, bool tourOn);
+Vec3f TourCamera(const CameraTour& tour, const TourSettings& settings);
 
 // After each frame: TourParam += StepIncrement, in single precision.
 void AdvanceTourParam(CameraTour& tour);

@@ -19,15 +19,17 @@ void RunFrames(CameraTour& tour, int frames) {
 } // namespace
 
 TEST(CameraTour, FirstFrameAtTheOriginAndSecondPointStartsAtOneSixthOfTheFirst) {
+    TourSettings settings{true, 4, 2, 1, 0.0f};
     CameraTour tour;
-    StartUniverseTour(tour, 4);
-    AppendControlPoint(tour, VisitControlPoint({60, -30, 900}, 12, 1, 2, 1));
-    ExpectPoint(TourCamera(tour, true), 0, 0, 0, "first frame");
+    StartUniverseTour(tour, settings);
+    AppendVisitPoint(tour, settings, {60, -30, 900}, 12, 1);
+    ExpectPoint(TourCamera(tour, settings), 0, 0, 0, "first frame");
     RunFrames(tour, 4);
-    AppendControlPoint(tour, VisitControlPoint({60, -30, 900}, 12, 2, 2, 1));
+    AppendVisitPoint(tour, settings, {60, -30, 900}, 12, 2);
     EXPECT_EQ(tour.tourParam, 0.0f) << "a new control point restarts the parameter";
-    ExpectPoint(TourCamera(tour, true), 10, -5, 148, "one sixth of (60, -30, 888)");
-    ExpectPoint(TourCamera(tour, false), 0, 0, 0, "tour off");
+    ExpectPoint(TourCamera(tour, settings), 10, -5, 148, "one sixth of (60, -30, 888)");
+    settings.tour = false;
+    ExpectPoint(TourCamera(tour, settings), 0, 0, 0, "tour off");
 }
 
 TEST(CameraTour, VisitPointsStandOffThenPassThroughTheCore) {
@@ -47,40 +49,43 @@ TEST(CameraTour, DepartureReturnsBeforeTheCentreThenFliesAway) {
 }
 
 TEST(CameraTour, DepartureWithNoCentreDistanceEndsAtTheCentre) {
+    const TourSettings settings{true, 2, 3, 0, 0.0f};
     CameraTour tour;
-    StartUniverseTour(tour, 2);
+    StartUniverseTour(tour, settings);
     for (int16_t k = 1; k <= 3; ++k)
-        AppendControlPoint(tour, VisitControlPoint({40, 40, 400}, 100, k, 3, 0));
+        AppendVisitPoint(tour, settings, {40, 40, 400}, 100, k);
     tour.currentTourType = 9;
-    BeginDeparture(tour, true);
+    BeginDeparture(tour, settings);
     EXPECT_EQ(tour.currentTourType, 0);
     EXPECT_EQ(tour.controlX[3], 40.0f) << "with the tour on the flight continues from the last galaxy";
     for (int16_t k = 1; k <= 4; ++k)
-        AppendControlPoint(tour, DepartureControlPoint(k, 3, 0));
+        AppendDeparturePoint(tour, settings, k);
     for (float t : {0.0f, 0.5f, 0.99f})
         ExpectPoint(EvalCameraSpline(tour, t), 0, 0, 0);
 }
 
 TEST(CameraTour, DepartureWithTheTourOffStartsFromTheOrigin) {
+    const TourSettings settings{false, 2, 4, 0, 50.0f};
     CameraTour tour;
-    StartUniverseTour(tour, 2);
+    StartUniverseTour(tour, settings);
     for (int16_t k = 1; k <= 4; ++k)
-        AppendControlPoint(tour, VisitControlPoint({40, 40, 400}, 100, k, 4, 0));
-    BeginDeparture(tour, false);
-    AppendControlPoint(tour, DepartureControlPoint(1, 4, 50));
+        AppendVisitPoint(tour, settings, {40, 40, 400}, 100, k);
+    BeginDeparture(tour, settings);
+    AppendDeparturePoint(tour, settings, 1);
     ExpectPoint(EvalCameraSpline(tour, 0.0f), 0, 0, 0);
     ExpectPoint(EvalCameraSpline(tour, 1.0f), 0, 0, -50.0f / 6);
 }
 
 TEST(CameraTour, SplineIsContinuousAcrossControlPoints) {
+    const TourSettings settings{true, 8, 1, 0, 0.0f};
     CameraTour tour;
-    StartUniverseTour(tour, 8);
+    StartUniverseTour(tour, settings);
     const Vec3f points[] = {{5, -3, 200}, {80, 20, 640}, {-30, 7, 90}, {0, 0, -400}, {12, 34, 56}};
     for (const Vec3f& p : points) {
         RunFrames(tour, 8);
         const Vec3f end = EvalCameraSpline(tour, tour.tourParam); // t = 1 after 8 steps of 1/8
         AppendControlPoint(tour, p);
-        const Vec3f start = TourCamera(tour, true);
+        const Vec3f start = TourCamera(tour, settings);
         EXPECT_NEAR(end.x, start.x, 1e-3f);
         EXPECT_NEAR(end.y, start.y, 1e-3f);
         EXPECT_NEAR(end.z, start.z, 1e-3f);
@@ -93,17 +98,17 @@ TEST(CameraTour, StartClearsTheQueuesAndKeepsTheStepFinite) {
     CameraTour tour;
     AppendControlPoint(tour, {1, 2, 3});
     tour.previous = {4, 5, 6};
-    StartUniverseTour(tour, 0);
+    StartUniverseTour(tour, {true, 0, 1, 0, 0.0f});
     EXPECT_EQ(tour.controlZ[3], 0.0f);
     EXPECT_EQ(tour.previous.z, 0.0f);
     EXPECT_EQ(tour.stepIncrement, 1.0f);
-    StartUniverseTour(tour, 3);
+    StartUniverseTour(tour, {true, 3, 1, 0, 0.0f});
     EXPECT_EQ(tour.stepIncrement, 1.0f / 3);
 }
 
 TEST(CameraTour, CameraStepGivesThePreviousMinusTheNewPosition) {
     CameraTour tour;
-    StartUniverseTour(tour, 1);
+    StartUniverseTour(tour, {});
     ExpectPoint(CameraStep(tour, {1, 2, 3}), -1, -2, -3);
     ExpectPoint(CameraStep(tour, {1, 0, 10}), 0, 2, -7);
     ExpectPoint(tour.previous, 1, 0, 10);
