@@ -29,7 +29,7 @@ struct CameraTour {
     Vec3f previous{};                                 // camera position of the previous frame, world units
     float tourParam = 0.0f;      // TourParam: spline parameter within the current control point, 0..1
     float stepIncrement = 1.0f;  // StepIncrement: 1 / Universe_GSteps, added after each frame
-    int16_t currentTourType = 0; // CurrentTourType: type slot 0..31 of the visited galaxy (comets)
+    int16_t currentTourType = 0; // CurrentTourType: visit type slot of the visited galaxy (comets)
 };
 
 // Start of every universe: queues and previous position at the origin, step = 1 / gSteps.
