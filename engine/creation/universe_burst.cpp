@@ -1,0 +1,238 @@
+#include <cmath>
+#include <span>
+
+#include "engine/animation/star_motion.h"
+#include "engine/animation/type_advance.h"
+#include "engine/creation/universe.h"
+#include "engine/creation/universe_sampling.h"
+#include "settings/numeric.h"
+
+namespace orb {
+
+namespace {
+
+constexpr double kQuarterTurn = 1.5707963705062866; // pi / 2 in single precision
+
+// Int(rand x n) for a count n >= 1, never n itself.
+int32_t RandomIndex(Random& random, int32_t n) {
+    const int32_t i = static_cast<int32_t>(IntPart(static_cast<double>(random()) * n));
+    return ClampRange<int32_t>(i, 0, n - 1);
+}
+
+} // namespace
+
+void UniverseEngine::BeginUniverse() {
+    trailRing_ = 0;
+    expansionSpeed_ = expansionExtent_ = values_.expand;
+    for (int t = 0; t < kGalaxyTypeSlots; ++t)
+        model_.run[t].hueOffset = tables_.types[t][G::HueStart];
+    step_ = 0;
+    minFly_ = NearestInt(values_.burstSteps * 0.25);
+    stepFactor_ = values_.stepFactor;
+    LaunchStars();
+    AssignGalaxyTypes();
+    SetupGalaxies(model_, galaxies_.count, -1, -1, std::span<const int16_t>(galaxies_.typeIndex));
+    for (int t = 0; t < kGalaxyTypeSlots; ++t) {
+        GalaxyTypeRun& run = model_.run[t];
+        run.tiltAngle =
+            static_cast<float>(tables_.types[t][G::AngleTilt] * static_cast<double>(kTwoPi) / 360.0);
+        run.tiltSin = static_cast<float>(std::sin(static_cast<double>(run.tiltAngle)));
+        run.tiltCos = static_cast<float>(std::cos(static_cast<double>(run.tiltAngle)));
+    }
+}
+
+// Every star and ambient star starts at the universe centre with a launch vector of the
+// universe's shape.
+void UniverseEngine::LaunchStars() {
+    const UniverseShape shape{values_.profile, values_.hwRatio};
+    for (int32_t i = 0; i < stars_.count; ++i) {
+        burst_.state[i] = BurstState::Flying;
+        burst_.age[i] = 0;
+        burst_.x[i] = 0;
+        burst_.y[i] = 0;
+        burst_.z[i] = values_.centreDepth;
+        Vec3f v = RandomUniversePoint(random_, model_.trig, shape, expansionSpeed_, values_.symmetry);
+        burst_.velX[i] = v.x;
+        burst_.velY[i] = v.y;
+        burst_.velZ[i] = v.z;
+    }
+    for (int32_t i = 0; i < ambient_.Count(); ++i) {
+        ambient_.x[i] = 0;
+        ambient_.y[i] = 0;
+        ambient_.z[i] = values_.centreDepth;
+        ambient_.flash[i] = 0;
+        ambient_.age[i] = 0;
+        Vec3f v = RandomUniversePoint(random_, model_.trig, shape, expansionSpeed_, values_.symmetry);
+        ambient_.driftX[i] = v.x;
+        ambient_.driftY[i] = v.y;
+        ambient_.driftZ[i] = v.z;
+    }
+}
+
+// Galaxy types by weight (at random or in turn), and the burst star each galaxy rides on.
+void UniverseEngine::AssignGalaxyTypes() {
+    int32_t total = 0;
+    for (int s = 0; s < kGalaxyTableSize; ++s) {
+        GalaxyType& type = tables_.types[s];
+        if (s >= kGalaxyTypeSlots) {
+            type.pct = tables_.composites[s - kGalaxyTypeSlots].pct;
+            model_.run[s].composite = type.pct > 0;
+        } else {
+            model_.run[s].composite = false;
+        }
+        total += type.pct;
+        burst_.cumulative[s] = total;
+    }
+    if (total == 0) {
+        total = 1;
+        burst_.cumulative[0] = 1;
+    }
+    inTurnCursor_ = 0;
+    const bool typeZeroOnly = burst_.cumulative[0] == 1 && total == 1;
+    const int32_t stars = stars_.count;
+    for (int16_t g = 0; g < galaxies_.count; ++g) {
+        int16_t slot;
+        if (!values_.visitInTurn) {
+            slot = SlotForDraw(burst_.cumulative, static_cast<float>(static_cast<double>(random_()) * total));
+        } else if (typeZeroOnly) {
+            slot = 0;
+        } else {
+            slot = NextSlotInTurn(tables_, inTurnCursor_);
+        }
+        galaxies_.typeIndex[g] = slot;
+        const int32_t b = galaxies_.count > stars ? RandomIndex(random_, stars) : g;
+        galaxies_.relX[g] = burst_.x[b];
+        galaxies_.relY[g] = burst_.y[b];
+        galaxies_.relZ[g] = burst_.z[b];
+        burst_.galaxyVelX[g] = burst_.velX[b];
+        burst_.galaxyVelY[g] = burst_.velY[b];
+        burst_.galaxyVelZ[g] = burst_.velZ[b];
+    }
+}
+
+void UniverseEngine::RefreshTypeViews() {
+    for (int t = 0; t < kGalaxyTypeSlots; ++t) {
+        const GalaxyTypeRun& run = model_.run[t];
+        views_[t] = {run.tiltSin, run.tiltCos, static_cast<int16_t>(tables_.types[t][G::AxisPlane])};
+        styles_[t] = tables_.types[t].Style();
+    }
+}
+
+bool UniverseEngine::BurstStep() {
+    const int16_t steps = values_.burstSteps;
+    if (step_ >= steps) return false;
+    frameStartTick_ = ticks_->Ticks();
+    const float k = stepFactor_;
+    for (int16_t g = 0; g < galaxies_.count; ++g) {
+        galaxies_.relX[g] = static_cast<float>(static_cast<double>(galaxies_.relX[g]) + burst_.galaxyVelX[g]);
+        galaxies_.relY[g] = static_cast<float>(static_cast<double>(galaxies_.relY[g]) + burst_.galaxyVelY[g]);
+        galaxies_.relZ[g] = static_cast<float>(static_cast<double>(galaxies_.relZ[g]) + burst_.galaxyVelZ[g]);
+        burst_.galaxyVelX[g] *= k;
+        burst_.galaxyVelY[g] *= k;
+        burst_.galaxyVelZ[g] *= k;
+    }
+    AdvanceGalaxyTypes(model_);
+    RefreshTypeViews();
+    // Past 159 steps the last steps round to index 80; the palette reader takes its last entry.
+    const uint32_t burstColour = model_.colour.UniverseFade(NearestLong(step_ * 80.0 / steps));
+    for (int32_t i = 0; i < stars_.count; ++i)
+        StepStar(i, burstColour);
+
+    if (k > 0)
+        for (int32_t i = 0; i < ambient_.Count(); ++i) {
+            ambient_.driftX[i] *= k;
+            ambient_.driftY[i] *= k;
+            ambient_.driftZ[i] *= k;
+        }
+    expansionSpeed_ *= k;
+    expansionExtent_ = static_cast<float>(static_cast<double>(expansionExtent_) + expansionSpeed_);
+    const AmbientFrame frame{{0, 0, 0}, {0, 0, 0}, expansionExtent_, expansionSpeed_, AmbientMode::Burst};
+    UpdateAmbientStars(ambient_, values_, frame, model_, {*surface_, screen_, model_.colour});
+    AdvanceNebulaPoints(model_, galaxies_.count, -1, std::span<const int16_t>(galaxies_.typeIndex));
+    if (step_ > steps * 0.75)
+        stepFactor_ = static_cast<float>(
+            values_.stepFactor * std::cos((step_ - 0.75 * steps) / (steps * (1 - 0.75)) * kQuarterTurn));
+    trailRing_ = static_cast<int16_t>((trailRing_ + 1) % stars_.trail);
+    ++step_;
+    return true;
+}
+
+void UniverseEngine::StepStar(int32_t i, uint32_t burstColour) {
+    const int32_t slot = stars_.Slot(i, trailRing_);
+    const int16_t trail = stars_.trail;
+    switch (burst_.state[i]) {
+    case BurstState::Flying:
+        ++burst_.age[i];
+        if (burst_.age[i] > trail) surface_->Set(stars_.scrX[slot], stars_.scrY[slot], 0);
+        if (random_() < values_.persist || step_ < minFly_) {
+            FlyStar(i, slot, burstColour);
+        } else {
+            burst_.state[i] = BurstState::Fading;
+            burst_.age[i] = 0;
+        }
+        break;
+    case BurstState::Fading:
+        ++burst_.age[i];
+        surface_->Set(stars_.scrX[slot], stars_.scrY[slot], 0);
+        if (burst_.age[i] == trail) SettleStar(i);
+        break;
+    case BurstState::Settled:
+        DrawSettledStar(i, slot);
+        break;
+    }
+    const float k = stepFactor_;
+    burst_.velX[i] *= k;
+    burst_.velY[i] *= k;
+    burst_.velZ[i] *= k;
+}
+
+// A flying star moves on only while it is in front of the viewer.
+void UniverseEngine::FlyStar(int32_t i, int32_t slot, uint32_t burstColour) {
+    burst_.z[i] = static_cast<float>(static_cast<double>(burst_.z[i]) + burst_.velZ[i]);
+    if (!(burst_.z[i] > kNearDepth)) return;
+    burst_.x[i] = static_cast<float>(static_cast<double>(burst_.x[i]) + burst_.velX[i]);
+    burst_.y[i] = static_cast<float>(static_cast<double>(burst_.y[i]) + burst_.velY[i]);
+    const float s = screen_.focalScale / burst_.z[i];
+    stars_.scrX[slot] = PixelCoord(static_cast<double>(burst_.x[i]) * s + screen_.centreX);
+    stars_.scrY[slot] = PixelCoord(static_cast<double>(burst_.y[i]) * s + screen_.centreY);
+    surface_->Set(stars_.scrX[slot], stars_.scrY[slot], burstColour);
+}
+
+void UniverseEngine::SettleStar(int32_t i) {
+    burst_.state[i] = BurstState::Settled;
+    const int16_t galaxy = static_cast<int16_t>(RandomIndex(random_, galaxies_.count));
+    stars_.galaxy[i] = galaxy;
+    const int16_t type = PickStarType(model_, galaxies_.typeIndex[galaxy]);
+    stars_.type[i] = type;
+    SpawnStar(model_, stars_.Ref(i), type, galaxy);
+}
+
+void UniverseEngine::DrawSettledStar(int32_t i, int32_t slot) {
+    if (stars_.age[i] < INT32_MAX) ++stars_.age[i];
+    surface_->Set(stars_.scrX[slot], stars_.scrY[slot], 0);
+    const int16_t type = stars_.type[i];
+    const Vec3f local = MoveStar(stars_, i, styles_[type], model_.run[type]);
+    const int16_t g = stars_.galaxy[i];
+    const Vec3f rel{galaxies_.relX[g], galaxies_.relY[g], galaxies_.relZ[g]};
+    ScreenPoint p{stars_.scrX[slot], stars_.scrY[slot]};
+    if (ProjectStar(screen_, local, views_[type], rel, p) > kNearDepth) {
+        stars_.scrX[slot] = p.x;
+        stars_.scrY[slot] = p.y;
+        surface_->Set(p.x, p.y, stars_.colour[i]);
+    }
+}
+
+void UniverseEngine::SettleRemaining() {
+    for (int32_t i = 0; i < stars_.count; ++i)
+        if (burst_.state[i] != BurstState::Settled) SettleStar(i);
+}
+
+bool UniverseEngine::CreateUniverse(const std::function<bool()>& checkStop) {
+    BeginUniverse();
+    while (BurstStep())
+        if (checkStop && checkStop()) return false;
+    SettleRemaining();
+    return true;
+}
+
+} // namespace orb
