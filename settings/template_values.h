@@ -64,8 +64,8 @@ void ReadTemplateComposite(const ProfileText& tpl, int slot, CompositeGalaxy& c)
 // file has this path.
 std::optional<ProfileText> LoadTemplateFile(const std::string& path);
 // Replace the file with the template: written to a new file beside it, flushed, then renamed
-// over it, so the path holds either the old file or the whole new one, even after a crash. False (and no file
-// left behind) when it could not be written.
+// over it, so the path holds the old file or the whole new one, even after a crash. False
+// (and no file left behind) when it could not be written.
 bool WriteTemplateFile(const std::string& path, const ProfileText& tpl);
 
 } // namespace orb
