@@ -128,17 +128,5 @@ TEST(RandomInBallToShell, ZeroKeepsTheBallAndOnePutsThePointOnTheShell) {
     }
 }
 
-TEST(RandomInBallToShell, HalfwayPushesPointsOutward) {
-    Random random(13);
-    double minLen = 10;
-    for (int i = 0; i < 2000; ++i) {
-        float x, y, z;
-        RandomInBallToShell(random, 2.0f, 0.5f, x, y, z);
-        minLen = std::min(minLen, Length(x, y, z));
-        ASSERT_LE(Length(x, y, z), 2.0 + 1e-5);
-    }
-    EXPECT_GE(minLen, 1.0 - 1e-5); // a x r from the push alone
-}
-
 } // namespace
 } // namespace orb

@@ -198,13 +198,5 @@ TEST_F(StarColourTest, HueWrapsModulo360) {
     EXPECT_EQ(Colour(0, 10, -0.5f, 0, 0, 0), 2355u);  // a negative hue wraps forward
 }
 
-TEST_F(StarColourTest, NebulaHueCyclesAlongTheRibbon) {
-    std::set<uint32_t> hues;
-    for (int i = 0; i < 8; ++i)
-        hues.insert(Colour(5, 1000, 0, i / 8.0f, 0, 0));
-    EXPECT_EQ(hues.size(), 8u);
-    EXPECT_EQ(Colour(5, 1000, 0, 0.5f, 0, 30), 2210u);
-}
-
 } // namespace
 } // namespace orb
