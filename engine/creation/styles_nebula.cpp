@@ -115,10 +115,10 @@ void SpawnNebula(GalaxyModel& model, StarRef star, int16_t type, int g) {
     const double spread = SignOf(u2 - 0.5) * ((1 - PowDraw(u1, run.biasSpanScaled)) * 0.5);
     float s = static_cast<float>(P * (spread + (std::floor(u3 * B) + 0.5)) / B + bias);
     if (!std::isfinite(s)) s = 0;
-    int k = static_cast<int>(std::floor(s));
-    if (k >= P) k -= P;
+    double whole = std::floor(s);
+    if (whole >= P) whole -= P;
     // A bias position left outside 0..P by unvalidated data must not index past the path.
-    k = ClampRange(k, 0, P - 1);
+    const int k = static_cast<int>(std::clamp(whole, 0.0, static_cast<double>(P - 1)));
     const double f = s - std::floor(s);
     const GalaxyStyleState& st = model.style;
     const int i = GalaxyStyleState::Path(g, k);
