@@ -139,6 +139,8 @@ std::string TempPrefix(const std::string& path) {
 ReplaceResult ReplaceFileAtomically(const std::string& path, std::string_view data,
                                     std::optional<uint32_t> mode) {
     ReplaceResult result;
+    // Renaming over a file ignores its permissions; a file made read-only stays as it is.
+    if (::access(path.c_str(), W_OK) != 0 && errno == EACCES) return result;
     std::string temp;
     UniqueFd fd;
     for (int attempt = 0; attempt < 8 && !fd; ++attempt) {

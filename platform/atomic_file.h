@@ -72,7 +72,8 @@ struct ReplaceResult {
 
 // Replace (or create) the file at path with data so that a crash leaves either the old or the
 // new file, never a torn one. With a mode the new file gets exactly those permission bits;
-// without, 0666 less the umask. Nothing is left behind on failure.
+// without, 0666 less the umask. A file the caller may not write is not replaced. Nothing is
+// left behind on failure.
 ReplaceResult ReplaceFileAtomically(const std::string& path, std::string_view data,
                                     std::optional<uint32_t> mode);
 
