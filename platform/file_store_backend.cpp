@@ -81,9 +81,8 @@ const std::string& FileStoreBackend::PendingKey(uint32_t section, std::string_vi
 
 std::optional<std::string> FileStoreBackend::Read(std::string_view keyPath, std::string_view valueName) {
     if (!pending_.empty()) {
-        // The batch's own writes win over the file. A key path spelt differently from the write
-        // is found by the file lookup after the commit; within the batch only the same spelling.
-        auto sec = pendingSectionIndex_.find(keyPath);
+        // The batch's own writes win over the file.
+        auto sec = pendingSectionIndex_.find(AsciiLower(TrimName(keyPath)));
         if (sec != pendingSectionIndex_.end()) {
             auto it = pendingIndex_.find(std::string_view(PendingKey(sec->second, valueName)));
             if (it != pendingIndex_.end()) {
@@ -104,7 +103,8 @@ bool FileStoreBackend::Write(std::string_view keyPath, std::string_view valueNam
         section = static_cast<uint32_t>(pendingSections_.size() - 1);
     } else {
         if (!IsProfileSectionName(keyPath)) return false;
-        auto [sec, added] = pendingSectionIndex_.try_emplace(std::string(keyPath), pendingSections_.size());
+        auto [sec, added] =
+            pendingSectionIndex_.try_emplace(AsciiLower(TrimName(keyPath)), pendingSections_.size());
         if (added) pendingSections_.emplace_back(keyPath);
         section = sec->second;
     }

@@ -55,15 +55,14 @@ class FileStoreBackend : public StoreBackend {
     void Refresh();
     void Forget();
 
-    std::string path_;                         // the settings file
-    int depth_ = 0;                            // nesting depth of open batches
-    bool checkedThisBatch_ = false;            // the cache was compared with the file in this batch
-    std::vector<PendingWrite> pending_;        // writes of the open batch, in order
-    std::vector<std::string> pendingSections_; // key paths of the pending writes, as written
-    NameMap pendingSectionIndex_;              // key path as written -> pendingSections_
-    NameMap pendingIndex_;    // section index + lower-cased value name -> pending_ (names from
-                              // two spellings of one key path stay apart; the file merges them)
-    bool cacheValid_ = false; // cache_ reflects the file as identified by cacheSignature_
+    std::string path_;                            // the settings file
+    int depth_ = 0;                               // nesting depth of open batches
+    bool checkedThisBatch_ = false;               // the cache was compared with the file in this batch
+    std::vector<PendingWrite> pending_;           // writes of the open batch, in order
+    std::vector<std::string> pendingSections_;    // key paths of the pending writes, as first written
+    NameMap pendingSectionIndex_;                 // lower-cased, trimmed key path -> pendingSections_
+    NameMap pendingIndex_;                        // section index + lower-cased value name -> pending_
+    bool cacheValid_ = false;                     // cache_ reflects the file as identified by cacheSignature_
     std::optional<FileSignature> cacheSignature_; // of the file parsed; nothing: there was no file
     ProfileText cache_;                           // parse of the file as last read or written
     bool cacheWhole_ = false;                     // cache_ holds all of the file, not a cut at the read limit
