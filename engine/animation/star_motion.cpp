@@ -1,25 +1,6 @@
 #include "engine/animation/star_motion.h"
 
-#include <cmath>
-
-namespace orb {
-
-namespace {
-
-Vec3f Drift(StarArrays& s, int32_t i) {
-    s.x[i] = static_cast<float>(static_cast<double>(s.x[i]) + s.velX[i]);
-    s.y[i] = static_cast<float>(static_cast<double>(s.y[i]) + s.velY[i]);
-    s.z[i] = static_cast<float>(static_cast<double>(s.z[i]) + s.velZ[i]);
-    return {s.x[i], s.y[i], s.z[i]};
-}
-
-Vec3f Orbit(StarArrays& s, int32_t i) {
-    const float a = static_cast<float>(static_cast<double>(s.angle[i]) + s.spin[i]);
-    s.angle[i] = a;
-    const double r = s.radius[i];
-    return {static_cast<float>(r * std::cos(static_cast<double>(a))), s.height[i],
-            static_cast<float>(r * std::sin(static_cast<double>(a)))};
-}
+namespace orb::motion {
 
 Vec3f CorePull(StarArrays& s, int32_t i, float pull) {
     const double x = s.x[i], y = s.y[i], z = s.z[i];
@@ -42,25 +23,4 @@ Vec3f Wave(StarArrays& s, int32_t i, const GalaxyTypeRun& run) {
     return {s.x[i], s.y[i], s.z[i]};
 }
 
-} // namespace
-
-Vec3f MoveStar(StarArrays& stars, int32_t i, int16_t style, const GalaxyTypeRun& run) {
-    switch (style) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-        return Orbit(stars, i);
-    case 4:
-    case 5:
-        return Drift(stars, i);
-    case 6:
-        return CorePull(stars, i, run.emitSpeed);
-    case 7:
-        return Wave(stars, i, run);
-    default:
-        return {stars.x[i], stars.y[i], stars.z[i]};
-    }
-}
-
-} // namespace orb
+} // namespace orb::motion

@@ -2,6 +2,7 @@
 // settled stars with it and the frame loop moves every star with it, so both see the same orbit.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "engine/animation/projection.h"
@@ -10,15 +11,56 @@
 
 namespace orb {
 
-// Moves star i one frame and returns its local position relative to the galaxy centre:
-//   styles 0..3 (orbiting): the angle advances by the spin; the position follows from radius,
-//                           angle and height (StarX..StarZ are left alone);
-//   styles 4, 5 (drifting): position += velocity;
-//   style 6 (core pull):    velocity is pulled toward the centre by the type's pull, then
-//                           position += velocity;
-//   style 7 (wave):         the star ages, drifts outward, and its height is a sine wave whose
-//                           amplitude decays with age.
-// Any other style leaves the star where it is.
-Vec3f MoveStar(StarArrays& stars, int32_t i, int16_t style, const GalaxyTypeRun& run);
+namespace motion {
+
+// Styles 4 and 5: position += velocity.
+inline Vec3f Drift(StarArrays& s, int32_t i) {
+    s.x[i] = static_cast<float>(static_cast<double>(s.x[i]) + s.velX[i]);
+    s.y[i] = static_cast<float>(static_cast<double>(s.y[i]) + s.velY[i]);
+    s.z[i] = static_cast<float>(static_cast<double>(s.z[i]) + s.velZ[i]);
+    return {s.x[i], s.y[i], s.z[i]};
+}
+
+// Styles 0 to 3: the angle advances by the spin (never wrapped); the position follows from
+// radius, angle and height, so StarX..StarZ are left alone. The cosine and sine are taken in
+// single precision: this runs for nearly every star of every frame, the single-precision pair
+// costs less than half the double one here, and the results (rounded to singles) differ by at
+// most one unit in the last place.
+inline Vec3f Orbit(StarArrays& s, int32_t i) {
+    const float a = static_cast<float>(static_cast<double>(s.angle[i]) + s.spin[i]);
+    s.angle[i] = a;
+    const double r = s.radius[i];
+    return {static_cast<float>(r * std::cos(a)), s.height[i], static_cast<float>(r * std::sin(a))};
+}
+
+// Style 6: the velocity is pulled toward the core (inverse square), then position += velocity.
+Vec3f CorePull(StarArrays& s, int32_t i, float pull);
+
+// Style 7: the star ages, drifts outward, and its height is a sine wave whose amplitude decays
+// with age (HeightScaled x BandFillWhole / (BandFillWhole + age)); the phase steps by AngleParam.
+Vec3f Wave(StarArrays& s, int32_t i, const GalaxyTypeRun& run);
+
+} // namespace motion
+
+// Moves star i one frame by the rule of its type's style and returns its local position
+// relative to the galaxy centre. Any style outside 0..7 leaves the star where it is.
+inline Vec3f MoveStar(StarArrays& stars, int32_t i, int16_t style, const GalaxyTypeRun& run) {
+    switch (style) {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+        return motion::Orbit(stars, i);
+    case 4:
+    case 5:
+        return motion::Drift(stars, i);
+    case 6:
+        return motion::CorePull(stars, i, run.emitSpeed);
+    case 7:
+        return motion::Wave(stars, i, run);
+    default:
+        return {stars.x[i], stars.y[i], stars.z[i]};
+    }
+}
 
 } // namespace orb

@@ -109,6 +109,7 @@ class UniverseEngine {
     void LaunchStars();
     void AssignGalaxyTypes();
     void SettleStar(int32_t i);
+    void StepStars(uint32_t burstColour);
     void StepStar(int32_t i, uint32_t burstColour);
     void FlyStar(int32_t i, int32_t slot, uint32_t burstColour);
     void DrawSettledStar(int32_t i, int32_t slot);

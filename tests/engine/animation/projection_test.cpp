@@ -82,6 +82,15 @@ TEST(ProjectStar, NothingIsDrawnAtOrBehindTheNearDepth) {
     EXPECT_EQ(p.x, 320);
 }
 
+TEST(PixelCoord, RoundsHalvesToEvenAndSaturates) {
+    const std::pair<double, int32_t> cases[] = {
+        {2.5, 2},         {3.5, 4},  {-2.5, -2},         {-3.5, -4},          {347.9999, 348},
+        {0.49999999, 0},  {-0.5, 0}, {1e300, INT32_MAX}, {-1e300, INT32_MIN}, {2147483646.5, 2147483646},
+        {std::nan(""), 0}};
+    for (auto [v, want] : cases)
+        EXPECT_EQ(PixelCoord(v), want) << v;
+}
+
 TEST(ProjectStar, FarOffPointsSaturateInsteadOfOverflowing) {
     ScreenPoint p;
     ProjectStar(kVga, {1e30f, -1e30f, 0}, kUntilted, {0, 0, 0.002f}, p);

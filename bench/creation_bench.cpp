@@ -1,0 +1,149 @@
+// Universe creation: one burst step at the "Classical" theme's size and at the largest universe,
+// and a whole creation at the default settings. Steps must not allocate: operator new is counted
+// while steps run and any allocation fails the benchmark.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "engine/creation/universe.h"
+#include "settings/presets.h"
+
+namespace {
+std::atomic<bool> gCounting{false};
+std::atomic<long> gAllocations{0};
+} // namespace
+
+// Counting replacement of the global allocation functions (this program only). It only counts
+// while a benchmark asks it to, and otherwise behaves as the standard ones. GCC takes the free()
+// inside a replaced operator delete for a mismatched pair; it is the matching malloc here.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void* operator new(std::size_t size) {
+    if (gCounting.load(std::memory_order_relaxed)) gAllocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) {
+    return operator new(size);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace orb {
+namespace {
+
+struct Universe {
+    MemoryBackend backend;
+    SettingsStore store{backend};
+    OwnedFramebuffer fb{1024, 768};
+    UniverseEngine engine{store};
+
+    // Factory galaxy types and composites of set 0 with the given universe values.
+    explicit Universe(const UniverseSettings& u) {
+        GalaxyTables t;
+        ApplyFactoryGalaxyTypes(t, 0);
+        ApplyFactoryComposites(t, 0);
+        store.SaveAllGalaxyTypes(t);
+        store.SaveAllComposites(t);
+        store.SaveUniverse(u);
+        engine.SetFixedSeed(1);
+        engine.SetupSurface(fb.Surface(), false);
+        engine.SetupUniverse(false);
+    }
+};
+
+UniverseSettings Classical() {
+    UniverseSettings u;
+    ParseUniverseTheme(UniverseTheme(1, false), u);
+    return u;
+}
+
+UniverseSettings Largest() {
+    UniverseSettings u = Classical();
+    u[U::Stars] = 30000;
+    u[U::Galaxy] = 999;
+    u[U::AmStar] = 3000;
+    return u;
+}
+
+// Steps through whole bursts; a new universe begins (untimed) when one ends.
+void BurstSteps(benchmark::State& state, const UniverseSettings& settings) {
+    Universe u(settings);
+    u.engine.BeginUniverse();
+    gAllocations = 0;
+    for (auto _ : state) {
+        gCounting = true;
+        const bool stepped = u.engine.BurstStep();
+        gCounting = false;
+        if (!stepped) {
+            state.PauseTiming();
+            u.engine.SettleRemaining();
+            u.fb.Surface().Clear();
+            u.engine.BeginUniverse();
+            state.ResumeTiming();
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * u.engine.Values().stars);
+    state.counters["stars"] = u.engine.Values().stars;
+    state.counters["allocations"] = static_cast<double>(gAllocations.load());
+    if (gAllocations.load() != 0) state.SkipWithError("a burst step allocated");
+}
+
+void BM_BurstStepClassical(benchmark::State& state) {
+    BurstSteps(state, Classical());
+}
+BENCHMARK(BM_BurstStepClassical)->Name("BurstStep/classical")->Unit(benchmark::kMicrosecond);
+
+void BM_BurstStepMax(benchmark::State& state) {
+    BurstSteps(state, Largest());
+}
+BENCHMARK(BM_BurstStepMax)->Name("BurstStep/max")->Unit(benchmark::kMicrosecond);
+
+// The slowest steps of the largest universe: late ones, when every star has settled and is
+// moved and projected like a frame of the tour. Short persistence settles all stars soon after
+// the first quarter (MinFly) of 400 steps; steps 150 to 399 are timed.
+void BM_BurstStepMaxSettled(benchmark::State& state) {
+    UniverseSettings s = Largest();
+    s[U::ESteps] = 400;
+    s[U::Persist] = 0.25f;
+    Universe u(s);
+    gAllocations = 0;
+    for (auto _ : state) {
+        if (u.engine.BurstStepIndex() >= 399 || u.engine.BurstStepIndex() < 150) {
+            state.PauseTiming();
+            u.engine.BeginUniverse();
+            while (u.engine.BurstStepIndex() < 150)
+                u.engine.BurstStep();
+            state.ResumeTiming();
+        }
+        gCounting = true;
+        u.engine.BurstStep();
+        gCounting = false;
+    }
+    state.SetItemsProcessed(state.iterations() * u.engine.Values().stars);
+    state.counters["allocations"] = static_cast<double>(gAllocations.load());
+    if (gAllocations.load() != 0) state.SkipWithError("a burst step allocated");
+}
+BENCHMARK(BM_BurstStepMaxSettled)->Name("BurstStep/max_settled")->Unit(benchmark::kMicrosecond);
+
+void BM_CreateUniverse(benchmark::State& state) {
+    Universe u{UniverseSettings{}};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(u.engine.CreateUniverse({}));
+    state.SetItemsProcessed(state.iterations() * u.engine.Values().stars);
+}
+BENCHMARK(BM_CreateUniverse)->Name("CreateUniverse")->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace orb
