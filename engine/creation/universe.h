@@ -56,6 +56,13 @@ struct BurstArrays {
     void Size(int32_t stars, int16_t galaxies);
 };
 
+// Scalars shared by creation and the frame loop.
+struct RunScalars {
+    int16_t trailRing = 0;     // TrailRing: trail slot written this step or frame, 0..T-1
+    float expansionSpeed = 0;  // ExpansionSpeed: growth of the extent per burst step, world units
+    float expansionExtent = 0; // ExpansionExtent: outer extent of the universe, world units
+};
+
 class UniverseEngine {
   public:
     explicit UniverseEngine(SettingsStore& store, TickSource& ticks = DefaultTicks());
@@ -70,9 +77,12 @@ class UniverseEngine {
     // preview host hands a surface of the preview's pixel size) and a fresh seed.
     void SetupSurface(Framebuffer& surface, bool preview);
     // SetupUniverse: the universe values (reduced for a preview, then clamped), the galaxy types
-    // and composites, the colour tables; sizes every run-time array for this run's counts and
-    // derives the galaxy types' run-time values.
+    // and composites, the colour tables; then StartRun.
     void SetupUniverse(bool preview);
+    // Start of a run: every run-time array sized for this run's counts (the only allocation of a
+    // run) and the galaxy types' run-time values derived. SetupUniverse has done it already; a
+    // driver may call it again at the start of its call.
+    void StartRun();
 
     // ---- creation, one burst step at a time ----
     // Resets the per-universe values and prepares the burst: launch vectors, ambient stars,
@@ -93,13 +103,19 @@ class UniverseEngine {
     const ScreenGeometry& Screen() const { return screen_; }
     const UniverseValues& Values() const { return values_; }
     int16_t BurstStepIndex() const { return step_; } // burst steps run so far
-    int16_t TrailRing() const { return trailRing_; }
-    float ExpansionSpeed() const { return expansionSpeed_; }
-    float ExpansionExtent() const { return expansionExtent_; }
+    int16_t TrailRing() const { return scalars_.trailRing; }
+    float ExpansionSpeed() const { return scalars_.expansionSpeed; }
+    float ExpansionExtent() const { return scalars_.expansionExtent; }
     const StarArrays& Stars() const { return stars_; }
     const GalaxyArrays& Galaxies() const { return galaxies_; }
     const AmbientArrays& Ambient() const { return ambient_; }
     const BurstArrays& Burst() const { return burst_; }
+    // The frame loop moves and draws from the same arrays and scalars creation fills.
+    StarArrays& Stars() { return stars_; }
+    GalaxyArrays& Galaxies() { return galaxies_; }
+    AmbientArrays& Ambient() { return ambient_; }
+    RunScalars& Scalars() { return scalars_; }
+    TickSource& Ticks() { return *ticks_; }
     GalaxyModel& Model() { return model_; }
     GalaxyTables& Tables() { return tables_; }
     Random& Rng() { return random_; }
@@ -115,8 +131,8 @@ class UniverseEngine {
     void DrawSettledStar(int32_t i, int32_t slot);
     void RefreshTypeViews();
 
-    SettingsStore& store_;
-    TickSource* ticks_;
+    SettingsStore& store_;               // where every set-up reads the settings
+    TickSource* ticks_;                  // millisecond clock for FrameStartTick
     Random random_;                      // the run's one generator
     GalaxyTables tables_;                // 32 types + 16 composite stand-ins, and the composites
     GalaxyModel model_;                  // galaxy generation state over tables_ and random_
@@ -134,9 +150,7 @@ class UniverseEngine {
     AmbientArrays ambient_; // per ambient star
     BurstArrays burst_;     // creation working arrays
 
-    int16_t trailRing_ = 0;       // TrailRing: trail slot written this step, 0..T-1
-    float expansionSpeed_ = 0;    // ExpansionSpeed: growth of the extent per step, world units
-    float expansionExtent_ = 0;   // ExpansionExtent: outer extent of the universe, world units
+    RunScalars scalars_;          // TrailRing, ExpansionSpeed, ExpansionExtent
     uint32_t frameStartTick_ = 0; // FrameStartTick, ms
     int16_t step_ = 0;            // burst steps run in this universe
     int16_t minFly_ = 0;          // MinFly: steps every star flies before it may stop

@@ -22,8 +22,8 @@ int32_t RandomIndex(Random& random, int32_t n) {
 } // namespace
 
 void UniverseEngine::BeginUniverse() {
-    trailRing_ = 0;
-    expansionSpeed_ = expansionExtent_ = values_.expand;
+    scalars_.trailRing = 0;
+    scalars_.expansionSpeed = scalars_.expansionExtent = values_.expand;
     for (int t = 0; t < kGalaxyTypeSlots; ++t)
         model_.run[t].hueOffset = tables_.types[t][G::HueStart];
     step_ = 0;
@@ -51,7 +51,7 @@ void UniverseEngine::LaunchStars() {
         burst_.x[i] = 0;
         burst_.y[i] = 0;
         burst_.z[i] = values_.centreDepth;
-        Vec3f v = RandomUniversePoint(random_, model_.trig, shape, expansionSpeed_, values_.symmetry);
+        Vec3f v = RandomUniversePoint(random_, model_.trig, shape, scalars_.expansionSpeed, values_.symmetry);
         burst_.velX[i] = v.x;
         burst_.velY[i] = v.y;
         burst_.velZ[i] = v.z;
@@ -62,7 +62,7 @@ void UniverseEngine::LaunchStars() {
         ambient_.z[i] = values_.centreDepth;
         ambient_.flash[i] = 0;
         ambient_.age[i] = 0;
-        Vec3f v = RandomUniversePoint(random_, model_.trig, shape, expansionSpeed_, values_.symmetry);
+        Vec3f v = RandomUniversePoint(random_, model_.trig, shape, scalars_.expansionSpeed, values_.symmetry);
         ambient_.driftX[i] = v.x;
         ambient_.driftY[i] = v.y;
         ambient_.driftZ[i] = v.z;
@@ -143,22 +143,24 @@ bool UniverseEngine::BurstStep() {
             ambient_.driftY[i] *= k;
             ambient_.driftZ[i] *= k;
         }
-    expansionSpeed_ *= k;
-    expansionExtent_ = static_cast<float>(static_cast<double>(expansionExtent_) + expansionSpeed_);
-    const AmbientFrame frame{{0, 0, 0}, {0, 0, 0}, expansionExtent_, expansionSpeed_, AmbientMode::Burst};
+    scalars_.expansionSpeed *= k;
+    scalars_.expansionExtent =
+        static_cast<float>(static_cast<double>(scalars_.expansionExtent) + scalars_.expansionSpeed);
+    const AmbientFrame frame{
+        {0, 0, 0}, {0, 0, 0}, scalars_.expansionExtent, scalars_.expansionSpeed, AmbientMode::Burst};
     UpdateAmbientStars(ambient_, values_, frame, model_, {*surface_, screen_, model_.colour});
     AdvanceNebulaPoints(model_, galaxies_.count, -1, std::span<const int16_t>(galaxies_.typeIndex));
     if (step_ > steps * 0.75)
         stepFactor_ = static_cast<float>(
             values_.stepFactor * std::cos((step_ - 0.75 * steps) / (steps * (1 - 0.75)) * kQuarterTurn));
-    trailRing_ = static_cast<int16_t>((trailRing_ + 1) % stars_.trail);
+    scalars_.trailRing = static_cast<int16_t>((scalars_.trailRing + 1) % stars_.trail);
     ++step_;
     return true;
 }
 
 // The per-star pieces run 30000 times a step; they are forced inline into the one loop below.
 [[gnu::always_inline]] inline void UniverseEngine::StepStar(int32_t i, uint32_t burstColour) {
-    const int32_t slot = stars_.Slot(i, trailRing_);
+    const int32_t slot = stars_.Slot(i, scalars_.trailRing);
     const int16_t trail = stars_.trail;
     switch (burst_.state[i]) {
     case BurstState::Flying: {

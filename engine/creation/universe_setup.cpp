@@ -63,8 +63,10 @@ void UniverseEngine::SetupUniverse(bool preview) {
     store_.LoadAllComposites(tables_);
     BuildGalaxyColourTables(model_.colour, tables_);
     BuildFadePalettes(model_.colour, tables_, raw, -1, -1);
+    StartRun();
+}
 
-    // Everything a run writes is sized here, once; no step allocates.
+void UniverseEngine::StartRun() {
     stars_.Size(values_.stars, values_.trail);
     galaxies_.Size(values_.galaxies);
     ambient_.Size(values_.ambientStars);
