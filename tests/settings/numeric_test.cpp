@@ -11,28 +11,20 @@ TEST(Clamp, LowerBoundWinsForInvertedRange) {
     EXPECT_FLOAT_EQ(ClampSingle(2.0f, 0.25f, 1.0f), 1.0f);
 }
 
-TEST(Nearest, HalvesGoToEven) {
-    EXPECT_EQ(NearestInt(2.5), 2);
-    EXPECT_EQ(NearestInt(3.5), 4);
-    EXPECT_EQ(NearestInt(-2.5), -2);
-    EXPECT_EQ(NearestInt(36.5), 36);
-    EXPECT_EQ(NearestInt(37.6), 38);
-}
-
-TEST(Nearest, SaturatesInsteadOfOverflowing) {
-    EXPECT_EQ(NearestInt(70000.0), 32767);
-    EXPECT_EQ(NearestInt(-1e30), -32768);
+TEST(Nearest, HalvesGoToEvenAndOutOfRangeSaturates) {
+    const std::pair<double, int16_t> cases[] = {{2.5, 2},        {3.5, 4},         {-2.5, -2},
+                                                {36.5, 36},      {37.6, 38},       {70000.0, 32767},
+                                                {-1e30, -32768}, {std::nan(""), 0}};
+    for (const auto& [v, expected] : cases)
+        EXPECT_EQ(NearestInt(v), expected) << v;
     EXPECT_EQ(NearestLong(1e12), INT32_MAX);
-    EXPECT_EQ(NearestInt(std::nan("")), 0);
 }
 
-TEST(NumericText, AcceptsPlainDecimalNumbers) {
+TEST(NumericText, AcceptsPlainDecimalNumbersOnly) {
     for (const char* t : {"0", "12", " 12 ", "-3", "+4", "2.5", ".5", "5.", "1e3", "1.5E-2", "\t7"})
         EXPECT_TRUE(IsNumericText(t)) << t;
-}
-
-TEST(NumericText, RejectsEverythingElse) {
-    for (const char* t : {"", " ", "abc", "12abc", "1.2.3", "--1", "e5", "1e", "1e+", ".", "1 2", "0x10", "1e999"})
+    for (const char* t :
+         {"", " ", "abc", "12abc", "1.2.3", "--1", "e5", "1e", "1e+", ".", "1 2", "0x10", "1e999"})
         EXPECT_FALSE(IsNumericText(t)) << t;
 }
 
@@ -42,21 +34,15 @@ TEST(NumericText, ParsesIndependentlyOfLocale) {
     EXPECT_FALSE(ParseNumericText("1,5").has_value());
 }
 
-TEST(ZeroPrefixedValue, ReadsLeadingNumberLikeDialogFields) {
-    EXPECT_DOUBLE_EQ(ZeroPrefixedValue("12abc"), 12);
-    EXPECT_DOUBLE_EQ(ZeroPrefixedValue("abc"), 0);
-    EXPECT_DOUBLE_EQ(ZeroPrefixedValue(""), 0);
-    EXPECT_DOUBLE_EQ(ZeroPrefixedValue(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(ZeroPrefixedValue("-5"), 0);
-    EXPECT_DOUBLE_EQ(ZeroPrefixedValue(" 1 2"), 12);
-    EXPECT_DOUBLE_EQ(ZeroPrefixedValue("2e3x"), 2000);
-}
-
-TEST(LeadingValue, ReadsWindowHandles) {
-    EXPECT_DOUBLE_EQ(LeadingValue(" 1234"), 1234);
-    EXPECT_DOUBLE_EQ(LeadingValue(":1234"), 0);
-    EXPECT_DOUBLE_EQ(LeadingValue(""), 0);
-    EXPECT_DOUBLE_EQ(LeadingValue("-17x"), -17);
+TEST(LeadingNumber, DialogFieldsAndWindowHandlesReadTheirLeadingNumber) {
+    // A dialog field reads as "0" + text, so a minus ends it; blanks are skipped.
+    const std::pair<const char*, double> fields[] = {{"12abc", 12}, {"abc", 0},   {"", 0},       {".5", 0.5},
+                                                     {"-5", 0},     {" 1 2", 12}, {"2e3x", 2000}};
+    for (const auto& [text, v] : fields)
+        EXPECT_DOUBLE_EQ(ZeroPrefixedValue(text), v) << '"' << text << '"';
+    const std::pair<const char*, double> handles[] = {{" 1234", 1234}, {":1234", 0}, {"", 0}, {"-17x", -17}};
+    for (const auto& [text, v] : handles)
+        EXPECT_DOUBLE_EQ(LeadingValue(text), v) << '"' << text << '"';
 }
 
 TEST(CommaField, SplitsTrimsAndAllowsTrailingComma) {
@@ -69,10 +55,10 @@ TEST(CommaField, SplitsTrimsAndAllowsTrailingComma) {
 }
 
 TEST(FormatSingle, ShortestTextThatReadsBack) {
-    EXPECT_EQ(FormatSingle(0.9975f), "0.9975");
-    EXPECT_EQ(FormatSingle(2.5f), "2.5");
-    EXPECT_EQ(FormatSingle(300.0f), "300");
-    EXPECT_EQ(FormatSingle(0.0001f), "0.0001");
+    const std::pair<float, const char*> cases[] = {
+        {0.9975f, "0.9975"}, {2.5f, "2.5"}, {300.0f, "300"}, {0.0001f, "0.0001"}};
+    for (const auto& [v, text] : cases)
+        EXPECT_EQ(FormatSingle(v), text);
 }
 
 } // namespace orb
