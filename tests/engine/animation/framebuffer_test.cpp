@@ -27,11 +27,4 @@ TEST(Framebuffer, HonoursTheStrideOfAHostBuffer) {
             EXPECT_EQ(memory[y * 5 + x], x < 3 ? 0u : 0xDEADu) << x << "," << y;
 }
 
-TEST(Framebuffer, NegativeSizeGivesAnEmptySurface) {
-    OwnedFramebuffer fb(-5, 10);
-    fb.Surface().Set(0, 0, 1);
-    fb.Surface().Clear();
-    EXPECT_TRUE(fb.Pixels().empty());
-}
-
 } // namespace orb

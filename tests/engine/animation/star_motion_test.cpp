@@ -34,14 +34,6 @@ TEST(MoveStar, OrbitingStylesTurnByTheSpinAndLeaveTheirPositionAlone) {
     }
 }
 
-TEST(MoveStar, OrbitAngleIsNotWrapped) {
-    StarArrays s = OneStar();
-    s.angle[0] = 6.2f;
-    s.spin[0] = 0.5f;
-    MoveStar(s, 0, 0, GalaxyTypeRun{});
-    EXPECT_FLOAT_EQ(s.angle[0], 6.7f);
-}
-
 TEST(MoveStar, DriftingStylesAddTheirVelocity) {
     for (int16_t style : {4, 5}) {
         StarArrays s = OneStar();
