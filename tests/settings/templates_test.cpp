@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 
+#include "platform/temp_dir.h"
 #include "settings/presets.h"
+#include "settings/tables_match.h"
 #include "settings/template_values.h"
 
 namespace orb {
@@ -15,37 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::literals;
-
-class TempDir {
-  public:
-    TempDir() {
-        std::random_device rd;
-        path_ = fs::temp_directory_path() / ("orb-templates-" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-    size_t EntryCount() const {
-        return static_cast<size_t>(std::distance(fs::directory_iterator(path_), {}));
-    }
-
-  private:
-    fs::path path_;
-};
-
-void WriteFile(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::ReadAll;
+using test::WriteAll;
 
 // Universe values that all differ from their defaults.
 UniverseSettings NonDefaultUniverse() {
@@ -58,21 +29,6 @@ UniverseSettings NonDefaultUniverse() {
     return u;
 }
 
-void ExpectSameType(const GalaxyType& a, const GalaxyType& b, int slot) {
-    EXPECT_EQ(a.pct, b.pct) << "slot " << slot;
-    EXPECT_EQ(a.name, b.name) << "slot " << slot;
-    for (int i = 0; i < kGalaxyPropCount; ++i)
-        EXPECT_EQ(a.prop[i], b.prop[i]) << "slot " << slot << " prop " << i;
-}
-
-void ExpectSameComposite(const CompositeGalaxy& a, const CompositeGalaxy& b, int slot) {
-    EXPECT_EQ(a.name, b.name) << "slot " << slot;
-    EXPECT_EQ(a.pct, b.pct) << "slot " << slot;
-    ASSERT_EQ(a.count, b.count) << "slot " << slot;
-    for (int i = 0; i < a.count; ++i)
-        EXPECT_EQ(a.member[i], b.member[i]) << "slot " << slot << " member " << i;
-}
-
 class RecordingProgress : public ProgressSink {
   public:
     void Progress(int step, int total) override { steps.emplace_back(step, total); }
@@ -81,7 +37,7 @@ class RecordingProgress : public ProgressSink {
 
 class TemplateTest : public ::testing::Test {
   protected:
-    TempDir dir;
+    test::TempDir dir;
     MemoryBackend sourceBackend;
     SettingsStore source{sourceBackend};
     UniverseFieldValues fields;
@@ -123,45 +79,35 @@ TEST_F(TemplateTest, SaveThenOpenBringsEverySettingBackButTheAmbientProfile) {
     EXPECT_TRUE(fields.Checked(UniverseCheck::AmbDisp));
     EXPECT_FALSE(opened.Checked(UniverseCheck::AmbDisp));
     EXPECT_EQ(opened.ProfileIndex(), fields.ProfileIndex());
-    for (int s = 0; s < kGalaxyTypeSlots; ++s)
-        ExpectSameType(loaded.types[s], tables.types[s], s);
-    for (int s = 0; s < kCompositeSlots; ++s)
-        ExpectSameComposite(loaded.composites[s], tables.composites[s], s);
+    test::ExpectSameTables(loaded, tables);
     for (int a = 0; a < kAdvancedCount; ++a)
         EXPECT_EQ(other.ReadAdvanced(A{a}), source.ReadAdvanced(A{a}));
 }
 
-TEST_F(TemplateTest, SavedFileUsesTemplateKeysAndShortestNumbers) {
+TEST_F(TemplateTest, SaveReplacesTheFileWithTemplateKeysAndShortestNumbers) {
+    WriteAll(state.currentTemplateFile, "[Stale]\nOld=1\n[Universe]\nUniverse_AmProf=1\n");
     Save();
-    std::string text = ReadFile(state.currentTemplateFile);
+    const std::string text = ReadAll(state.currentTemplateFile);
     for (const char* expected :
          {"[Admin]", "Product=Orbelune", "Version=3.0", "[General]", "AnimationType=0", "Adv_TimeDelay=45",
           "[Universe]", "Universe_Persist=0.9975", "Universe_Stars=30000", "[UniGal0]", "[UniGal31]",
           "[CompGal15]", "_CompGalCount=", "GalaxyIndex_0=", "Galaxy_CometCPersist=0.9975"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
     for (const char* absent :
-         {"Universe_AmProf", "CompGal_Count", "CompGal_Type", "[UniGal32]", "[CompGal16]"})
+         {"Stale", "Universe_AmProf", "CompGal_Count", "CompGal_Type", "[UniGal32]", "[CompGal16]"})
         EXPECT_EQ(text.find(absent), std::string::npos) << absent;
-}
-
-TEST_F(TemplateTest, SaveReplacesTheWholeFile) {
-    WriteFile(state.currentTemplateFile, "[Stale]\nOld=1\n[Universe]\nUniverse_AmProf=1\n");
-    Save();
-    std::string text = ReadFile(state.currentTemplateFile);
-    EXPECT_EQ(text.find("Stale"), std::string::npos);
-    EXPECT_EQ(text.find("Universe_AmProf"), std::string::npos);
-    EXPECT_EQ(dir.EntryCount(), 1u) << "no temporary file is left beside the template";
+    EXPECT_EQ(dir.Names().size(), 1u) << "no temporary file is left beside the template";
 }
 
 TEST_F(TemplateTest, SaveToAnUnwritablePlaceFailsAndLeavesNoFile) {
     fs::create_directory(dir.File("sub"));
-    WriteFile(dir.File("plain"), "x");
-    const size_t before = dir.EntryCount();
+    WriteAll(dir.File("plain"), "x");
+    const size_t before = dir.Names().size();
     for (const std::string& path :
          {dir.File("missing/t.orb"), dir.File("sub"), dir.File("plain/t.orb"), std::string()}) {
         state.currentTemplateFile = path;
         EXPECT_EQ(SaveTemplate(state, source, fields, tables), TemplateStatus::Unwritable) << path;
-        EXPECT_EQ(dir.EntryCount(), before) << path;
+        EXPECT_EQ(dir.Names().size(), before) << path;
         EXPECT_TRUE(fs::is_empty(dir.File("sub"))) << path;
     }
 }
@@ -170,7 +116,7 @@ TEST_F(TemplateTest, SaveToAReadOnlyFolderFailsAndWritesNothing) {
     const fs::path ro = dir.File("ro");
     fs::create_directory(ro);
     fs::permissions(ro, fs::perms::owner_read | fs::perms::owner_exec);
-    WriteFile((ro / "probe").string(), "x");
+    WriteAll((ro / "probe").string(), "x");
     if (fs::exists(ro / "probe")) {
         fs::permissions(ro, fs::perms::owner_all);
         GTEST_SKIP() << "permissions are not enforced for this user";
@@ -196,7 +142,7 @@ TEST_F(TemplateTest, SaveAndOpenReportAllFortyEightSteps) {
 }
 
 TEST_F(TemplateTest, MissingKeysAndSectionsOpenAsDefaults) {
-    WriteFile(state.currentTemplateFile, "[UniGal3]\n_UniGalName=Spiral\nGalaxy_Radius=999\n");
+    WriteAll(state.currentTemplateFile, "[UniGal3]\n_UniGalName=Spiral\nGalaxy_Radius=999\n");
     UniverseFieldValues opened;
     ASSERT_EQ(OpenTemplate(state, source, opened, tables), TemplateStatus::Done);
     EXPECT_EQ(tables.types[3].name, "Spiral");
@@ -220,7 +166,7 @@ TEST_F(TemplateTest, CompositeCountOfFortyLoadsThirtyTwoMembersAndValidatesToThi
     std::string text = "[CompGal0]\n_CompGalCount=40\n";
     for (int i = 0; i < 40; ++i)
         text += "GalaxyIndex_" + std::to_string(i) + "=" + std::to_string(i == 2 ? 99 : i % 32) + "\n";
-    WriteFile(state.currentTemplateFile, text);
+    WriteAll(state.currentTemplateFile, text);
     ASSERT_EQ(OpenTemplate(state, source, fields, tables), TemplateStatus::Done);
     const CompositeGalaxy& c = tables.composites[0];
     EXPECT_EQ(c.count, 31);
@@ -230,32 +176,24 @@ TEST_F(TemplateTest, CompositeCountOfFortyLoadsThirtyTwoMembersAndValidatesToThi
     EXPECT_EQ(c.member[31], 31) << "position 31 is read even though the count ends before it";
 }
 
-struct NumberCase {
-    const char* key;
-    const char* text;
-    float expected;
-};
-
 TEST_F(TemplateTest, NumbersAndNamesFollowTheStoreReadingRules) {
-    const NumberCase cases[] = {
-        {"Galaxy_HueRed", "2.5", 2},         {"Galaxy_HueGrn", "3.5", 4},
-        {"Galaxy_QG_Force", "2.5", 2.5f},    {"Galaxy_HueBlu", "abc", 100},
-        {"Galaxy_NewFrames", "70000", 8},    {"Galaxy_Radius", " 350 ", 350},
-        {"Galaxy_RadiusExp", "1e999", 1.4f},
-    };
+    const struct {
+        G g;
+        const char* text;
+        float expected;
+    } cases[] = {{G::HueRed, "2.5", 2},        {G::HueGrn, "3.5", 4},      {G::QG_Force, "2.5", 2.5f},
+                 {G::HueBlu, "abc", 100},      {G::NewFrames, "70000", 8}, {G::Radius, " 350 ", 350},
+                 {G::RadiusExp, "1e999", 1.4f}};
     std::string text = "[UniGal0]\n_UniGalName=" + std::string(130, 'n') + "\n";
-    for (const NumberCase& c : cases)
-        text += std::string(c.key) + "=" + c.text + "\n";
+    for (const auto& c : cases)
+        text += std::string(kGalaxyDefs[static_cast<int>(c.g)].name) + "=" + c.text + "\n";
     text += "[UniGal1]\n_UniGalName=" + std::string(127, 'k') +
             "\n[CompGal2]\n_CompGalName=" + std::string(128, 'c') + "\n";
-    WriteFile(state.currentTemplateFile, text);
+    WriteAll(state.currentTemplateFile, text);
     ASSERT_EQ(OpenTemplate(state, source, fields, tables), TemplateStatus::Done);
-    for (const NumberCase& c : cases) {
-        int i = 0;
-        while (kGalaxyDefs[i].name != c.key)
-            ++i;
-        EXPECT_EQ(tables.types[0].prop[i], c.expected) << c.key << "=" << c.text;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(tables.types[0][c.g], c.expected)
+            << kGalaxyDefs[static_cast<int>(c.g)].name << "=" << c.text;
     EXPECT_EQ(tables.types[0].name, "< Galaxy Profile 1 >");
     EXPECT_EQ(tables.types[1].name, std::string(127, 'k'));
     EXPECT_EQ(tables.composites[2].name, "< Composite Galaxy 3 >");
@@ -291,10 +229,7 @@ TEST_F(ImportTest, ImportStoresEverythingTheFileHolds) {
     GalaxyTables loaded;
     target.LoadAllGalaxyTypes(loaded);
     target.LoadAllComposites(loaded);
-    for (int s = 0; s < kGalaxyTypeSlots; ++s)
-        ExpectSameType(loaded.types[s], tables.types[s], s);
-    for (int s = 0; s < kCompositeSlots; ++s)
-        ExpectSameComposite(loaded.composites[s], tables.composites[s], s);
+    test::ExpectSameTables(loaded, tables);
     for (int a = 0; a < kAdvancedCount; ++a)
         EXPECT_EQ(target.ReadAdvanced(A{a}), source.ReadAdvanced(A{a}));
     EXPECT_EQ(target.AnimationType(), 0);
@@ -302,7 +237,7 @@ TEST_F(ImportTest, ImportStoresEverythingTheFileHolds) {
 }
 
 TEST_F(ImportTest, ImportOfAnEmptyFileStoresTheDefaultsAndMarksTheSettingsSaved) {
-    WriteFile(state.currentTemplateFile, "[General]\nAnimationType=-1\n");
+    WriteAll(state.currentTemplateFile, "[General]\nAnimationType=-1\n");
     ASSERT_EQ(ImportTemplateFile(target, state.currentTemplateFile), TemplateStatus::Done);
     UniverseSettings stored = target.LoadUniverse();
     for (int i = 0; i < kUniverseCount; ++i)
@@ -346,7 +281,7 @@ TEST_F(ImportTest, HostileTemplatesNeverCrashAndLoadValidatedValues) {
         std::string(kProfileFileMax + 1000, 'z'),
     };
     for (const std::string& text : cases) {
-        WriteFile(state.currentTemplateFile, text);
+        WriteAll(state.currentTemplateFile, text);
         UniverseFieldValues opened;
         GalaxyTables loaded;
         EXPECT_EQ(OpenTemplate(state, source, opened, loaded), TemplateStatus::Done);
