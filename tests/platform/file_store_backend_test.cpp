@@ -9,6 +9,7 @@
 
 #include "settings/presets.h"
 #include "settings/store.h"
+#include "settings/tables_match.h"
 #include "temp_dir.h"
 
 extern char** environ;
@@ -145,20 +146,6 @@ TEST(FileStorePath, FollowsXdgConfigHome) {
     ::setenv("HOME", savedHome.c_str(), 1);
 }
 
-void ExpectSameTables(const GalaxyTables& a, const GalaxyTables& b) {
-    for (int s = 0; s < kGalaxyTypeSlots; ++s) {
-        EXPECT_EQ(a.types[s].name, b.types[s].name) << "slot " << s;
-        EXPECT_EQ(a.types[s].pct, b.types[s].pct) << "slot " << s;
-        EXPECT_EQ(a.types[s].prop, b.types[s].prop) << "slot " << s;
-    }
-    for (int s = 0; s < kCompositeSlots; ++s) {
-        EXPECT_EQ(a.composites[s].name, b.composites[s].name) << "composite " << s;
-        EXPECT_EQ(a.composites[s].pct, b.composites[s].pct) << "composite " << s;
-        EXPECT_EQ(a.composites[s].count, b.composites[s].count) << "composite " << s;
-        EXPECT_EQ(a.composites[s].member, b.composites[s].member) << "composite " << s;
-    }
-}
-
 TEST_F(FileStore, SettingsStoreRoundTripsBothFactorySets) {
     for (int set = 0; set < kFactorySets; ++set) {
         GalaxyTables saved;
@@ -176,7 +163,7 @@ TEST_F(FileStore, SettingsStoreRoundTripsBothFactorySets) {
         GalaxyTables loaded;
         reader.LoadAllGalaxyTypes(loaded);
         reader.LoadAllComposites(loaded);
-        ExpectSameTables(saved, loaded);
+        test::ExpectSameTables(saved, loaded);
         EXPECT_EQ(reader.LoadUniverse().value, u.value);
         EXPECT_EQ(reader.AnimationType(), 0);
     }
