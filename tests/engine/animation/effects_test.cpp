@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -18,12 +19,6 @@ Points Listed(const PixelPattern& p) {
     return out;
 }
 
-bool AllBlack(const OwnedFramebuffer& fb) {
-    for (uint32_t p : fb.Pixels())
-        if (p != 0) return false;
-    return true;
-}
-
 const ScreenGeometry kVga = MakeScreenGeometry(640, 480, 1.0f);
 
 } // namespace
@@ -36,63 +31,21 @@ struct SparkleCase {
 };
 
 TEST(Sparkle, PatternsBySize) {
+    // clang-format off
     const SparkleCase cases[] = {
         {"n = 0: the pixel alone", 1, 1, 0.01f, 100, 50, 1, 1, {{100, 50}}},
-        {"n = 1: the four neighbours",
-         1,
-         1,
-         0.04f,
-         100,
-         50,
-         1,
-         1,
+        {"n = 1: the four neighbours", 1, 1, 0.04f, 100, 50, 1, 1,
          {{100, 50}, {99, 50}, {101, 50}, {100, 49}, {100, 51}}},
-        {"n = 3: crosses at r16 = 2 and n",
-         1,
-         1,
-         0.1f,
-         100,
-         50,
-         1,
-         1,
+        {"n = 3: crosses at r16 = 2 and n", 1, 1, 0.1f, 100, 50, 1, 1,
          {{100, 50}, {98, 50}, {102, 50}, {100, 48}, {100, 52}, {97, 50}, {103, 50}, {100, 47}, {100, 53}}},
-        {"n = 7 from e = 1 / 2 x 2.3 x 1 / 5: diagonals at 2 and 3, crosses at 4 and 7",
-         1,
-         2,
-         2.3f,
-         100,
-         50,
-         1,
-         5,
-         {{100, 50},
-          {98, 48},
-          {102, 48},
-          {98, 52},
-          {102, 52},
-          {97, 47},
-          {103, 47},
-          {97, 53},
-          {103, 53},
-          {96, 50},
-          {104, 50},
-          {100, 46},
-          {100, 54},
-          {93, 50},
-          {107, 50},
-          {100, 43},
-          {100, 57}}},
-        {"n = 16 from focal length 2: x -+ 0.5 rounds to even",
-         2,
-         4,
-         1.0f,
-         101,
-         50,
-         1,
-         1,
-         {{101, 50}, {100, 50}, {102, 50}, {101, 50}, {101, 50}, {99, 50},  {103, 50}, {101, 48}, {101, 52},
-          {97, 46},  {105, 46}, {97, 54},  {105, 54}, {95, 44},  {107, 44}, {95, 56},  {107, 56}, {93, 50},
-          {109, 50}, {101, 42}, {101, 58}, {85, 50},  {117, 50}, {101, 34}, {101, 66}}},
-    };
+        {"n = 7 (e = 2.3 / 2 / 5): diagonals at 2 and 3, crosses at 4 and 7", 1, 2, 2.3f, 100, 50, 1, 5,
+         {{100, 50}, {98, 48}, {102, 48}, {98, 52}, {102, 52}, {97, 47}, {103, 47}, {97, 53}, {103, 53},
+          {96, 50}, {104, 50}, {100, 46}, {100, 54}, {93, 50}, {107, 50}, {100, 43}, {100, 57}}},
+        {"n = 16 from focal length 2: x -+ 0.5 rounds to even", 2, 4, 1.0f, 101, 50, 1, 1,
+         {{101, 50}, {100, 50}, {102, 50}, {101, 50}, {101, 50}, {99, 50}, {103, 50}, {101, 48}, {101, 52},
+          {97, 46}, {105, 46}, {97, 54}, {105, 54}, {95, 44}, {107, 44}, {95, 56}, {107, 56}, {93, 50},
+          {109, 50}, {101, 42}, {101, 58}, {85, 50}, {117, 50}, {101, 34}, {101, 66}}}};
+    // clang-format on
     for (const SparkleCase& c : cases) {
         const ScreenGeometry screen = MakeScreenGeometry(640, 480, c.focalLength);
         EXPECT_EQ(Listed(SparklePattern(screen, c.x, c.y, c.depth, c.left, c.total, c.m)), c.expected)
@@ -154,30 +107,24 @@ TEST(Effects, DrawingInColourZeroErasesExactlyWhatWasDrawn) {
     for (const EraseCase& c : cases) {
         OwnedFramebuffer fb(640, 480);
         const int32_t x = static_cast<int32_t>(c.a), y = static_cast<int32_t>(c.b);
+        auto draw = [&](uint32_t colour) {
+            if (c.nova)
+                DrawNova(fb.Surface(), kVga, c.a, c.b, c.depth, c.left, c.total, c.m, colour);
+            else
+                DrawSparkle(fb.Surface(), kVga, x, y, c.depth, c.left, c.total, c.m, colour);
+        };
         const uint32_t colour = 0x00336699u;
-        if (c.nova)
-            DrawNova(fb.Surface(), kVga, c.a, c.b, c.depth, c.left, c.total, c.m, colour);
-        else
-            DrawSparkle(fb.Surface(), kVga, x, y, c.depth, c.left, c.total, c.m, colour);
+        draw(colour);
         const PixelPattern p = c.nova ? NovaPattern(kVga, c.a, c.b, c.depth, c.left, c.total, c.m)
                                       : SparklePattern(kVga, x, y, c.depth, c.left, c.total, c.m);
-        size_t lit = 0;
-        for (uint32_t px : fb.Pixels())
-            lit += px == colour;
-        size_t onSurface = 0;
-        Points seen;
-        for (auto [px, py] : Listed(p)) {
-            if (px < 0 || px >= 640 || py < 0 || py >= 480) continue;
-            if (std::find(seen.begin(), seen.end(), std::pair{px, py}) != seen.end()) continue;
-            seen.emplace_back(px, py);
-            ++onSurface;
-        }
-        EXPECT_EQ(lit, onSurface) << c.what << ": exactly the pattern's pixels are lit";
-        if (c.nova)
-            DrawNova(fb.Surface(), kVga, c.a, c.b, c.depth, c.left, c.total, c.m, 0);
-        else
-            DrawSparkle(fb.Surface(), kVga, x, y, c.depth, c.left, c.total, c.m, 0);
-        EXPECT_TRUE(AllBlack(fb)) << c.what;
+        std::set<std::pair<int32_t, int32_t>> onSurface;
+        for (auto [px, py] : Listed(p))
+            if (px >= 0 && px < 640 && py >= 0 && py < 480) onSurface.insert({px, py});
+        const std::vector<uint32_t>& pixels = fb.Pixels();
+        EXPECT_EQ(static_cast<size_t>(std::count(pixels.begin(), pixels.end(), colour)), onSurface.size())
+            << c.what << ": exactly the pattern's pixels are lit";
+        draw(0);
+        EXPECT_EQ(static_cast<size_t>(std::count(pixels.begin(), pixels.end(), 0u)), pixels.size()) << c.what;
     }
 }
 
@@ -218,17 +165,7 @@ TEST(NewStarRate, FadesBetweenTheUniverseAndTheVisitedGalaxies) {
         {"departure: core points do not count", false, false, 0, 3, 0.5f, 100},
     };
     for (const auto& c : cases) {
-        NewStarRateInput in;
-        in.single = c.single;
-        in.visiting = c.visiting;
-        in.g = c.g;
-        in.k = c.k;
-        in.t = c.t;
-        in.gpCtrl = 2;
-        in.universeFreq = 100;
-        in.ownFreq = 10;
-        in.visitFreq = 400;
-        in.previousFreq = 900;
+        const NewStarRateInput in{c.single, c.visiting, c.g, c.k, c.t, 2, 100, 10, 400, 900};
         EXPECT_EQ(NewStarRate(in).rate, c.rate) << c.what;
     }
     NewStarRateInput in;
