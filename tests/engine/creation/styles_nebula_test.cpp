@@ -12,10 +12,7 @@ namespace {
 using test::GalaxyWorld;
 using test::MakeWorld;
 using test::StarValues;
-
-struct V3 {
-    double x, y, z;
-};
+using test::V3;
 
 std::unique_ptr<GalaxyWorld> NebulaWorld(int points, bool closed, float steps = 500) {
     auto w = MakeWorld();
@@ -127,13 +124,9 @@ TEST(NebulaPath, LayersTurnAboutTheTypesAxis) {
         AdvanceNebulaPoints(w->model, 1, 0, {});
         const V3 after = Layer(*w, 0, 1, 2);
         const double c = std::cos(0.25), s = std::sin(0.25);
-        if (plane == 0) {
-            ExpectNear(after, {before.x * c - before.z * s, before.y, before.x * s + before.z * c}, 1e-5,
-                       "y axis");
-        } else {
-            ExpectNear(after, {before.x, before.y * c - before.z * s, before.y * s + before.z * c}, 1e-5,
-                       "x axis");
-        }
+        const V3 aboutY{before.x * c - before.z * s, before.y, before.x * s + before.z * c};
+        const V3 aboutX{before.x, before.y * c - before.z * s, before.y * s + before.z * c};
+        ExpectNear(after, plane == 0 ? aboutY : aboutX, 1e-5, plane == 0 ? "y axis" : "x axis");
     }
 }
 
