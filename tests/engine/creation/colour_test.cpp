@@ -15,25 +15,14 @@ uint32_t Pack(Rgb c) {
     return PackColour(c.r, c.g, c.b);
 }
 
-struct HueCase {
-    int16_t hue;
-    Rgb colour;
-};
-
-TEST(HueWheelColour, GivesTheSextantColours) {
-    const HueCase cases[] = {
+TEST(HueWheelColour, GivesTheSextantColoursAndBlackOutsideTheWheel) {
+    const std::pair<int16_t, Rgb> cases[] = {
         {0, {255, 55, 55}},    {59, {255, 251, 55}},  {60, {255, 255, 55}},  {119, {58, 255, 55}},
         {120, {55, 255, 55}},  {179, {55, 255, 251}}, {180, {55, 255, 255}}, {240, {55, 55, 255}},
-        {300, {255, 55, 255}}, {359, {255, 55, 58}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(HueWheelColour(c.hue), Pack(c.colour)) << "hue " << c.hue;
-}
-
-TEST(HueWheelColour, IsBlackOutsideTheWheel) {
-    EXPECT_EQ(HueWheelColour(360), 0u);
-    EXPECT_EQ(HueWheelColour(999), 0u);
-    EXPECT_EQ(HueWheelColour(-1), 0u);
+        {300, {255, 55, 255}}, {359, {255, 55, 58}},  {360, {0, 0, 0}},      {999, {0, 0, 0}},
+        {-1, {0, 0, 0}}};
+    for (const auto& [hue, colour] : cases)
+        EXPECT_EQ(HueWheelColour(hue), Pack(colour)) << "hue " << hue;
 }
 
 TEST(ScaleColour, RoundsEachChannelHalvesToEven) {
@@ -89,13 +78,9 @@ TEST_F(GalaxyColourTableTest, ZeroWeightsGiveTheBaseGrey) {
 }
 
 TEST_F(GalaxyColourTableTest, BlendIsClampedTo1To60) {
-    galaxies->types[1] = type0;
-    galaxies->types[2] = type0;
-    galaxies->types[3] = type0;
-    type0[G::HueBlend] = 0;
-    galaxies->types[1][G::HueBlend] = 1;
-    galaxies->types[2][G::HueBlend] = 99;
-    galaxies->types[3][G::HueBlend] = 60;
+    const float blends[] = {0, 1, 99, 60};
+    for (int t = 0; t < 4; ++t)
+        galaxies->types[t][G::HueBlend] = blends[t];
     Build();
     for (int h = 0; h < kHueSteps; ++h) {
         EXPECT_EQ(tables->GalaxyColour(0, h), tables->GalaxyColour(1, h)) << h;
