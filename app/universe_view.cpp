@@ -1,0 +1,189 @@
+#include "app/universe_view.h"
+
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWindow>
+#include <cmath>
+#include <cstdlib>
+
+#include "engine/animation/ticks.h"
+#include "engine/creation/colour.h"
+
+namespace orb {
+
+namespace {
+constexpr int kLabelRefreshMs = 3000;
+constexpr int kLabelTop = 8; // logical pixels between the window's top edge and the message
+} // namespace
+
+UniverseView::UniverseView(SettingsStore& store, AppState& state, ViewOptions options, QWidget* parent)
+    : QWidget(parent), store_(store), state_(state), options_(options), engine_(store) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAutoFillBackground(false);
+    frameTimer_.setSingleShot(true);
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&frameTimer_, &QTimer::timeout, this, &UniverseView::Tick);
+    if (!options_.preview) {
+        label_ = new QLabel(this);
+        label_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label_->hide();
+        labelTimer_.setInterval(kLabelRefreshMs);
+        connect(&labelTimer_, &QTimer::timeout, this, &UniverseView::RefreshMessageLabel);
+    }
+}
+
+UniverseView::~UniverseView() = default;
+
+void UniverseView::StartRun() {
+    state_.stopFlag = false;
+    running_ = true;
+    restartPending_ = true;
+    paused_ = false;
+    frameTimer_.start(0);
+}
+
+void UniverseView::StopRun() {
+    const bool was = running_;
+    running_ = false;
+    frameTimer_.stop();
+    labelTimer_.stop();
+    if (was) emit runStopped();
+}
+
+QSize UniverseView::DeviceSize() const {
+    const qreal dpr = devicePixelRatioF();
+    return QSize(static_cast<int>(std::lround(width() * dpr)), static_cast<int>(std::lround(height() * dpr)));
+}
+
+bool UniverseView::Exposed() const {
+    const QWindow* w = window()->windowHandle();
+    return w != nullptr && w->isExposed() && isVisible();
+}
+
+void UniverseView::BeginRun() {
+    restartPending_ = false;
+    const QSize size = DeviceSize();
+    presenter_.Resize(size.width(), size.height());
+    image_ = QImage(size, QImage::Format_RGB32);
+    image_.fill(Qt::black);
+    image_.setDevicePixelRatio(devicePixelRatioF());
+    engine_.SetFixedSeed(options_.seed);
+    engine_.SetupSurface(presenter_.Surface(), options_.preview);
+    if (!options_.preview) {
+        GalaxyTables factory; // written to the store on first use, read back by SetupUniverse
+        store_.EnsureFactoryGalaxyTypes(factory);
+    }
+    RefreshMessageLabel();
+    if (label_) labelTimer_.start();
+    engine_.SetupUniverse(options_.preview);
+    presenter_.Surface().Clear();
+    animation_ = std::make_unique<UniverseAnimation>(engine_);
+    animation_->Begin();
+}
+
+void UniverseView::Tick() {
+    if (!running_) return;
+    if (state_.stopFlag) {
+        StopRun();
+        return;
+    }
+    if (!Exposed()) {
+        paused_ = true; // the next paint, when the window shows again, resumes
+        return;
+    }
+    if (restartPending_) BeginRun();
+    const FrameResult r = animation_->Step();
+    if (r.clearScreen) presenter_.Surface().Clear();
+    if (r.produced) {
+        Present();
+        ++frames_;
+    }
+    if (frameCheck_ && !frameCheck_()) {
+        StopRun();
+        return;
+    }
+    Schedule(r);
+}
+
+void UniverseView::Schedule(const FrameResult& r) {
+    int wait = 0;
+    if (r.throttled) {
+        const int delay = options_.frameDelay.value_or(engine_.FrameDelay());
+        const int32_t elapsed = static_cast<int32_t>(DefaultTicks().Ticks() - r.frameStartTick);
+        wait = std::max(0, delay - std::abs(elapsed));
+    }
+    frameTimer_.start(wait);
+}
+
+void UniverseView::Present() {
+    auto* bits = reinterpret_cast<uint32_t*>(image_.bits());
+    const std::vector<PixelRect> rects =
+        presenter_.Present(bits, static_cast<int32_t>(image_.bytesPerLine() / 4));
+    if (rects.empty()) return;
+    const qreal dpr = devicePixelRatioF();
+    QRegion region;
+    if (dpr == 1.0) {
+        std::vector<QRect> qrects;
+        qrects.reserve(rects.size());
+        for (const PixelRect& r : rects)
+            qrects.emplace_back(r.x, r.y, r.width, r.height);
+        region.setRects(qrects.data(), static_cast<int>(qrects.size()));
+    } else {
+        for (const PixelRect& r : rects) {
+            const int x0 = static_cast<int>(std::floor(r.x / dpr)),
+                      y0 = static_cast<int>(std::floor(r.y / dpr));
+            const int x1 = static_cast<int>(std::ceil((r.x + r.width) / dpr));
+            const int y1 = static_cast<int>(std::ceil((r.y + r.height) / dpr));
+            region += QRect(x0, y0, x1 - x0, y1 - y0);
+        }
+    }
+    repaint(region);
+}
+
+void UniverseView::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    const qreal dpr = image_.devicePixelRatio();
+    const QRect covered(QPoint(0, 0), image_.deviceIndependentSize().toSize());
+    for (const QRect& r : event->region()) {
+        if (!covered.contains(r)) p.fillRect(r, Qt::black);
+        const QRect inside = r & covered;
+        if (!inside.isEmpty())
+            p.drawImage(
+                QRectF(inside), image_,
+                QRectF(inside.x() * dpr, inside.y() * dpr, inside.width() * dpr, inside.height() * dpr));
+    }
+    if (paused_ && running_) {
+        paused_ = false;
+        presenter_.MarkAll();
+        frameTimer_.start(0);
+    }
+}
+
+void UniverseView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (running_ && DeviceSize() != image_.size()) {
+        restartPending_ = true; // the surface's centre and size change: a new universe fits it
+        frameTimer_.start(0);
+    }
+}
+
+void UniverseView::RefreshMessageLabel() {
+    const SurfaceMessage& m = engine_.Message();
+    if (!label_ || m.text.empty()) return;
+    QFont font(QString::fromStdString(m.fontName));
+    font.setPointSize(m.fontSize);
+    label_->setFont(font);
+    const uint32_t c = HueWheelColour(m.hue);
+    QPalette palette = label_->palette();
+    palette.setColor(QPalette::WindowText, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+    label_->setPalette(palette);
+    label_->setText(QString::fromStdString(m.text));
+    label_->setGeometry(0, kLabelTop, width(), label_->sizeHint().height());
+    label_->show();
+}
+
+} // namespace orb
