@@ -1,16 +1,14 @@
 #include "app/core/startup.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "engine/animation/trig.h"
+#include "platform/temp_dir.h"
 
 namespace orb {
 namespace {
 
-const ExecutableProbe kInstalled{};  // neither twin: the command line is obeyed
+const ExecutableProbe kInstalled{}; // neither twin: the command line is obeyed
 
 StartDecision Decide(std::string_view cmd, bool saverOpen = false, bool propsOpen = false,
                      ExecutableProbe probe = kInstalled) {
@@ -19,32 +17,19 @@ StartDecision Decide(std::string_view cmd, bool saverOpen = false, bool propsOpe
     });
 }
 
-struct DispatchCase {
-    const char* commandLine;
-    StartAction action;
-};
-
-class DispatchTable : public ::testing::TestWithParam<DispatchCase> {};
-
-TEST_P(DispatchTable, CommandLineSelectsAction) {
-    StartDecision d = Decide(GetParam().commandLine);
-    EXPECT_EQ(d.action, GetParam().action) << '"' << GetParam().commandLine << '"';
+TEST(Dispatch, CommandLineSelectsAction) {
+    using enum StartAction;
+    // clang-format off
+    const std::pair<const char*, StartAction> cases[] = {
+        {"", OpenProperties}, {"   ", OpenProperties}, {"/c", OpenProperties}, {"/c:5678", OpenProperties},
+        {"/s", StartSaver}, {"/S", StartSaver}, {"/s 1234", StartSaver}, {"/S:1234", StartSaver},
+        {" /s", StartSaver}, {"/", StartSaver}, {"anything", StartSaver}, {"\"mine.orb\"", StartSaver},
+        {"C:\\t\\mine.orb", ImportThenSaver}, {"mine.ORB", ImportThenSaver}, {".orb", ImportThenSaver},
+        {"/p 1234", Preview}, {"/a 77", PasswordChange}};
+    // clang-format on
+    for (const auto& [commandLine, action] : cases)
+        EXPECT_EQ(Decide(commandLine).action, action) << '"' << commandLine << '"';
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Switches, DispatchTable,
-    ::testing::Values(DispatchCase{"", StartAction::OpenProperties}, DispatchCase{"   ", StartAction::OpenProperties},
-                      DispatchCase{"/c", StartAction::OpenProperties},
-                      DispatchCase{"/c:5678", StartAction::OpenProperties},
-                      DispatchCase{"/s", StartAction::StartSaver}, DispatchCase{"/S", StartAction::StartSaver},
-                      DispatchCase{"/s 1234", StartAction::StartSaver},
-                      DispatchCase{"/S:1234", StartAction::StartSaver}, DispatchCase{"/p 1234", StartAction::Preview},
-                      DispatchCase{"/a 77", StartAction::PasswordChange},
-                      DispatchCase{"C:\\t\\mine.orb", StartAction::ImportThenSaver},
-                      DispatchCase{"mine.ORB", StartAction::ImportThenSaver},
-                      DispatchCase{"\"mine.orb\"", StartAction::StartSaver},
-                      DispatchCase{"anything", StartAction::StartSaver}, DispatchCase{".orb", StartAction::ImportThenSaver},
-                      DispatchCase{" /s", StartAction::StartSaver}, DispatchCase{"/", StartAction::StartSaver}));
 
 TEST(Dispatch, PreviewHandleIsReadAfterTheFirstTwoCharacters) {
     EXPECT_EQ(Decide("/p 1234").previewHostWindow, 1234);
@@ -56,14 +41,10 @@ TEST(Dispatch, PreviewHandleIsReadAfterTheFirstTwoCharacters) {
     EXPECT_EQ(Decide("/p 1234").runMode, RunMode::Preview);
 }
 
-TEST(Dispatch, PasswordChangeTakesOwnerHandle) {
-    StartDecision d = Decide("/A 4321");
-    EXPECT_EQ(d.action, StartAction::PasswordChange);
+TEST(Dispatch, PasswordChangeTakesOwnerHandleAndImportTheWholeCommandLine) {
+    const StartDecision d = Decide("/A 4321");
     EXPECT_EQ(d.passwordOwner, 4321);
     EXPECT_EQ(d.runMode, RunMode::Normal);
-}
-
-TEST(Dispatch, TemplatePathIsTheWholeCommandLine) {
     EXPECT_EQ(Decide("my saves/galaxy.orb").templatePath, "my saves/galaxy.orb");
 }
 
@@ -85,24 +66,21 @@ TEST(Dispatch, ExeWithoutScrTwinIgnoresCommandLine) {
 }
 
 TEST(ExecutableProbe, LooksForBothTwinsBesideTheProgram) {
-    namespace fs = std::filesystem;
-    fs::path dir = fs::temp_directory_path() / ("orb-probe-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    std::string program = (dir / "orbelune").string();
+    test::TempDir dir;
+    const std::string program = dir.File("orbelune");
     EXPECT_FALSE(ProbeExecutableTwins(program).exeExists);
-    std::ofstream(dir / "orbelune.exe") << "x";
+    test::WriteAll(program + ".exe", "x");
     EXPECT_TRUE(ProbeExecutableTwins(program).exeExists);
     EXPECT_FALSE(ProbeExecutableTwins(program).scrExists);
-    std::ofstream(dir / "orbelune.scr") << "x";
+    test::WriteAll(program + ".scr", "x");
     EXPECT_TRUE(ProbeExecutableTwins(program + ".exe").scrExists);
-    fs::remove_all(dir);
 }
 
 TEST(TwipsPerPixel, FromLogicalDpi) {
     EXPECT_EQ(TwipsPerPixelFromDpi(96), 15);
     EXPECT_EQ(TwipsPerPixelFromDpi(120), 12);
-    EXPECT_EQ(TwipsPerPixelFromDpi(192), 8);  // 7.5 rounds to even
-    EXPECT_EQ(TwipsPerPixelFromDpi(0), 15);   // no screen
+    EXPECT_EQ(TwipsPerPixelFromDpi(192), 8); // 7.5 rounds to even
+    EXPECT_EQ(TwipsPerPixelFromDpi(0), 15);  // no screen
 }
 
 TEST(TrigTables, EndpointsAndQuarterTurn) {
