@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "settings/presets.h"
-#include "settings/tables_match.h"
 
 namespace orb {
 namespace {
@@ -61,16 +60,6 @@ TEST_F(StoreTest, NumbersAreWrittenAsShortestText) {
     EXPECT_EQ(*backend.Read(KeyPath("Universe"), "Universe_Persist"), "0.9975");
     EXPECT_EQ(*backend.Read(KeyPath("Universe"), "Universe_Stars"), "4000");
     EXPECT_EQ(*backend.Read(KeyPath("Universe"), "universe_galaxy"), "2");
-}
-
-TEST_F(StoreTest, GalaxyTypesRoundTripThroughTheStore) {
-    GalaxyTables saved;
-    ApplyFactoryGalaxyTypes(saved, 0);
-    ASSERT_TRUE(store.SaveAllGalaxyTypes(saved));
-    EXPECT_EQ(backend.Size(), 32u * 48u);
-    GalaxyTables loaded;
-    store.LoadAllGalaxyTypes(loaded);
-    test::ExpectSameTables(loaded, saved);
 }
 
 TEST_F(StoreTest, LoadingValidatesGalaxyTypes) {
