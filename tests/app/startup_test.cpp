@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/animation/trig.h"
 #include "platform/temp_dir.h"
 
 namespace orb {
@@ -81,14 +80,6 @@ TEST(TwipsPerPixel, FromLogicalDpi) {
     EXPECT_EQ(TwipsPerPixelFromDpi(120), 12);
     EXPECT_EQ(TwipsPerPixelFromDpi(192), 8); // 7.5 rounds to even
     EXPECT_EQ(TwipsPerPixelFromDpi(0), 15);  // no screen
-}
-
-TEST(TrigTables, EndpointsAndQuarterTurn) {
-    const TrigTables& t = BuildTrigTables();
-    EXPECT_EQ(t.cos[0], 1.0f);
-    EXPECT_EQ(t.cos[1000], -1.0f);
-    EXPECT_EQ(t.sin[500], 1.0f);
-    EXPECT_NEAR(t.sin[1000], 0.0f, 1e-6);
 }
 
 } // namespace

@@ -46,6 +46,14 @@ TEST(FullAngle, CosineJustOutsideTheRangeStaysFinite) {
     EXPECT_EQ(FullAngle(NAN, 1), 0.0f);
 }
 
+TEST(TrigTables, EndpointsAndQuarterTurn) {
+    const TrigTables& t = BuildTrigTables();
+    EXPECT_EQ(t.cos[0], 1.0f);
+    EXPECT_EQ(t.cos[1000], -1.0f);
+    EXPECT_EQ(t.sin[500], 1.0f);
+    EXPECT_NEAR(t.sin[1000], 0.0f, 1e-6);
+}
+
 TEST(RandomOnSphere, EveryPointLiesOnTheSphere) {
     Random random(7);
     const TrigTables& trig = BuildTrigTables();
