@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <set>
+#include <tuple>
 
 #include "engine/creation/galaxy_fixture.h"
 
@@ -24,10 +25,7 @@ TEST(SpawnStar, ResetsAgeAndCountersAndColours) {
     s.retire = s.newFrames = s.novaFrames = 5;
     s.colour = 0xABCDEF;
     SpawnStar(w->model, s.Ref(), 0, 0);
-    EXPECT_EQ(s.age, 0);
-    EXPECT_EQ(s.retire, 0);
-    EXPECT_EQ(s.newFrames, 0);
-    EXPECT_EQ(s.novaFrames, 0);
+    EXPECT_EQ(std::tuple(s.age, s.retire, s.newFrames, s.novaFrames), std::tuple(0, 0, 0, 0));
     EXPECT_NE(s.colour, 0xABCDEFu);
 }
 
@@ -86,9 +84,7 @@ TEST(SpawnStar, GravitonStartsAtRest) {
     StarValues s;
     s.velX = s.velY = s.velZ = 1;
     SpawnStar(w->model, s.Ref(), 0, 0);
-    EXPECT_EQ(s.velX, 0.0f);
-    EXPECT_EQ(s.velY, 0.0f);
-    EXPECT_EQ(s.velZ, 0.0f);
+    EXPECT_EQ(std::tuple(s.velX, s.velY, s.velZ), std::tuple(0.0f, 0.0f, 0.0f));
     EXPECT_GT(s.radius, 0.0f);
 }
 
@@ -104,11 +100,7 @@ TEST(SpawnStar, StarwaveStartsAtTheCoreWithAWavePhase) {
         const Random before = w->random;
         SpawnStar(w->model, s.Ref(), 0, 0);
         ASSERT_EQ(test::DrawsSince(before, w->random), 3); // arm angle (2) then the phase
-        ASSERT_EQ(s.x, 0.0f);
-        ASSERT_EQ(s.y, 0.0f);
-        ASSERT_EQ(s.z, 0.0f);
-        ASSERT_EQ(s.radius, 3.0f);
-        ASSERT_EQ(s.height, 0.0f);
+        ASSERT_EQ(std::tuple(s.x, s.y, s.z, s.radius, s.height), std::tuple(0.0f, 0.0f, 0.0f, 3.0f, 0.0f));
         ASSERT_NEAR(std::hypot(s.velX, s.velZ), 0.03, 1e-7);
         const double k = s.velY / (kTwoPi / 3.0);
         ASSERT_NEAR(k, std::round(k), 1e-6);
@@ -139,9 +131,7 @@ TEST(SpawnStar, UnknownStyleOrTypeDrawsNoPosition) {
     s.age = 4;
     const uint64_t before = w->random.State();
     SpawnStar(w->model, s.Ref(), 0, 0);
-    EXPECT_EQ(s.radius, 7.0f);
-    EXPECT_EQ(s.x, 2.0f);
-    EXPECT_EQ(s.age, 0);
+    EXPECT_EQ(std::tuple(s.radius, s.x, s.age), std::tuple(7.0f, 2.0f, 0)) << "only the age is reset";
     EXPECT_EQ(w->random.State(), before);
     SpawnStar(w->model, s.Ref(), 40, 0); // a composite slot is not a star type
     SpawnStar(w->model, s.Ref(), -1, 0);
