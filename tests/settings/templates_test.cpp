@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <random>
+#include <tuple>
 
 #include "platform/temp_dir.h"
 #include "settings/presets.h"
@@ -145,9 +146,10 @@ TEST_F(TemplateTest, MissingKeysAndSectionsOpenAsDefaults) {
     WriteAll(state.currentTemplateFile, "[UniGal3]\n_UniGalName=Spiral\nGalaxy_Radius=999\n");
     UniverseFieldValues opened;
     ASSERT_EQ(OpenTemplate(state, source, opened, tables), TemplateStatus::Done);
-    EXPECT_EQ(tables.types[3].name, "Spiral");
-    EXPECT_EQ(tables.types[3][G::Radius], 999);
-    EXPECT_EQ(tables.types[3][G::Rotation], 500);
+    const GalaxyType& t = tables.types[3]; // read values, then defaults for the rest
+    EXPECT_EQ(t.name, "Spiral");
+    EXPECT_EQ(std::tuple(t[G::Radius], t[G::Rotation], t[G::HueStart], t[G::CometCPersist]),
+              std::tuple(999.0f, 500.0f, 240.0f, 0.9975f));
     EXPECT_EQ(tables.types[0].name, "< Galaxy Profile 1 >");
     EXPECT_EQ(tables.types[0].pct, 0);
     EXPECT_EQ(tables.composites[5].name, "< Composite Galaxy 6 >");
