@@ -20,13 +20,15 @@
 
 namespace orb {
 
-inline constexpr int32_t kRenderMaxSide = 16384;        // largest width or height, pixels
-inline constexpr int64_t kRenderMaxFrames = 1000000000; // largest frame count
+inline constexpr int32_t kRenderMaxSide = 16384;         // largest width or height, pixels
+inline constexpr int64_t kRenderMaxPixels = 8192 * 8192; // largest image: 256 MiB of pixels
+inline constexpr int64_t kRenderMaxFrames = 1000000000;  // largest frame count
 
 struct RenderOptions {
     std::string dir;              // DIR: where the PNG files go (created when missing)
     int64_t frames = 0;           // --frames N: frames to run, 1..kRenderMaxFrames
-    int32_t width = 0;            // --size WxH: image width, pixels, 1..kRenderMaxSide
+    int32_t width = 0;            // --size WxH: image width, pixels, 1..kRenderMaxSide, and
+                                  //   width x height at most kRenderMaxPixels
     int32_t height = 0;           // image height, pixels
     std::optional<uint64_t> seed; // --seed S: fixed random seed (same seed, same frames); else the clock
     int64_t every = 1;            // --every K: write frames K, 2K, 3K, ... (1 = every frame)

@@ -95,6 +95,8 @@ class UniverseEngine {
     // The whole creation: BeginUniverse, then steps until done or until checkStop (called after
     // every step) reports a stop, then SettleRemaining. False when stopped early.
     bool CreateUniverse(const std::function<bool()>& checkStop);
+    // The start of a frame after the burst (tour and departure frames): FrameStartTick = now.
+    void MarkFrameStart() { frameStartTick_ = ticks_->Ticks(); }
 
     // ---- state the host and the frame loop read ----
     uint32_t FrameStartTick() const { return frameStartTick_; } // tick of the last step's start
