@@ -30,6 +30,13 @@ int16_t MaxComets(int16_t cometStars) {
     return static_cast<int16_t>(std::min<int32_t>(kCometPoolSize / perComet, kMaxCometSlots));
 }
 
+int32_t LiveCometStars(const CometState& comets) {
+    int32_t n = 0;
+    for (uint8_t a : comets.pool.alive)
+        n += a;
+    return n;
+}
+
 void StartGalaxyVisit(CometState& comets, const GalaxyModel& model, int16_t tourType, int16_t visitIndex,
                       Framebuffer& surface) {
     CometPool& pool = comets.pool;

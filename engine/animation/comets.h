@@ -116,4 +116,9 @@ struct CometVisit {
 void UpdateVisitComets(CometState& comets, GalaxyModel& model, const GalaxyArrays& galaxies,
                        const CometVisit& visit, const CometTarget& target);
 
+// Comet stars alive in the pool. Comets only run at control point 3 or later of a visit, with
+// gravity off and a type whose Galaxy_CometFreq is above 0: a benchmark or check that means to
+// exercise them steps the driver that far and can report this count to show that they ran.
+int32_t LiveCometStars(const CometState& comets);
+
 } // namespace orb

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <memory>
 
+#include "engine/animation/alloc_count.h"
 #include "engine/creation/galaxy_fixture.h"
 
 namespace orb {
@@ -46,12 +47,7 @@ struct CometWorld {
             n += comets->table.live[c] > 0 || comets->table.emitting[c];
         return n;
     }
-    int AliveStars() const {
-        int n = 0;
-        for (uint8_t a : comets->pool.alive)
-            n += a;
-        return n;
-    }
+    int AliveStars() const { return LiveCometStars(*comets); }
     int LitPixels() const {
         int n = 0;
         for (uint32_t p : fb.Pixels())
@@ -305,6 +301,19 @@ TEST(Comets, FirstControlPointOfTheNextGalaxyKeepsThePreviousGalaxysComets) {
         w.Frame(k, 1);
         EXPECT_EQ(w.LitPixels() > 0, k == 1) << k;
     }
+}
+
+TEST(Comets, FramesAllocateNothing) {
+    CometWorld w;
+    w.Start();
+    for (int f = 0; f < 20; ++f)
+        w.Frame(3);
+    ASSERT_GT(w.AliveStars(), 0);
+    test::AllocationCount count;
+    for (int f = 0; f < 50; ++f)
+        w.Frame(f % 5);
+    StartGalaxyVisit(*w.comets, w.Model(), 0, 1, w.fb.Surface());
+    EXPECT_EQ(count.Count(), 0);
 }
 
 TEST(Comets, SameSeedSameFrames) {

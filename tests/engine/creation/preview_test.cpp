@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/animation/alloc_count.h"
 #include "settings/presets.h"
 
 namespace orb {
@@ -160,6 +161,17 @@ TEST_F(PreviewTest, CancelEndsBeforeDrawingAndClearsTheFlag) {
     EXPECT_FALSE(cancel.load());
     EXPECT_EQ(preview.Frames(), 1);
     EXPECT_EQ(fb.Pixels(), before);
+}
+
+TEST_F(PreviewTest, FramesAllocateNothing) {
+    const PreviewSurface s = PreparePreviewSurface(*engine, fb.Surface(), false);
+    PreviewGalaxyParams p = Small(0, false);
+    p.trail = 4;
+    PreviewGalaxy preview(*engine, s, p);
+    test::AllocationCount count;
+    for (int f = 0; f < 50; ++f)
+        preview.Step();
+    EXPECT_EQ(count.Count(), 0);
 }
 
 TEST_F(PreviewTest, FramesAreStampedWithTheirStartTick) {
