@@ -1,0 +1,157 @@
+#include "app/core/render.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/temp_dir.h"
+#include "settings/presets.h"
+#include "settings/store.h"
+
+namespace orb {
+namespace {
+
+std::vector<std::string> Words(std::string_view text) {
+    std::vector<std::string> words;
+    std::istringstream in{std::string(text)};
+    for (std::string w; in >> w;)
+        words.push_back(w);
+    return words;
+}
+
+TEST(ParseRenderOptions, AcceptsTheOptionsInAnyOrder) {
+    std::string error;
+    auto o =
+        ParseRenderOptions(Words("--seed 9 --size 640x480 out --every 5 --frames 100 --no-write"), error);
+    ASSERT_TRUE(o) << error;
+    EXPECT_EQ(o->dir, "out");
+    EXPECT_EQ(o->frames, 100);
+    EXPECT_EQ(o->width, 640);
+    EXPECT_EQ(o->height, 480);
+    EXPECT_EQ(o->seed, 9u);
+    EXPECT_EQ(o->every, 5);
+    EXPECT_FALSE(o->write);
+
+    o = ParseRenderOptions(Words("--render frames --frames 1 --size 1x1"), error);
+    ASSERT_TRUE(o) << error;
+    EXPECT_EQ(o->dir, "frames");
+    EXPECT_EQ(o->every, 1);
+    EXPECT_FALSE(o->seed);
+    EXPECT_TRUE(o->write);
+}
+
+TEST(ParseRenderOptions, RefusesWhatItCannotRun) {
+    for (const char* args : {
+             "--frames 10 --size 64x48",               // no folder
+             "out --size 64x48",                       // no frame count
+             "out --frames 10",                        // no size
+             "out --frames 0 --size 64x48",            // nothing to run
+             "out --frames ten --size 64x48",          // not a number
+             "out --frames 10 --size 64",              // no height
+             "out --frames 10 --size 0x48",            // empty image
+             "out --frames 10 --size 16385x1",         // too wide
+             "out --frames 10 --size 10000x10000",     // too many pixels
+             "out --frames 10 --size 64x48 --every 0", // never written
+             "out --frames 10 --size 64x48 --fast",    // unknown option
+             "out --frames 10 --size",                 // option without its value
+             "out more --frames 10 --size 64x48",      // two folders
+         }) {
+        std::string error;
+        EXPECT_FALSE(ParseRenderOptions(Words(args), error)) << args;
+        EXPECT_FALSE(error.empty()) << args;
+    }
+}
+
+// Width and height of a PNG file, or 0 x 0 when it does not read as one.
+std::pair<uint32_t, uint32_t> PngSize(const std::string& path, bool& anyLight) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return {0, 0};
+    image.format = PNG_FORMAT_RGB;
+    std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return {0, 0};
+    for (png_byte b : pixels)
+        anyLight = anyLight || b != 0;
+    return {image.width, image.height};
+}
+
+TEST(RunRender, WritesEveryKthFrameAsAReadablePng) {
+    test::TempDir dir;
+    MemoryBackend backend;
+    RenderOptions o;
+    o.dir = dir.File("frames");
+    o.frames = 7;
+    o.width = 64;
+    o.height = 48;
+    o.seed = 1;
+    o.every = 3;
+    std::ostringstream out, err;
+    ASSERT_EQ(RunRender(o, backend, out, err), 0) << err.str();
+    EXPECT_NE(out.str().find("rendered 7 frames"), std::string::npos) << out.str();
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(o.dir))
+        names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"frame-000003.png", "frame-000006.png"}));
+    bool anyLight = false;
+    for (const std::string& name : names)
+        EXPECT_EQ(PngSize(o.dir + "/" + name, anyLight), std::make_pair(64u, 48u)) << name;
+    EXPECT_TRUE(anyLight) << "the burst shows";
+    EXPECT_EQ(backend.Size(), 0u) << "the store is only read";
+}
+
+TEST(RunRender, NoWriteRunsTheFramesAndWritesNothing) {
+    test::TempDir dir;
+    struct Case {
+        bool stored;
+        const char* settings;
+    };
+    for (const Case c : {Case{false, "factory settings"}, Case{true, "stored settings"}}) {
+        MemoryBackend backend;
+        if (c.stored) {
+            SettingsStore store(backend);
+            GalaxyTables t;
+            ApplyFactoryGalaxyTypes(t, 1);
+            ApplyFactoryComposites(t, 1);
+            UniverseSettings u;
+            ParseUniverseTheme(UniverseTheme(2, false), u);
+            store.SaveAllSettings(u, t);
+        }
+        const size_t values = backend.Size();
+        RenderOptions o;
+        o.dir = dir.File("never");
+        o.frames = 20;
+        o.width = 32;
+        o.height = 32;
+        o.write = false;
+        std::ostringstream out, err;
+        ASSERT_EQ(RunRender(o, backend, out, err), 0) << err.str();
+        EXPECT_NE(out.str().find("rendered 20 frames"), std::string::npos) << out.str();
+        EXPECT_NE(out.str().find(c.settings), std::string::npos) << out.str();
+        EXPECT_NE(out.str().find("wrote 0 files"), std::string::npos) << out.str();
+        EXPECT_FALSE(std::filesystem::exists(o.dir));
+        EXPECT_EQ(backend.Size(), values);
+    }
+}
+
+TEST(RunRender, AFolderThatCannotBeMadeIsAnError) {
+    test::TempDir dir;
+    std::ofstream(dir.File("file")) << "x";
+    MemoryBackend backend;
+    RenderOptions o;
+    o.dir = dir.File("file") + "/frames";
+    o.frames = 2;
+    o.width = 8;
+    o.height = 8;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunRender(o, backend, out, err), 1);
+    EXPECT_NE(err.str().find("frames"), std::string::npos) << err.str();
+    EXPECT_TRUE(out.str().empty());
+}
+
+} // namespace
+} // namespace orb
