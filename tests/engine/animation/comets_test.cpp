@@ -7,7 +7,10 @@
 #include <memory>
 
 #include "engine/animation/alloc_count.h"
+#include "engine/animation/animation.h"
 #include "engine/creation/galaxy_fixture.h"
+#include "engine/creation/universe.h"
+#include "settings/presets.h"
 
 namespace orb {
 namespace {
@@ -327,6 +330,51 @@ TEST(Comets, SameSeedSameFrames) {
     const auto a = run(3);
     EXPECT_EQ(a, run(3));
     EXPECT_NE(a, run(4));
+}
+
+// Inside the driver's frame loop: comets of galaxy 0 appear only from its third control point,
+// never with gravity on, and the departure erases every one of them.
+TEST(CometsInTheTour, StartFromTheThirdPointAndEndAtTheDeparture) {
+    for (const double gravity : {0.0, 50.0}) {
+        MemoryBackend backend;
+        SettingsStore store{backend};
+        GalaxyTables t;
+        ApplyFactoryGalaxyTypes(t, 0);
+        ApplyFactoryComposites(t, 0);
+        for (int slot = 0; slot < kGalaxyTypeSlots; ++slot)
+            t.types[slot][G::CometFreq] = 9999;
+        UniverseSettings u;
+        ParseUniverseTheme(UniverseTheme(1, false), u);
+        u[U::Stars] = 300;
+        u[U::Galaxy] = 2;
+        u[U::ESteps] = 3;
+        u[U::GSteps] = 10;
+        u[U::GPCtrl] = 1;
+        u[U::GCCtrl] = 3;
+        u[U::GravForce] = gravity;
+        store.SaveAllSettings(u, t);
+        OwnedFramebuffer fb{160, 120};
+        UniverseEngine engine(store);
+        engine.SetFixedSeed(9);
+        engine.SetupSurface(fb.Surface(), false);
+        engine.SetupUniverse(false);
+        UniverseAnimation a(engine);
+        a.Begin();
+        int32_t most = 0;
+        for (int n = 0; n < 200 && a.Universes() < 2; ++n) {
+            const AnimationPhase phase = a.Phase();
+            const int16_t g = a.VisitedGalaxy();
+            const int32_t k = a.ControlPoint();
+            a.Step();
+            const int32_t live = LiveCometStars(a.Comets());
+            most = std::max(most, live);
+            const bool none = phase != AnimationPhase::Visiting || (g == 0 && k < 3);
+            if (none) {
+                EXPECT_EQ(live, 0) << n;
+            }
+        }
+        EXPECT_EQ(most > 0, gravity == 0) << gravity;
+    }
 }
 
 } // namespace orb
