@@ -1,5 +1,6 @@
 #include "app/universe_view.h"
 
+#include <QBackingStore>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -119,9 +120,7 @@ void UniverseView::Schedule(const FrameResult& r) {
 }
 
 void UniverseView::Present() {
-    auto* bits = reinterpret_cast<uint32_t*>(image_.bits());
-    const std::vector<PixelRect> rects =
-        presenter_.Present(bits, static_cast<int32_t>(image_.bytesPerLine() / 4));
+    const std::vector<PixelRect> rects = presenter_.TakeChanges();
     if (rects.empty()) return;
     const qreal dpr = devicePixelRatioF();
     QRegion region;
@@ -140,21 +139,53 @@ void UniverseView::Present() {
             region += QRect(x0, y0, x1 - x0, y1 - y0);
         }
     }
+    presenting_ = region;
     repaint(region);
+    presenting_ = QRegion();
+}
+
+// The window's own image in the backing store, when the changed pixels can be written into it
+// directly: a raster store at the view's scale, holding the previous frame.
+QImage* UniverseView::StoreImage(const QPainter& p) const {
+    if (presenter_.LastWasWhole() || devicePixelRatioF() != 1.0 || !p.deviceTransform().isIdentity())
+        return nullptr;
+    QBackingStore* store = backingStore();
+    auto* image = store ? dynamic_cast<QImage*>(store->paintDevice()) : nullptr;
+    // Opaque 0xFFRRGGBB pixels read the same in each of these formats.
+    const QImage::Format f = image ? image->format() : QImage::Format_Invalid;
+    const bool sameLayout =
+        f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_ARGB32_Premultiplied;
+    if (!sameLayout || image->width() < image_.width() || image->height() < image_.height()) return nullptr;
+    return image;
 }
 
 void UniverseView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
+    QRegion copy = event->region();
+    if (QImage* store = presenting_.isEmpty() || event->region() != presenting_ ? nullptr : StoreImage(p)) {
+        // Only the pixels written in this frame; the label's band is copied whole, because the
+        // label draws its text again over whatever lies below it.
+        presenter_.CopyChanges(reinterpret_cast<uint32_t*>(store->bits()),
+                               static_cast<int32_t>(store->bytesPerLine() / 4));
+        copy = label_ && label_->isVisible() ? copy & label_->geometry() : QRegion();
+    }
     const qreal dpr = image_.devicePixelRatio();
     const QRect covered(QPoint(0, 0), image_.deviceIndependentSize().toSize());
-    for (const QRect& r : event->region()) {
+    auto* scratch = reinterpret_cast<uint32_t*>(image_.bits());
+    const int32_t scratchStride = static_cast<int32_t>(image_.bytesPerLine() / 4);
+    for (const QRect& r : copy) {
         if (!covered.contains(r)) p.fillRect(r, Qt::black);
         const QRect inside = r & covered;
-        if (!inside.isEmpty())
-            p.drawImage(
-                QRectF(inside), image_,
-                QRectF(inside.x() * dpr, inside.y() * dpr, inside.width() * dpr, inside.height() * dpr));
+        if (inside.isEmpty()) continue;
+        const QRect source(static_cast<int>(std::floor(inside.x() * dpr)),
+                           static_cast<int>(std::floor(inside.y() * dpr)),
+                           static_cast<int>(std::ceil(inside.width() * dpr)) + 1,
+                           static_cast<int>(std::ceil(inside.height() * dpr)) + 1);
+        presenter_.CopyRect(PixelRect{source.x(), source.y(), source.width(), source.height()}, scratch,
+                            scratchStride);
+        p.drawImage(QRectF(inside), image_,
+                    QRectF(inside.x() * dpr, inside.y() * dpr, inside.width() * dpr, inside.height() * dpr));
     }
     if (paused_ && running_) {
         paused_ = false;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
@@ -19,6 +20,7 @@
 #include "settings/store.h"
 
 class QLabel;
+class QPainter;
 
 namespace orb {
 
@@ -64,6 +66,7 @@ class UniverseView : public QWidget {
     void Present();
     void Schedule(const FrameResult& r);
     bool Exposed() const;
+    QImage* StoreImage(const QPainter& p) const;
     QSize DeviceSize() const;
 
     SettingsStore& store_;                         // settings of every run
@@ -72,15 +75,16 @@ class UniverseView : public QWidget {
     UniverseEngine engine_;                        // run-time arrays and creation
     std::unique_ptr<UniverseAnimation> animation_; // the driver of the current run
     FramePresenter presenter_;                     // the engine's surface and what changed
-    QImage image_;                                 // the window's copy, device pixels, RGB32
-    QTimer frameTimer_;                            // next frame
-    QTimer labelTimer_;                            // message refresh every 3000 ms
-    QLabel* label_ = nullptr;                      // lblMessage; none in previews
-    std::function<bool()> frameCheck_;             // host still there
-    bool running_ = false;                         // frames are wanted
-    bool restartPending_ = false;                  // begin a new run at the next tick
-    bool paused_ = false;                          // not exposed: frames wait for the next paint
-    int64_t frames_ = 0;                           // frames presented since construction
+    QImage image_;                     // converted parts of the surface for drawImage, device pixels
+    QTimer frameTimer_;                // next frame
+    QTimer labelTimer_;                // message refresh every 3000 ms
+    QLabel* label_ = nullptr;          // lblMessage; none in previews
+    QRegion presenting_;               // region of the frame being presented, else empty
+    std::function<bool()> frameCheck_; // host still there
+    bool running_ = false;             // frames are wanted
+    bool restartPending_ = false;      // begin a new run at the next tick
+    bool paused_ = false;              // not exposed: frames wait for the next paint
+    int64_t frames_ = 0;               // frames presented since construction
 };
 
 } // namespace orb

@@ -8,42 +8,51 @@ void FramePresenter::Resize(int32_t width, int32_t height) {
     width = std::max<int32_t>(width, 0);
     height = std::max<int32_t>(height, 0);
     pixels_.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0u);
-    const int32_t columns = (width + Framebuffer::kDirtyBlock - 1) >> Framebuffer::kDirtyShift;
+    changes_.clear();
     surface_.pixels = pixels_.data();
     surface_.width = width;
     surface_.height = height;
     surface_.stride = width;
-    surface_.dirtyColumns = columns;
-    dirty_.assign(static_cast<size_t>(columns) * static_cast<size_t>(Rows()), 1);
-    surface_.dirty = dirty_.data();
+    surface_.changes = &changes_;
+    surface_.cleared = true;
+    inverseWidth_ = width > 0 ? 1.0 / width : 0.0;
+    blocks_.assign(static_cast<size_t>(Columns()) * static_cast<size_t>(Rows()), 0);
 }
 
-void FramePresenter::MarkAll() {
-    std::fill(dirty_.begin(), dirty_.end(), uint8_t{1});
-}
-
-bool FramePresenter::AnyChange() const {
-    return std::find(dirty_.begin(), dirty_.end(), uint8_t{1}) != dirty_.end();
-}
-
-void FramePresenter::Convert(const PixelRect& r, uint32_t* dst, int32_t dstStride) const {
-    for (int32_t y = r.y; y < r.y + r.height; ++y) {
-        const uint32_t* from =
-            pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(surface_.width) + r.x;
-        uint32_t* to = dst + static_cast<size_t>(y) * static_cast<size_t>(dstStride) + r.x;
-        for (int32_t x = 0; x < r.width; ++x)
+void FramePresenter::CopyRect(const PixelRect& r, uint32_t* dst, int32_t dstStride) const {
+    const int32_t x0 = std::max(r.x, 0), y0 = std::max(r.y, 0);
+    const int32_t x1 = std::min(r.x + r.width, surface_.width),
+                  y1 = std::min(r.y + r.height, surface_.height);
+    for (int32_t y = y0; y < y1; ++y) {
+        const uint32_t* from = pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(surface_.width);
+        uint32_t* to = dst + static_cast<size_t>(y) * static_cast<size_t>(dstStride);
+        for (int32_t x = x0; x < x1; ++x)
             to[x] = WindowPixel(from[x]);
     }
 }
 
-std::vector<PixelRect> FramePresenter::Present(uint32_t* dst, int32_t dstStride) {
+void FramePresenter::CopyChanges(uint32_t* dst, int32_t dstStride) const {
+    if (lastWhole_) return;
+    const uint32_t* from = pixels_.data();
+    if (dstStride == surface_.width) {
+        for (uint32_t i : handed_)
+            dst[i] = WindowPixel(from[i]);
+        return;
+    }
+    const uint32_t w = static_cast<uint32_t>(surface_.width);
+    for (uint32_t i : handed_) {
+        const uint32_t y = RowOf(i);
+        dst[static_cast<size_t>(y) * static_cast<size_t>(dstStride) + (i - y * w)] = WindowPixel(from[i]);
+    }
+}
+
+std::vector<PixelRect> FramePresenter::BlockRects() {
     std::vector<PixelRect> rects;
-    const int32_t block = Framebuffer::kDirtyBlock;
-    const int32_t columns = surface_.dirtyColumns;
+    const int32_t columns = Columns();
     for (int32_t row = 0; row < Rows(); ++row) {
-        uint8_t* flags = dirty_.data() + static_cast<size_t>(row) * static_cast<size_t>(columns);
-        const int32_t y = row * block;
-        const int32_t h = std::min(block, surface_.height - y);
+        uint8_t* flags = blocks_.data() + static_cast<size_t>(row) * static_cast<size_t>(columns);
+        const int32_t y = row * kBlock;
+        const int32_t h = std::min(kBlock, surface_.height - y);
         for (int32_t c = 0; c < columns;) {
             if (!flags[c]) {
                 ++c;
@@ -52,13 +61,31 @@ std::vector<PixelRect> FramePresenter::Present(uint32_t* dst, int32_t dstStride)
             const int32_t first = c;
             while (c < columns && flags[c])
                 flags[c++] = 0;
-            const int32_t x = first * block;
-            PixelRect r{x, y, std::min(c * block, surface_.width) - x, h};
-            Convert(r, dst, dstStride);
-            rects.push_back(r);
+            const int32_t x = first * kBlock;
+            rects.push_back(PixelRect{x, y, std::min(c * kBlock, surface_.width) - x, h});
         }
     }
     return rects;
+}
+
+std::vector<PixelRect> FramePresenter::TakeChanges() {
+    handed_.clear();
+    handed_.swap(changes_); // the engine records the next frame into the emptied list
+    // More records than pixels: the whole surface is cheaper than following them.
+    lastWhole_ = surface_.cleared || handed_.size() > pixels_.size();
+    surface_.cleared = false;
+    if (lastWhole_) {
+        handed_.clear();
+        std::fill(blocks_.begin(), blocks_.end(), uint8_t{1});
+    } else {
+        const uint32_t w = static_cast<uint32_t>(surface_.width);
+        const uint32_t columns = static_cast<uint32_t>(Columns());
+        for (uint32_t i : handed_) {
+            const uint32_t y = RowOf(i);
+            blocks_[(y / kBlock) * columns + (i - y * w) / kBlock] = 1;
+        }
+    }
+    return BlockRects();
 }
 
 } // namespace orb

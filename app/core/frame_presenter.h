@@ -1,7 +1,7 @@
 // The engine's drawing surface for a window, and the hand-over of what changed since the last
 // frame to the window's image. Stars are scattered single pixels, so copying the whole screen
-// every frame would cost more than drawing the stars; only the blocks the engine wrote are
-// converted and listed for the window system.
+// every frame would cost more than drawing the stars: the surface records the pixels it writes,
+// only those are converted, and the blocks that hold them are listed for the window system.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +24,8 @@ constexpr uint32_t WindowPixel(uint32_t colour) {
 
 class FramePresenter {
   public:
+    static constexpr int32_t kBlock = 16; // side of the blocks handed to the window system, pixels
+
     FramePresenter() = default;
     FramePresenter(const FramePresenter&) = delete;
     FramePresenter& operator=(const FramePresenter&) = delete;
@@ -33,23 +35,42 @@ class FramePresenter {
     // What the engine draws into; its address stays the same across Resize.
     Framebuffer& Surface() { return surface_; }
     // The next Present hands over the whole surface (the window lost its image).
-    void MarkAll();
-    bool AnyChange() const;
+    void MarkAll() { surface_.cleared = true; }
 
-    // Converts every block written since the last call into dst (rows of dstStride pixels, at
-    // least the surface's size) and returns them as rectangles: per row of blocks, one for each
-    // run of neighbouring written blocks, top to bottom and left to right, clipped to the surface.
-    std::vector<PixelRect> Present(uint32_t* dst, int32_t dstStride);
+    // Takes over the pixels written since the last call and returns the blocks holding them as
+    // rectangles: per row of blocks, one for each run of neighbouring blocks, top to bottom and
+    // left to right, clipped to the surface. After a Clear (or MarkAll) that is the whole surface.
+    std::vector<PixelRect> TakeChanges();
+    bool LastWasWhole() const { return lastWhole_; }
+    // The pixels taken by the last TakeChanges, as window pixels into dst (rows of dstStride
+    // pixels, at least the surface's size). Nothing when it was whole: copy rectangles then.
+    void CopyChanges(uint32_t* dst, int32_t dstStride) const;
+    // The rectangle r of the surface (clipped to it) as window pixels into dst.
+    void CopyRect(const PixelRect& r, uint32_t* dst, int32_t dstStride) const;
 
   private:
-    int32_t Rows() const {
-        return (surface_.height + Framebuffer::kDirtyBlock - 1) >> Framebuffer::kDirtyShift;
+    int32_t Columns() const { return (surface_.width + kBlock - 1) / kBlock; }
+    int32_t Rows() const { return (surface_.height + kBlock - 1) / kBlock; }
+    // Row of pixel index i: a multiplication instead of a division, which would cost more than
+    // the rest of the hand-over.
+    uint32_t RowOf(uint32_t i) const {
+        uint32_t y = static_cast<uint32_t>(i * inverseWidth_);
+        const uint32_t w = static_cast<uint32_t>(surface_.width);
+        if (y * w > i)
+            --y;
+        else if ((y + 1) * w <= i)
+            ++y;
+        return y;
     }
-    void Convert(const PixelRect& r, uint32_t* dst, int32_t dstStride) const;
+    std::vector<PixelRect> BlockRects();
 
-    std::vector<uint32_t> pixels_; // the engine's surface, 0x00BBGGRR, rows packed
-    std::vector<uint8_t> dirty_;   // one flag per block, the surface's change map
-    Framebuffer surface_;          // view over pixels_ and dirty_
+    std::vector<uint32_t> pixels_;  // the engine's surface, 0x00BBGGRR, rows packed
+    std::vector<uint32_t> changes_; // pixels the engine wrote since the last Present
+    std::vector<uint32_t> handed_;  // pixels the last TakeChanges took over
+    std::vector<uint8_t> blocks_;   // one flag per block: holds a changed pixel
+    bool lastWhole_ = true;         // the last TakeChanges took over the whole surface
+    double inverseWidth_ = 0;       // 1 / width, for RowOf
+    Framebuffer surface_;           // view over pixels_ and changes_
 };
 
 } // namespace orb

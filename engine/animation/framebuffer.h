@@ -15,19 +15,17 @@ struct Framebuffer {
     int32_t width = 0;          // pixels per row
     int32_t height = 0;         // rows
     int32_t stride = 0;         // pixels from the start of one row to the start of the next (>= width)
-    // Optional change map for a host that presents only what changed: one flag per block of
-    // kDirtyBlock x kDirtyBlock pixels, rows of dirtyColumns blocks; Set and Clear raise them.
-    uint8_t* dirty = nullptr;
-    int32_t dirtyColumns = 0; // blocks per row of the change map
-    static constexpr int kDirtyShift = 4;
-    static constexpr int kDirtyBlock = 1 << kDirtyShift;
+    // Optional record of the writes for a host that presents only what changed: Set appends the
+    // index (y * stride + x) of every pixel it writes, Clear raises `cleared`.
+    std::vector<uint32_t>* changes = nullptr;
+    bool cleared = false; // the whole surface changed since the host last looked
 
     // Points off the surface are dropped here, so callers never clip (stars leave the screen often).
     void Set(int32_t x, int32_t y, uint32_t colour) {
         if (static_cast<uint32_t>(x) < static_cast<uint32_t>(width) &&
             static_cast<uint32_t>(y) < static_cast<uint32_t>(height)) {
             pixels[static_cast<size_t>(y) * static_cast<size_t>(stride) + static_cast<size_t>(x)] = colour;
-            if (dirty) dirty[(y >> kDirtyShift) * dirtyColumns + (x >> kDirtyShift)] = 1;
+            if (changes) changes->push_back(static_cast<uint32_t>(y * stride + x));
         }
     }
 
@@ -45,10 +43,7 @@ struct Framebuffer {
             uint32_t* row = pixels + static_cast<size_t>(y) * static_cast<size_t>(stride);
             std::fill(row, row + width, 0u);
         }
-        if (dirty) {
-            const int32_t rows = (height + kDirtyBlock - 1) >> kDirtyShift;
-            std::fill(dirty, dirty + static_cast<size_t>(rows) * static_cast<size_t>(dirtyColumns), uint8_t{1});
-        }
+        cleared = true;
     }
 };
 
