@@ -102,11 +102,16 @@ class StarPass {
     }
 
   private:
-    Vec3f Move(int32_t i) {
+    // MoveStar with the common orbit forced inline: the compiler keeps MoveStar out of line,
+    // and a call per star costs a tenth of the frame.
+    [[gnu::always_inline]] Vec3f Move(int32_t i) {
         const int16_t type = s_.type[i];
-        return MoveStar(s_, i, styles_[type], w_.model.run[type]);
+        const int16_t style = styles_[type];
+        if (style >= 0 && style <= 3) return motion::Orbit(s_, i);
+        return MoveStar(s_, i, style, w_.model.run[type]);
     }
-    Vec3f Rel(int32_t i) const { return RelOf(w_.galaxies, s_.galaxy[i]); }
+    [[gnu::always_inline]] Vec3f Rel(int32_t i) const { return RelOf(w_.galaxies, s_.galaxy[i]); }
+    void Put(int32_t x, int32_t y, uint32_t colour) { w_.surface.Set(x, y, colour); }
 
     void Respawn(int32_t i) {
         s_.galaxy[i] = ChooseRenewedGalaxy(w_.model.random, choice_);
@@ -119,7 +124,7 @@ class StarPass {
         if (ProjectStar(w_.screen, local, views_[s_.type[i]], Rel(i), p) > kNearDepth) {
             s_.scrX[slot] = p.x;
             s_.scrY[slot] = p.y;
-            w_.surface.Set(p.x, p.y, s_.colour[i]);
+            Put(p.x, p.y, s_.colour[i]);
         }
     }
 
@@ -169,7 +174,7 @@ class StarPass {
 
     [[gnu::always_inline]] void PlainStar(int32_t i) {
         if (s_.newFrames[i] < 1 && s_.novaFrames[i] < 1) {
-            w_.surface.Set(s_.scrX[i], s_.scrY[i], 0);
+            Put(s_.scrX[i], s_.scrY[i], 0);
             Normal(i, i);
         } else if (s_.novaFrames[i] >= 1) {
             EraseNova(i);
@@ -185,7 +190,7 @@ class StarPass {
         Age(s_.age[i]);
         if (s_.newFrames[i] < 1) {
             if (s_.novaFrames[i] < 1)
-                w_.surface.Set(s_.scrX[slot], s_.scrY[slot], 0);
+                Put(s_.scrX[slot], s_.scrY[slot], 0);
             else
                 EraseNova(i);
         } else {
