@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/core/render.h"
 #include "app/core/startup.h"
 #include "settings/numeric.h"
 #include "settings/presets.h"
@@ -212,7 +213,8 @@ CliCommand ParseArguments(const std::vector<std::string>& args) {
 std::string UsageText() {
     return "Usage: orbelune --window | --saver | --config | --preview WINDOW   [--seed N] [--delay MS]\n"
            "       orbelune --root | --window-id WINDOW                        [--seed N] [--delay MS]\n"
-           "       orbelune --export FILE | --import FILE | --render ... | --help | --version\n"
+           "       orbelune --render DIR --frames N --size WxH [--seed S] [--every K] [--no-write]\n"
+           "       orbelune --export FILE | --import FILE | --help | --version\n"
            "       orbelune [/S | /C | /P WINDOW | /A | FILE.orb]\n"
            "\n"
            "  --window          the animation in an application window (Escape ends, F5 restarts)\n"
@@ -227,7 +229,9 @@ std::string UsageText() {
            "  --delay MS        frame delay in milliseconds (0-999) instead of the stored one\n"
            "  --export FILE     write the stored settings to the template FILE\n"
            "  --import FILE     copy every setting the template FILE holds into the stored settings\n"
-           "  --render ...      the headless renderer, with its own options\n"
+           "  --render DIR --frames N --size WxH [--seed S] [--every K] [--no-write]\n"
+           "                    run the animation without a display and write every K-th frame\n"
+           "                    as DIR/frame-NNNNNN.png\n"
            "  --help            show this text\n"
            "  --version         show the program's version\n"
            "  FILE.orb          import the template FILE.orb, then run the full-screen saver\n"
@@ -349,7 +353,7 @@ int Start(const CliCommand& cmd, std::string_view programPath, StoreBackend& bac
 } // namespace
 
 int RunCommand(const CliCommand& cmd, std::string_view programPath, StoreBackend& backend, std::ostream& out,
-               std::ostream& err, WindowModes* windows, RenderEntry render) {
+               std::ostream& err, WindowModes* windows) {
     switch (cmd.action) {
     case CliAction::Help:
         out << UsageText();
@@ -364,10 +368,15 @@ int RunCommand(const CliCommand& cmd, std::string_view programPath, StoreBackend
         return Export(cmd.file, backend, out, err);
     case CliAction::Import:
         return Import(cmd.file, backend, out, err) ? kExitOk : kExitFileError;
-    case CliAction::Render:
-        if (render) return render(cmd.renderArgs, out, err);
-        err << "orbelune: --render is not available in this build\n";
-        return kExitNoWindows;
+    case CliAction::Render: {
+        std::string error;
+        std::optional<RenderOptions> options = ParseRenderOptions(cmd.renderArgs, error);
+        if (!options) {
+            err << "orbelune: " << error << "\nTry 'orbelune --help' for more information.\n";
+            return kExitUsage;
+        }
+        return RunRender(*options, backend, out, err);
+    }
     case CliAction::Start:
     case CliAction::Window:
     case CliAction::Hosted:

@@ -67,9 +67,6 @@ class WindowModes {
     virtual int Run(const WindowRequest& request, std::ostream& err) = 0;
 };
 
-// The headless renderer's entry point (--render), when the build has one.
-using RenderEntry = int (*)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-
 // Exit codes of the program.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFileError = 1; // a template could not be read or written, or the store refused it
@@ -92,8 +89,8 @@ std::string UsageText();
 
 // Carry out a parsed command against a settings store. Results go to `out` as one line,
 // problems to `err`; the result is the exit code. Without `windows` the window modes say that
-// this build has none; without `render` --render says it is not available.
+// this build has none.
 int RunCommand(const CliCommand& cmd, std::string_view programPath, StoreBackend& backend, std::ostream& out,
-               std::ostream& err, WindowModes* windows = nullptr, RenderEntry render = nullptr);
+               std::ostream& err, WindowModes* windows = nullptr);
 
 } // namespace orb

@@ -7,6 +7,7 @@
 #include <random>
 #include <sstream>
 
+#include "app/core/startup.h"
 #include "settings/store.h"
 
 namespace orb {
@@ -135,11 +136,11 @@ TEST_F(CliRunTest, HelpVersionAndUsageErrors) {
     EXPECT_TRUE(out.str().empty());
 }
 
-TEST_F(CliRunTest, WindowModesSayWhatWasRequestedAndExitThree) {
+TEST_F(CliRunTest, WithoutWindowModesTheModesSayWhatWasRequestedAndExitThree) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"/S"}, "full-screen saver"},     {{}, "configuration"},
-        {{"/c:5678"}, "configuration"},    {{"/p", "1234"}, "preview mode (host window 1234)"},
-        {{"/a", "77"}, "password change"},
+        {{"/S"}, "full-screen saver"},          {{}, "configuration"},
+        {{"/c:5678"}, "configuration"},         {{"/p", "1234"}, "preview mode (host window 1234)"},
+        {{"--window"}, "application window"},   {{"--window-id", "9"}, "xscreensaver mode"},
     };
     for (const auto& [args, mode] : cases) {
         EXPECT_EQ(Run(args), kExitNoWindows);
@@ -147,14 +148,171 @@ TEST_F(CliRunTest, WindowModesSayWhatWasRequestedAndExitThree) {
         EXPECT_NE(err.str().find("no window modes"), std::string::npos);
     }
     EXPECT_EQ(backend.Size(), 0u);
+    EXPECT_EQ(Run({"/a", "77"}), kExitOk) << "the password change has nothing to do on Linux";
 }
 
 TEST_F(CliRunTest, TemplateArgumentIsImportedBeforeTheWindowModeIsRefused) {
     ASSERT_EQ(Run({"--export", File("t.orb")}), kExitOk);
     EXPECT_EQ(Run({File("t.orb")}), kExitNoWindows);
+    EXPECT_NE(err.str().find("full-screen saver"), std::string::npos);
     EXPECT_NE(out.str().find("Imported"), std::string::npos);
     EXPECT_EQ(SettingsStore(backend).AnimationType(), 0);
     EXPECT_EQ(Run({File("gone.orb")}), kExitFileError);
+}
+
+struct LongCase {
+    std::vector<std::string> args;
+    CliAction action;
+    std::string commandLine;
+    int64_t hostWindow = 0;
+    bool hostRoot = false;
+    std::optional<uint64_t> seed = std::nullopt;
+    std::optional<int16_t> delay = std::nullopt;
+};
+
+TEST(CliLongOptions, MapOntoTheSwitchesAndTheHostedModes) {
+    const LongCase cases[] = {
+        {{"--saver"}, CliAction::Start, "/S"},
+        {{"--config"}, CliAction::Start, "/C"},
+        {{"--preview", "1234"}, CliAction::Start, "/P 1234"},
+        {{"--preview=0x1a00003"}, CliAction::Start, "/P 27262979"},
+        {{"--window"}, CliAction::Window, ""},
+        {{"--root"}, CliAction::Hosted, "", 0, true},
+        {{"-root"}, CliAction::Hosted, "", 0, true},
+        {{"--window-id", "0X2A"}, CliAction::Hosted, "", 42},
+        {{"-window-id", "77"}, CliAction::Hosted, "", 77},
+        {{"--seed", "18446744073709551615", "--saver"}, CliAction::Start, "/S", 0, false, UINT64_MAX},
+        {{"--window", "--seed=0", "--delay", "999"}, CliAction::Window, "", 0, false, 0, 999},
+        {{"--root", "--delay=0"}, CliAction::Hosted, "", 0, true, std::nullopt, 0},
+        {{"--preview", "5", "--seed", "3"}, CliAction::Start, "/P 5", 0, false, 3},
+    };
+    for (const LongCase& c : cases) {
+        const CliCommand cmd = ParseArguments(c.args);
+        const std::string what = c.args[0] + (c.args.size() > 1 ? " " + c.args[1] : "");
+        EXPECT_EQ(cmd.action, c.action) << what << ": " << cmd.error;
+        EXPECT_EQ(cmd.commandLine, c.commandLine) << what;
+        EXPECT_EQ(cmd.hostWindow, c.hostWindow) << what;
+        EXPECT_EQ(cmd.hostRoot, c.hostRoot) << what;
+        EXPECT_EQ(cmd.seed, c.seed) << what;
+        EXPECT_EQ(cmd.frameDelay, c.delay) << what;
+    }
+    const CliCommand render = ParseArguments({"--render", "out", "--frames", "3"});
+    EXPECT_EQ(render.action, CliAction::Render);
+    EXPECT_EQ(render.renderArgs, (std::vector<std::string>{"out", "--frames", "3"}));
+}
+
+TEST(CliLongOptions, MistakesAreUsageErrorsThatSayWhatIsWrong) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--preview"}, "--preview needs an X11 window id"},
+        {{"--preview", "abc"}, "--preview needs an X11 window id"},
+        {{"--preview=0"}, "--preview needs an X11 window id"},
+        {{"--window-id", "0x100000000"}, "--window-id needs an X11 window id"},
+        {{"--window-id", "4294967296"}, "--window-id needs an X11 window id"},
+        {{"--saver", "--window"}, "only one of --saver and --window"},
+        {{"--root", "--window-id=5"}, "only one of --root and --window-id"},
+        {{"--saver", "--seed", "-1"}, "--seed needs a whole number"},
+        {{"--saver", "--seed", "18446744073709551616"}, "--seed needs a whole number"},
+        {{"--saver", "--delay", "1000"}, "--delay needs milliseconds"},
+        {{"--window", "--delay"}, "--delay needs milliseconds"},
+        {{"--seed", "5"}, "--seed and --delay need one of"},
+        {{"--config", "--delay", "5"}, "--seed and --delay need one of"},
+        {{"--saver", "/S"}, "unexpected argument '/S'"},
+        {{"--saver", "--fullscreen"}, "unknown option '--fullscreen'"},
+        {{"--window=yes"}, "unknown option '--window=yes'"},
+    };
+    for (const auto& [args, message] : cases) {
+        const CliCommand cmd = ParseArguments(args);
+        EXPECT_EQ(cmd.action, CliAction::UsageError) << args[0];
+        EXPECT_NE(cmd.error.find(message), std::string::npos) << cmd.error;
+    }
+}
+
+TEST(CliLongOptions, WindowIdsAreDecimalOrHexadecimal) {
+    const std::pair<const char*, std::optional<int64_t>> cases[] = {
+        {"1", 1},        {" 0x1F ", 31},        {"0xffffffff", 0xFFFFFFFF}, {"4294967295", 0xFFFFFFFF},
+        {"0", {}},       {"0x", {}},            {"", {}},                   {"12a", {}},
+        {"-5", {}},      {"0x1g", {}},          {"0x0000000001", {}},       {"1.5", {}},
+    };
+    for (const auto& [text, id] : cases)
+        EXPECT_EQ(ParseWindowId(text), id) << '"' << text << '"';
+    EXPECT_EQ(RootTarget(nullptr), 0);
+    EXPECT_EQ(RootTarget("0x400007"), 0x400007);
+    EXPECT_EQ(RootTarget("junk"), 0) << "not a window: the root window";
+}
+
+// Window modes that record what start-up asked of them.
+class FakeWindows : public WindowModes {
+  public:
+    bool saverOpen = false, propertiesOpen = false; // captions held by "running" windows
+    std::vector<WindowRequest> runs;                // every Run, in order
+    std::vector<std::string> fronted;               // every BringToFront caption
+    bool WindowExists(std::string_view c) override {
+        return (c == kSaverCaption && saverOpen) || (c == kPropertiesCaption && propertiesOpen);
+    }
+    bool BringToFront(std::string_view c) override {
+        fronted.emplace_back(c);
+        return WindowExists(c);
+    }
+    int Run(const WindowRequest& r, std::ostream&) override {
+        runs.push_back(r);
+        return 7;
+    }
+};
+
+TEST_F(CliRunTest, StartUpHandsEachModeToItsWindow) {
+    struct Case {
+        std::vector<std::string> args;
+        WindowMode mode;
+        int64_t host;
+    };
+    const Case cases[] = {
+        {{"/s"}, WindowMode::Saver, 0},
+        {{"--saver", "--seed", "9"}, WindowMode::Saver, 0},
+        {{}, WindowMode::Properties, 0},
+        {{"--config"}, WindowMode::Properties, 0},
+        {{"/P1234"}, WindowMode::Preview, 1234},
+        {{"--preview", "0x10"}, WindowMode::Preview, 16},
+        {{"/p:1234"}, WindowMode::Preview, 0},
+        {{"--window", "--delay", "5"}, WindowMode::ApplicationWindow, 0},
+        {{"--window-id", "99"}, WindowMode::Hosted, 99},
+    };
+    for (const Case& c : cases) {
+        FakeWindows windows;
+        out.str("");
+        err.str("");
+        const int code = RunCommand(ParseArguments(c.args), File("orbelune"), backend, out, err, &windows);
+        const std::string what = c.args.empty() ? "(none)" : c.args[0];
+        ASSERT_EQ(windows.runs.size(), 1u) << what << ": " << err.str();
+        EXPECT_EQ(code, 7) << what;
+        EXPECT_EQ(windows.runs[0].mode, c.mode) << what;
+        EXPECT_EQ(windows.runs[0].hostWindow, c.host) << what;
+    }
+    FakeWindows windows;
+    RunCommand(ParseArguments({"--window", "--seed", "4", "--delay", "12"}), File("orbelune"), backend, out, err,
+               &windows);
+    ASSERT_EQ(windows.runs.size(), 1u);
+    EXPECT_EQ(windows.runs[0].seed, 4u);
+    EXPECT_EQ(windows.runs[0].frameDelay, 12);
+}
+
+TEST_F(CliRunTest, SecondStartsFindTheRunningWindow) {
+    FakeWindows windows;
+    windows.saverOpen = true;
+    windows.propertiesOpen = true;
+    for (const auto& args : {std::vector<std::string>{"/S"}, {"--saver"}, {"/a", "5"}})
+        EXPECT_EQ(RunCommand(ParseArguments(args), File("orbelune"), backend, out, err, &windows), kExitOk);
+    EXPECT_TRUE(windows.runs.empty()) << "a second saver start ends at once";
+    EXPECT_EQ(RunCommand(ParseArguments({"/c"}), File("orbelune"), backend, out, err, &windows), kExitOk);
+    EXPECT_EQ(RunCommand(ParseArguments({"--config"}), File("orbelune"), backend, out, err, &windows), kExitOk);
+    EXPECT_EQ(windows.fronted, (std::vector<std::string>{"Galaxy Properties", "Galaxy Properties"}));
+    EXPECT_TRUE(windows.runs.empty());
+}
+
+TEST_F(CliRunTest, RenderOptionsAreCheckedBeforeAnythingRuns) {
+    EXPECT_EQ(Run({"--render"}), kExitUsage);
+    EXPECT_NE(err.str().find("--help"), std::string::npos);
+    EXPECT_EQ(Run({"--render", File("frames"), "--frames", "2", "--size", "16x12", "--no-write"}), kExitOk)
+        << err.str();
 }
 
 } // namespace
