@@ -26,6 +26,7 @@ bool WriteRows(std::FILE* file, const Framebuffer& fb, std::vector<png_byte>& ro
     png_init_io(png, file);
     // Frames are mostly black: the fastest compression costs little in size.
     png_set_compression_level(png, 1);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
     png_set_IHDR(png, info, static_cast<png_uint_32>(fb.width), static_cast<png_uint_32>(fb.height), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
