@@ -6,6 +6,7 @@
 
 #include "app/core/saver_input.h"
 #include "app/core/startup.h"
+#include "settings/numeric.h"
 
 namespace orb {
 
@@ -93,8 +94,9 @@ void ScreenWindow::RestoreWindowPlacement() {
         return;
     }
     if (p) {
-        move(p->left / tx, p->top / ty);
-        if (p->width > 0 && p->height > 0) resize(p->width / tx, p->height / ty);
+        move(NearestLong(double(p->left) / tx), NearestLong(double(p->top) / ty));
+        if (p->width > 0 && p->height > 0)
+            resize(NearestLong(double(p->width) / tx), NearestLong(double(p->height) / ty));
     }
     show();
 }

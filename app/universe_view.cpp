@@ -66,6 +66,7 @@ bool UniverseView::Exposed() const {
 
 void UniverseView::BeginRun() {
     restartPending_ = false;
+    ++runs_;
     const QSize size = DeviceSize();
     presenter_.Resize(size.width(), size.height());
     image_ = QImage(size, QImage::Format_RGB32);

@@ -48,6 +48,7 @@ class UniverseView : public QWidget {
 
     QLabel* MessageLabel() const { return label_; }
     int64_t FramesPresented() const { return frames_; }
+    int32_t RunsStarted() const { return runs_; }
     // The engine's surface, in device pixels.
     const Framebuffer& Surface() { return presenter_.Surface(); }
 
@@ -85,6 +86,7 @@ class UniverseView : public QWidget {
     bool restartPending_ = false;      // begin a new run at the next tick
     bool paused_ = false;              // not exposed: frames wait for the next paint
     int64_t frames_ = 0;               // frames presented since construction
+    int32_t runs_ = 0;                 // runs begun since construction
 };
 
 } // namespace orb

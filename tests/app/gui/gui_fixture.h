@@ -1,0 +1,41 @@
+// What every window test needs: settings in memory, the process-wide values, a private runtime
+// folder for the single-instance sockets, and waiting on the event loop.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QMouseEvent>
+#include <QTest>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+#include "app/core/app_state.h"
+#include "platform/temp_dir.h"
+#include "settings/store.h"
+
+namespace orb::test {
+
+class GuiTest : public ::testing::Test {
+  protected:
+    MemoryBackend backend;
+    SettingsStore store{backend};
+    AppState state;
+    TempDir runtime;
+
+    void SetUp() override { ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1); }
+
+    void Advanced(const char* name, const char* text) { store.WriteText(kSectionAdvanced, name, text); }
+
+    // Runs the event loop until the condition holds, at most a few seconds.
+    static bool WaitFor(const std::function<bool()>& condition, int ms = 5000) {
+        return QTest::qWaitFor(condition, ms);
+    }
+
+    static void MoveMouse(QWidget* w, QPoint at) {
+        QMouseEvent e(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+};
+
+} // namespace orb::test

@@ -1,0 +1,97 @@
+#include "app/saver_window.h"
+
+#include <QSignalSpy>
+#include <vector>
+
+#include "app/saver_session.h"
+#include "gui_fixture.h"
+
+namespace orb {
+namespace {
+
+// The system's saver services as a test sees them: what was announced, and a password answer.
+class RecordingSystem : public SaverSystem {
+  public:
+    std::vector<bool> running; // every SetSaverRunning, in order
+    int checks = 0;            // VerifySaverPassword calls
+    bool accept = true;        // the password answer
+    void SetSaverRunning(bool r) override { running.push_back(r); }
+    bool VerifySaverPassword(uint64_t) override {
+        ++checks;
+        return accept;
+    }
+};
+
+using SaverWindowTest = test::GuiTest;
+
+TEST_F(SaverWindowTest, AnyKeyOrMouseButtonAsksToClose) {
+    SaverWindow w(store, state, {}, nullptr);
+    w.Open();
+    QSignalSpy asked(&w, &SaverWindow::closeRequested);
+    QTest::keyClick(&w, Qt::Key_A);
+    EXPECT_EQ(asked.count(), 1);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_EQ(asked.count(), 2);
+    QTest::mouseClick(&w, Qt::RightButton);
+    EXPECT_EQ(asked.count(), 3);
+    EXPECT_EQ(w.windowTitle(), "ZEFO:Orbelune 3.0");
+    EXPECT_EQ(w.cursor().shape(), Qt::BlankCursor);
+    EXPECT_TRUE(w.windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(SaverWindowTest, TheFourthMouseMoveAsksToCloseUnlessMovesAreIgnored) {
+    for (const char* ignore : {"0", "1"}) {
+        Advanced("Adv_MouseMove", ignore);
+        SaverWindow w(store, state, {}, nullptr);
+        w.Open();
+        QSignalSpy asked(&w, &SaverWindow::closeRequested);
+        for (int i = 0; i < 3; ++i)
+            MoveMouse(&w, QPoint(10 + i, 10));
+        EXPECT_EQ(asked.count(), 0) << "Adv_MouseMove " << ignore;
+        MoveMouse(&w, QPoint(20, 20));
+        EXPECT_EQ(asked.count(), ignore[0] == '0' ? 1 : 0) << "Adv_MouseMove " << ignore;
+        QTest::keyClick(&w, Qt::Key_Space);
+        EXPECT_EQ(asked.count(), ignore[0] == '0' ? 2 : 1) << "a key still ends it";
+    }
+}
+
+TEST_F(SaverWindowTest, InputOnAWindowClosesEveryWindowOnceThePasswordCheckPasses) {
+    RecordingSystem system;
+    SaverSession session(store, state, system, {});
+    QSignalSpy finished(&session, &SaverSession::finished);
+    session.Open();
+    ASSERT_FALSE(session.Windows().empty());
+    EXPECT_EQ(system.running, std::vector<bool>{true});
+    for (SaverWindow* w : session.Windows())
+        EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(WaitFor([&] { return session.Windows()[0]->FramesPresented() > 2; })) << "the animation runs";
+    QTest::mouseClick(session.Windows().back(), Qt::LeftButton);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(system.checks, 1);
+    EXPECT_EQ(system.running, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(state.stopFlag);
+    for (SaverWindow* w : session.Windows()) {
+        EXPECT_FALSE(w->isVisible());
+        EXPECT_FALSE(w->Running());
+    }
+}
+
+TEST_F(SaverWindowTest, ARefusedPasswordKeepsTheSaverRunning) {
+    RecordingSystem system;
+    system.accept = false;
+    SaverSession session(store, state, system, {});
+    QSignalSpy finished(&session, &SaverSession::finished);
+    session.Open();
+    SaverWindow* w = session.Windows()[0];
+    QTest::keyClick(w, Qt::Key_Return);
+    w->close(); // a close from the system goes through the same check
+    EXPECT_EQ(system.checks, 2);
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_FALSE(state.stopFlag);
+    EXPECT_TRUE(w->isVisible());
+    const int64_t frames = w->FramesPresented();
+    EXPECT_TRUE(WaitFor([&] { return w->FramesPresented() > frames + 2; })) << "the animation goes on";
+}
+
+} // namespace
+} // namespace orb
