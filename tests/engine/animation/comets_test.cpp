@@ -70,18 +70,12 @@ TEST(MaxComets, PoolShareCappedAtOneHundred) {
         EXPECT_EQ(MaxComets(c.stars), c.expected) << c.stars;
     for (int16_t cs = 1; cs <= kCometPoolSize; ++cs)
         ASSERT_LE(MaxComets(cs) * cs, kCometPoolSize) << cs;
-}
-
-TEST(MaxComets, CometStarsOfJunkStaysInsideThePool) {
+    // Junk star counts never reach past the pool.
     GalaxyType t;
-    for (const float v : {-3.0f, NAN, 0.0f}) {
+    for (const float v : {-3.0f, NAN, 30.4f, 1e9f}) {
         t[G::CometStars] = v;
-        EXPECT_EQ(CometStarsOf(t), 0) << v;
+        EXPECT_EQ(CometStarsOf(t), v == 30.4f ? 30 : (v > 1e8f ? kCometPoolSize : 0)) << v;
     }
-    t[G::CometStars] = 1e9f;
-    EXPECT_EQ(CometStarsOf(t), kCometPoolSize);
-    t[G::CometStars] = 30.4f;
-    EXPECT_EQ(CometStarsOf(t), 30);
 }
 
 TEST(StartGalaxyVisit, BudgetFromTheTourTypeAndTablesCleared) {
@@ -114,32 +108,6 @@ TEST(StartGalaxyVisit, ErasesOnlyLiveStarsAndOnlyAfterTheFirstVisit) {
         EXPECT_EQ(w.fb.Surface().Get(7, 8), 0x123456u) << visit;
         EXPECT_EQ(pool.alive[10], 0);
     }
-}
-
-TEST(Comets, NeverStartBeforeTheThirdControlPointNorWithGravityOrWhileDeparting) {
-    CometWorld w;
-    w.Start();
-    for (int f = 0; f < 200; ++f) {
-        w.Frame(1);
-        w.Frame(2);
-        w.Frame(5, 0, 1e-7f);       // gravity on
-        w.Frame(5, 0, 0.0f, false); // departure
-    }
-    EXPECT_EQ(w.LiveComets(), 0);
-    EXPECT_EQ(w.AliveStars(), 0);
-    EXPECT_EQ(w.LitPixels(), 0);
-    w.Frame(3);
-    EXPECT_EQ(w.LiveComets(), 1);
-    EXPECT_EQ(w.AliveStars(), 50); // the factory comet has 50 stars
-}
-
-TEST(Comets, GravityAndDepartureDrawNoRandomNumbers) {
-    CometWorld w;
-    w.Start();
-    const uint64_t before = w.Model().random.State();
-    w.Frame(5, 0, 1e-7f);
-    w.Frame(5, 0, 0.0f, false);
-    EXPECT_EQ(w.Model().random.State(), before);
 }
 
 // Back before control point 3 every comet stops emitting at once; its stars then die out one by
