@@ -35,6 +35,12 @@ bool DisplayAvailable(WindowMode mode) {
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
 }
 
+// Leaves the event loop without Qt asking every window to close first (the saver's windows would
+// refuse: their close goes through the password check).
+void EndLoop() {
+    QCoreApplication::exit(0);
+}
+
 // ORBELUNE_STATS=1: frames and seconds of the run on stderr when it ends, for measurements.
 void ReportStats(std::ostream& err, int64_t frames, qint64 ms) {
     const char* v = std::getenv("ORBELUNE_STATS");
@@ -86,7 +92,7 @@ int GuiWindowModes::Run(const WindowRequest& request, std::ostream& err) {
     TerminationWatch termination;
     QObject::connect(&termination, &TerminationWatch::terminationRequested, &app, [&state] {
         state.stopFlag = true;
-        QApplication::quit();
+        QCoreApplication::exit(0);
     });
 
     std::unique_ptr<SaverSession> saver;
@@ -97,8 +103,7 @@ int GuiWindowModes::Run(const WindowRequest& request, std::ostream& err) {
     case WindowMode::Saver:
         state.runMode = RunMode::Normal;
         saver = std::make_unique<SaverSession>(store, state, DefaultSaverSystem(), options);
-        QObject::connect(saver.get(), &SaverSession::finished, &app, &QApplication::quit,
-                         Qt::QueuedConnection);
+        QObject::connect(saver.get(), &SaverSession::finished, &app, EndLoop, Qt::QueuedConnection);
         saver->Open();
         frames = [&] {
             int64_t n = 0;
@@ -109,8 +114,7 @@ int GuiWindowModes::Run(const WindowRequest& request, std::ostream& err) {
         break;
     case WindowMode::ApplicationWindow:
         screen = std::make_unique<ScreenWindow>(store, state, options);
-        QObject::connect(screen.get(), &ScreenWindow::endRequested, &app, &QApplication::quit,
-                         Qt::QueuedConnection);
+        QObject::connect(screen.get(), &ScreenWindow::endRequested, &app, EndLoop, Qt::QueuedConnection);
         screen->Open();
         frames = [&] { return screen->FramesPresented(); };
         break;
@@ -119,7 +123,7 @@ int GuiWindowModes::Run(const WindowRequest& request, std::ostream& err) {
         state.previewHostWindow = request.hostWindow;
         hosted =
             std::make_unique<HostedRun>(store, state, options, static_cast<uint32_t>(request.hostWindow));
-        QObject::connect(hosted.get(), &HostedRun::finished, &app, &QApplication::quit, Qt::QueuedConnection);
+        QObject::connect(hosted.get(), &HostedRun::finished, &app, EndLoop, Qt::QueuedConnection);
         if (!hosted->Open()) return kExitOk; // no such window: nothing to show
         frames = [&] { return hosted->View()->FramesPresented(); };
         break;

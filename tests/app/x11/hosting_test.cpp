@@ -1,0 +1,126 @@
+// The real program against real X11 windows on a private Xvfb server: drawing inside a window
+// that another program owns, ending with it or with SIGTERM, and the single-instance rule.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/x11/x11_harness.h"
+#include "platform/instance_socket.h"
+#include "platform/temp_dir.h"
+
+namespace orb::x11test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Long enough for a start on a busy two-core machine; the promptness limits below are the point.
+constexpr auto kStartUp = 10s;
+constexpr auto kPromptly = 1s;
+
+std::string Hex(uint32_t id) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "0x%x", id);
+    return buf;
+}
+
+class HostingTest : public ::testing::Test {
+  protected:
+    static inline XvfbServer* server = nullptr;
+    test::TempDir home;
+    std::unique_ptr<XClient> x;
+
+    static void SetUpTestSuite() { server = new XvfbServer; }
+    static void TearDownTestSuite() {
+        delete server;
+        server = nullptr;
+    }
+    void SetUp() override {
+        if (server->Display().empty()) GTEST_SKIP() << "Xvfb is not available";
+        ::mkdir((home.Path() + "/run").c_str(), 0700);
+        x = std::make_unique<XClient>(server->Display());
+        ASSERT_TRUE(x->Ok());
+    }
+    std::unique_ptr<Program> Start(const std::vector<std::string>& args,
+                                   const std::vector<std::string>& env = {}) {
+        return std::make_unique<Program>(server->Display(), home.Path(), args, env);
+    }
+    // Starts the program on a new host window and waits for stars inside it.
+    void ExpectStarsInHost(uint32_t host) {
+        EXPECT_TRUE(WaitUntil([&] { return x->LitPixels(host) > 10; }, kStartUp)) << "no stars in the host";
+    }
+};
+
+TEST_F(HostingTest, PreviewDrawsInsideTheHostShowsNoWindowAndEndsWithTheHost) {
+    const uint32_t host = x->CreateHost(200, 150);
+    const std::set<uint32_t> before = x->ViewableTopLevels();
+    auto program = Start({"/P", std::to_string(host)});
+    ExpectStarsInHost(host);
+    EXPECT_EQ(x->ViewableTopLevels(), before) << "the preview showed a window of its own";
+    using Sizes = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(x->ChildSizes(host), (Sizes{{200, 150}})) << "one drawing area, the host's size";
+    x->Resize(host, 120, 90);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return x->ChildSizes(host) == Sizes{{120, 90}};
+        },
+        kStartUp))
+        << "the drawing area follows the host's size";
+    x->Destroy(host);
+    EXPECT_EQ(program->WaitExit(kPromptly), 0) << "still running after the host was destroyed";
+}
+
+TEST_F(HostingTest, XscreensaverWindowIdDrawsAndEndsWithTheWindow) {
+    const uint32_t host = x->CreateHost(160, 120);
+    auto program = Start({"--window-id", Hex(host), "--seed", "3"});
+    ExpectStarsInHost(host);
+    x->Destroy(host);
+    EXPECT_EQ(program->WaitExit(kPromptly), 0);
+}
+
+TEST_F(HostingTest, SigtermEndsARootRunCleanly) {
+    const uint32_t host = x->CreateHost(160, 120);
+    auto program = Start({"--root"}, {"XSCREENSAVER_WINDOW=" + Hex(host)});
+    ExpectStarsInHost(host);
+    ASSERT_TRUE(program->Signal(SIGTERM));
+    EXPECT_EQ(program->WaitExit(kPromptly), 0) << "SIGTERM did not end it cleanly";
+}
+
+TEST_F(HostingTest, APreviewWithoutAValidWindowEndsAtOnceShowingNothing) {
+    const std::set<uint32_t> before = x->ViewableTopLevels();
+    for (const auto& args : {std::vector<std::string>{"/P"}, {"/p", "junk"}, {"/P", "12345"}}) {
+        auto program = Start(args);
+        EXPECT_EQ(program->WaitExit(kStartUp), 0) << args.back();
+    }
+    EXPECT_EQ(x->ViewableTopLevels(), before);
+}
+
+TEST_F(HostingTest, ASecondSaverStartEndsAtOnceWhileTheFirstRuns) {
+    auto first = Start({"/S"});
+    ::setenv("XDG_RUNTIME_DIR", (home.Path() + "/run").c_str(), 1);
+    ASSERT_TRUE(WaitUntil([] { return InstanceExists("ZEFO:Orbelune 3.0"); }, kStartUp));
+    const std::set<uint32_t> running = x->ViewableTopLevels();
+    EXPECT_FALSE(running.empty()) << "the saver covers the screen";
+    auto second = Start({"--saver"});
+    EXPECT_EQ(second->WaitExit(kPromptly), 0);
+    EXPECT_EQ(x->ViewableTopLevels(), running);
+    ASSERT_TRUE(first->Signal(SIGTERM));
+    EXPECT_EQ(first->WaitExit(kPromptly), 0);
+    EXPECT_FALSE(InstanceExists("ZEFO:Orbelune 3.0")) << "the caption is released";
+}
+
+TEST_F(HostingTest, StartAndDestroyCyclesLeaveNoProcessBehind) {
+    const std::vector<pid_t> before = Children();
+    for (int cycle = 0; cycle < 20; ++cycle) {
+        const uint32_t host = x->CreateHost(64, 48);
+        auto program = Start({"/P", std::to_string(host)});
+        ASSERT_TRUE(WaitUntil([&] { return x->LitPixels(host) > 0; }, kStartUp)) << "cycle " << cycle;
+        x->Destroy(host);
+        ASSERT_EQ(program->WaitExit(kPromptly), 0) << "cycle " << cycle;
+    }
+    EXPECT_EQ(Children(), before);
+}
+
+} // namespace
+} // namespace orb::x11test

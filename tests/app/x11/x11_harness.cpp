@@ -1,0 +1,215 @@
+#include "app/x11/x11_harness.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <thread>
+
+extern char** environ;
+
+namespace orb::x11test {
+
+using namespace std::chrono_literals;
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() >= end) return false;
+        std::this_thread::sleep_for(20ms);
+    }
+}
+
+XvfbServer::XvfbServer() {
+    int fds[2];
+    if (::pipe(fds) != 0) return;
+    pid_ = ::fork();
+    if (pid_ == 0) {
+        ::close(fds[0]);
+        const int devnull = ::open("/dev/null", O_WRONLY);
+        ::dup2(devnull, 1);
+        ::dup2(devnull, 2);
+        const std::string fd = std::to_string(fds[1]);
+        ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x480x24", "-nolisten", "tcp",
+                 static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    char buf[32] = {};
+    ssize_t n = pid_ > 0 ? ::read(fds[0], buf, sizeof buf - 1) : -1; // written once the server is ready
+    displayFd_ = fds[0]; // kept open: a server that writes to a closed pipe dies of SIGPIPE
+    if (n > 0) display_ = ":" + std::string(buf, std::strcspn(buf, "\n"));
+}
+
+XvfbServer::~XvfbServer() {
+    if (displayFd_ >= 0) ::close(displayFd_);
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGTERM);
+    ::waitpid(pid_, nullptr, 0);
+}
+
+XClient::XClient(const std::string& display) {
+    xcb_connection_t* c = xcb_connect(display.c_str(), nullptr);
+    if (xcb_connection_has_error(c)) {
+        xcb_disconnect(c);
+        return;
+    }
+    conn_ = c;
+    screen_ = xcb_setup_roots_iterator(xcb_get_setup(conn_)).data;
+}
+
+XClient::~XClient() {
+    if (conn_) xcb_disconnect(conn_);
+}
+
+uint32_t XClient::CreateHost(int width, int height) {
+    const uint32_t w = xcb_generate_id(conn_);
+    const uint32_t values[] = {screen_->black_pixel};
+    xcb_create_window(conn_, XCB_COPY_FROM_PARENT, w, screen_->root, 20, 20, static_cast<uint16_t>(width),
+                      static_cast<uint16_t>(height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen_->root_visual,
+                      XCB_CW_BACK_PIXEL, values);
+    xcb_map_window(conn_, w);
+    xcb_flush(conn_);
+    std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr)); // a round trip
+    return w;
+}
+
+void XClient::Destroy(uint32_t window) {
+    xcb_destroy_window(conn_, window);
+    xcb_flush(conn_);
+    std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr));
+}
+
+void XClient::Resize(uint32_t window, int width, int height) {
+    const uint32_t values[] = {static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
+    xcb_configure_window(conn_, window, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, values);
+    xcb_flush(conn_);
+}
+
+int XClient::LitPixels(uint32_t window) {
+    xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, window), nullptr);
+    if (!g) return 0;
+    xcb_get_image_reply_t* img = xcb_get_image_reply(
+        conn_, xcb_get_image(conn_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, g->width, g->height, ~0u),
+        nullptr);
+    std::free(g);
+    if (!img) return 0;
+    const auto* data = reinterpret_cast<const uint32_t*>(xcb_get_image_data(img));
+    const int words = xcb_get_image_data_length(img) / 4;
+    int lit = 0;
+    for (int i = 0; i < words; ++i)
+        lit += (data[i] & 0xFFFFFFu) != 0;
+    std::free(img);
+    return lit;
+}
+
+std::vector<std::pair<int, int>> XClient::ChildSizes(uint32_t window) {
+    std::vector<std::pair<int, int>> out;
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(conn_, xcb_query_tree(conn_, window), nullptr);
+    if (!tree) return out;
+    const xcb_window_t* kids = xcb_query_tree_children(tree);
+    for (int i = 0; i < xcb_query_tree_children_length(tree); ++i) {
+        xcb_get_geometry_reply_t* g =
+            xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, kids[i]), nullptr);
+        if (g) out.emplace_back(g->width, g->height);
+        std::free(g);
+    }
+    std::free(tree);
+    return out;
+}
+
+std::set<uint32_t> XClient::ViewableTopLevels() {
+    std::set<uint32_t> out;
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(conn_, xcb_query_tree(conn_, screen_->root), nullptr);
+    if (!tree) return out;
+    const xcb_window_t* kids = xcb_query_tree_children(tree);
+    for (int i = 0; i < xcb_query_tree_children_length(tree); ++i) {
+        xcb_get_window_attributes_reply_t* a =
+            xcb_get_window_attributes_reply(conn_, xcb_get_window_attributes(conn_, kids[i]), nullptr);
+        if (a && a->map_state == XCB_MAP_STATE_VIEWABLE) out.insert(kids[i]);
+        std::free(a);
+    }
+    std::free(tree);
+    return out;
+}
+
+Program::Program(const std::string& display, const std::string& home, const std::vector<std::string>& args,
+                 const std::vector<std::string>& env) {
+    std::vector<std::string> vars;
+    for (char** e = environ; *e; ++e) {
+        const std::string v = *e;
+        if (!v.starts_with("DISPLAY=") && !v.starts_with("XDG_") && !v.starts_with("QT_QPA_PLATFORM=") &&
+            !v.starts_with("WAYLAND_DISPLAY=") && !v.starts_with("XSCREENSAVER_WINDOW="))
+            vars.push_back(v);
+    }
+    vars.push_back("DISPLAY=" + display);
+    vars.push_back("XDG_CONFIG_HOME=" + home + "/config");
+    vars.push_back("XDG_RUNTIME_DIR=" + home + "/run");
+    vars.insert(vars.end(), env.begin(), env.end());
+    std::vector<std::string> argv{ORBELUNE_PROGRAM};
+    argv.insert(argv.end(), args.begin(), args.end());
+    pid_ = ::fork();
+    if (pid_ == 0) {
+        std::vector<char*> a, e;
+        for (auto& s : argv)
+            a.push_back(s.data());
+        a.push_back(nullptr);
+        for (auto& s : vars)
+            e.push_back(s.data());
+        e.push_back(nullptr);
+        const int devnull = ::open("/dev/null", O_WRONLY);
+        ::dup2(devnull, 1);
+        ::execve(a[0], a.data(), e.data());
+        ::_exit(127);
+    }
+}
+
+Program::~Program() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+}
+
+std::optional<int> Program::WaitExit(std::chrono::milliseconds timeout) {
+    std::optional<int> status;
+    WaitUntil(
+        [&] {
+            int s = 0;
+            if (pid_ <= 0 || ::waitpid(pid_, &s, WNOHANG) != pid_) return false;
+            pid_ = -1;
+            status = WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s);
+            return true;
+        },
+        timeout);
+    return status;
+}
+
+std::vector<pid_t> Children() {
+    std::vector<pid_t> out;
+    DIR* d = ::opendir("/proc");
+    if (!d) return out;
+    const pid_t self = ::getpid();
+    while (dirent* e = ::readdir(d)) {
+        const pid_t pid = static_cast<pid_t>(std::atoi(e->d_name));
+        if (pid <= 0) continue;
+        std::ifstream stat("/proc/" + std::string(e->d_name) + "/stat");
+        std::string line;
+        std::getline(stat, line);
+        const size_t close = line.rfind(')');
+        if (close == std::string::npos) continue;
+        char state = 0;
+        int ppid = 0;
+        if (std::sscanf(line.c_str() + close + 1, " %c %d", &state, &ppid) == 2 && ppid == self)
+            out.push_back(pid);
+    }
+    ::closedir(d);
+    return out;
+}
+
+} // namespace orb::x11test
