@@ -52,8 +52,6 @@ bool ScreenWindow::event(QEvent* event) {
 
 void ScreenWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        State().stopFlag = true;
-        emit endRequested();
         close();
     } else if (event->key() == Qt::Key_F5) {
         SaveWindowPlacement();
@@ -69,10 +67,13 @@ void ScreenWindow::mousePressEvent(QMouseEvent*) {
     emit propertiesRequested();
 }
 
+// Escape, or a close from the window manager: the program ends with the window.
 void ScreenWindow::closeEvent(QCloseEvent* event) {
     SaveWindowPlacement();
+    State().stopFlag = true;
     StopRun();
     event->accept();
+    emit endRequested();
 }
 
 void ScreenWindow::SaveWindowPlacement() {

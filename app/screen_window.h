@@ -24,7 +24,7 @@ class ScreenWindow : public UniverseView {
     void RestoreWindowPlacement();
 
   signals:
-    void endRequested();        // Escape: the program ends
+    void endRequested();        // Escape or a closed window: the program ends
     void propertiesRequested(); // any other key or a click: the Properties dialog's turn
 
   protected:

@@ -26,6 +26,12 @@ TEST_F(ScreenWindowTest, EscapeEndsTheProgram) {
     EXPECT_FALSE(w.isVisible());
     EXPECT_FALSE(w.Running());
     EXPECT_EQ(Stored(store, "WindowState"), "2") << "closing saves the placement";
+
+    ScreenWindow other(store, state, {});
+    other.Open();
+    QSignalSpy otherEnded(&other, &ScreenWindow::endRequested);
+    other.close(); // by the window manager
+    EXPECT_EQ(otherEnded.count(), 1) << "the program ends with its window";
 }
 
 TEST_F(ScreenWindowTest, F5RestartsWithTheSettingsReadAgain) {
