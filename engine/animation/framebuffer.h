@@ -16,16 +16,21 @@ struct Framebuffer {
     int32_t height = 0;         // rows
     int32_t stride = 0;         // pixels from the start of one row to the start of the next (>= width)
     // Optional record of the writes for a host that presents only what changed: Set appends the
-    // index (y * stride + x) of every pixel it writes, Clear raises `cleared`.
+    // index (y * stride + x) of every pixel it writes, Clear raises `cleared`. A record longer
+    // than the surface has pixels is not worth following: from there on `cleared` is raised
+    // instead. The list grows at most once, straight to that length, so that frames do not
+    // allocate; a host that reserves the surface's pixel count never sees it grow.
     std::vector<uint32_t>* changes = nullptr;
     bool cleared = false; // the whole surface changed since the host last looked
 
     // Points off the surface are dropped here, so callers never clip (stars leave the screen often).
+    // This runs twice per star and frame: only the test of `changes` stays inline.
     void Set(int32_t x, int32_t y, uint32_t colour) {
         if (static_cast<uint32_t>(x) < static_cast<uint32_t>(width) &&
             static_cast<uint32_t>(y) < static_cast<uint32_t>(height)) {
             pixels[static_cast<size_t>(y) * static_cast<size_t>(stride) + static_cast<size_t>(x)] = colour;
-            if (changes) changes->push_back(static_cast<uint32_t>(y * stride + x));
+            if (changes) [[unlikely]]
+                Record(static_cast<uint32_t>(y * stride + x));
         }
     }
 
@@ -44,6 +49,18 @@ struct Framebuffer {
             std::fill(row, row + width, 0u);
         }
         cleared = true;
+    }
+
+  private:
+    [[gnu::noinline]] void Record(uint32_t index) {
+        std::vector<uint32_t>& list = *changes;
+        const size_t limit = static_cast<size_t>(width) * static_cast<size_t>(height);
+        if (list.size() >= limit) {
+            cleared = true;
+            return;
+        }
+        if (list.size() == list.capacity()) list.reserve(limit);
+        list.push_back(index);
     }
 };
 
