@@ -20,13 +20,9 @@ struct TourRun {
 
     // The factory set 0 and the "Classical" theme, changed by adjust.
     template <typename Adjust> explicit TourRun(Adjust adjust) {
-        GalaxyTables t;
-        ApplyFactoryGalaxyTypes(t, 0);
-        ApplyFactoryComposites(t, 0);
-        UniverseSettings u;
-        ParseUniverseTheme(UniverseTheme(1, false), u);
-        adjust(u, t);
-        store.SaveAllSettings(u, t);
+        FactoryConfiguration f = MakeFactoryConfiguration(0);
+        adjust(f.universe, f.tables);
+        store.SaveAllSettings(f.universe, f.tables);
         engine.SetFixedSeed(1);
         engine.SetupSurface(fb.Surface(), false);
         engine.SetupUniverse(false);

@@ -51,23 +51,16 @@ struct Universe {
 
     // Factory galaxy types and composites of set 0 with the given universe values.
     explicit Universe(const UniverseSettings& u) {
-        GalaxyTables t;
-        ApplyFactoryGalaxyTypes(t, 0);
-        ApplyFactoryComposites(t, 0);
-        store.SaveAllGalaxyTypes(t);
-        store.SaveAllComposites(t);
-        store.SaveUniverse(u);
+        FactoryConfiguration f = MakeFactoryConfiguration(0);
+        f.universe = u;
+        store.SaveAllSettings(f.universe, f.tables);
         engine.SetFixedSeed(1);
         engine.SetupSurface(fb.Surface(), false);
         engine.SetupUniverse(false);
     }
 };
 
-UniverseSettings Classical() {
-    UniverseSettings u;
-    ParseUniverseTheme(UniverseTheme(1, false), u);
-    return u;
-}
+UniverseSettings Classical() { return MakeFactoryConfiguration(0).universe; }
 
 UniverseSettings Largest() {
     UniverseSettings u = Classical();

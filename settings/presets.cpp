@@ -99,6 +99,14 @@ void ApplyFactoryGalaxyTypes(GalaxyTables& tables, int set) {
     for (int slot = 0; slot < kGalaxyTypeSlots; ++slot) ApplyFactoryGalaxyType(tables, set, slot);
 }
 
+FactoryConfiguration MakeFactoryConfiguration(int set) {
+    FactoryConfiguration f;
+    ApplyFactoryGalaxyTypes(f.tables, set);
+    ApplyFactoryComposites(f.tables, set);
+    ParseUniverseTheme(UniverseTheme(1, set == 1), f.universe);
+    return f;
+}
+
 void ApplyFactoryComposites(GalaxyTables& tables, int set) {
     if (!CompositeSet(set)) return;
     for (int slot = 0; slot < kCompositeSlots; ++slot)

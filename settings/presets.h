@@ -52,6 +52,14 @@ void ParseCompositePreset(std::string_view preset, CompositeGalaxy& c);
 // Parse a universe theme into the 29 universe values.
 void ParseUniverseTheme(std::string_view preset, UniverseSettings& u);
 
+// A whole factory configuration as a reset to that set gives it: the set's galaxy types and
+// composites with the first universe theme (in its variant for the set).
+struct FactoryConfiguration {
+    UniverseSettings universe;
+    GalaxyTables tables;
+};
+FactoryConfiguration MakeFactoryConfiguration(int set);
+
 void ApplyFactoryGalaxyType(GalaxyTables& tables, int set, int slot);
 void ApplyFactoryGalaxyTypes(GalaxyTables& tables, int set);
 void ApplyFactoryComposites(GalaxyTables& tables, int set);

@@ -49,12 +49,8 @@ class RenderBackend : public StoreBackend {
 
 // Nothing stored yet: the galaxy types and composites of set 0 with the first theme.
 void StandInFactorySet(SettingsStore& store) {
-    GalaxyTables tables;
-    ApplyFactoryGalaxyTypes(tables, 0);
-    ApplyFactoryComposites(tables, 0);
-    UniverseSettings universe;
-    ParseUniverseTheme(UniverseTheme(1, false), universe);
-    store.SaveAllSettings(universe, tables);
+    FactoryConfiguration f = MakeFactoryConfiguration(0);
+    store.SaveAllSettings(f.universe, f.tables);
 }
 
 std::filesystem::path FramePath(const std::string& dir, int64_t frame) {

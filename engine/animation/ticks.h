@@ -19,6 +19,18 @@ class SteadyTicks : public TickSource {
     uint32_t Ticks() override;
 };
 
+// A clock that moves on by a fixed step each time it is read: reproducible frame timing for
+// tests and offline runs.
+class SteppingTicks : public TickSource {
+  public:
+    SteppingTicks(uint32_t start, uint32_t step) : now(start), step_(step) {}
+    uint32_t Ticks() override { return now += step_; }
+    uint32_t now; // the last tick handed out, ms
+
+  private:
+    uint32_t step_; // ms added per read
+};
+
 // The process-wide steady tick source (the default of every engine object).
 TickSource& DefaultTicks();
 

@@ -13,11 +13,6 @@
 namespace orb {
 namespace {
 
-class StepTicks : public TickSource {
-  public:
-    uint32_t now = 5000;
-    uint32_t Ticks() override { return now += 3; }
-};
 
 // The factory set 0 with the "Classical" theme, made small: 5 burst steps, 2 galaxies,
 // 2 + 1 control points of 3 frames each.
@@ -25,16 +20,12 @@ class AnimationTest : public ::testing::Test {
   protected:
     MemoryBackend backend;
     SettingsStore store{backend};
-    StepTicks ticks;
+    SteppingTicks ticks{5000, 3};
     OwnedFramebuffer fb{160, 120};
 
     void SetUp() override {
-        GalaxyTables t;
-        ApplyFactoryGalaxyTypes(t, 0);
-        ApplyFactoryComposites(t, 0);
-        UniverseSettings u;
-        ParseUniverseTheme(UniverseTheme(1, false), u);
-        store.SaveAllSettings(u, t);
+        FactoryConfiguration f = MakeFactoryConfiguration(0);
+        store.SaveAllSettings(f.universe, f.tables);
         Set(U::Stars, 400);
         Set(U::Galaxy, 2);
         Set(U::ESteps, 5);

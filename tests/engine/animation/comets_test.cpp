@@ -306,13 +306,11 @@ TEST(CometsInTheTour, StartFromTheThirdPointAndEndAtTheDeparture) {
     for (const double gravity : {0.0, 50.0}) {
         MemoryBackend backend;
         SettingsStore store{backend};
-        GalaxyTables t;
-        ApplyFactoryGalaxyTypes(t, 0);
-        ApplyFactoryComposites(t, 0);
+        FactoryConfiguration f = MakeFactoryConfiguration(0);
+        GalaxyTables& t = f.tables;
         for (int slot = 0; slot < kGalaxyTypeSlots; ++slot)
             t.types[slot][G::CometFreq] = 9999;
-        UniverseSettings u;
-        ParseUniverseTheme(UniverseTheme(1, false), u);
+        UniverseSettings& u = f.universe;
         u[U::Stars] = 300;
         u[U::Galaxy] = 2;
         u[U::ESteps] = 3;

@@ -13,30 +13,19 @@
 namespace orb {
 namespace {
 
-class FakeTicks : public TickSource {
-  public:
-    uint32_t now = 1000;
-    uint32_t Ticks() override { return now += 7; }
-};
 
 // A store with the factory set 0 and the "Classical" theme, and an engine bound to it.
 class PreviewTest : public ::testing::Test {
   protected:
     MemoryBackend backend;
     SettingsStore store{backend};
-    FakeTicks ticks;
+    SteppingTicks ticks{1000, 7};
     OwnedFramebuffer fb{151, 113};
     std::unique_ptr<UniverseEngine> engine;
 
     void SetUp() override {
-        GalaxyTables t;
-        ApplyFactoryGalaxyTypes(t, 0);
-        ApplyFactoryComposites(t, 0);
-        store.SaveAllGalaxyTypes(t);
-        store.SaveAllComposites(t);
-        UniverseSettings u;
-        ParseUniverseTheme(UniverseTheme(1, false), u);
-        store.SaveUniverse(u);
+        FactoryConfiguration f = MakeFactoryConfiguration(0);
+        store.SaveAllSettings(f.universe, f.tables);
         engine = std::make_unique<UniverseEngine>(store, ticks);
         engine->SetFixedSeed(5);
         // The dialog edits tables loaded from the store.

@@ -14,11 +14,6 @@
 namespace orb {
 namespace {
 
-class FakeTicks : public TickSource {
-  public:
-    uint32_t now = 1000;
-    uint32_t Ticks() override { return now += 7; }
-};
 
 // A store holding the factory galaxy types and composites of set 0 and the "Classical" theme,
 // made small so each test runs fast.
@@ -26,18 +21,12 @@ class UniverseTest : public ::testing::Test {
   protected:
     MemoryBackend backend;
     SettingsStore store{backend};
-    FakeTicks ticks;
+    SteppingTicks ticks{1000, 7};
     OwnedFramebuffer fb{320, 240};
 
     void SetUp() override {
-        GalaxyTables t;
-        ApplyFactoryGalaxyTypes(t, 0);
-        ApplyFactoryComposites(t, 0);
-        store.SaveAllGalaxyTypes(t);
-        store.SaveAllComposites(t);
-        UniverseSettings u;
-        ParseUniverseTheme(UniverseTheme(1, false), u);
-        store.SaveUniverse(u);
+        FactoryConfiguration f = MakeFactoryConfiguration(0);
+        store.SaveAllSettings(f.universe, f.tables);
         Set(U::Stars, 600);
         Set(U::Galaxy, 20);
         Set(U::ESteps, 60);
