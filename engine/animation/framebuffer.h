@@ -21,7 +21,8 @@ struct Framebuffer {
     // instead. The list grows at most once, straight to that length, so that frames do not
     // allocate; a host that reserves the surface's pixel count never sees it grow.
     std::vector<uint32_t>* changes = nullptr;
-    bool cleared = false; // the whole surface changed since the host last looked
+    bool cleared = false;    // the whole surface changed since the host last looked
+    uint32_t offSurface = 0; // where SetIf stores what it does not draw; never shown
 
     // Points off the surface are dropped here, so callers never clip (stars leave the screen often).
     // This runs twice per star and frame: only the test of `changes` stays inline.
@@ -32,6 +33,23 @@ struct Framebuffer {
             if (changes) [[unlikely]]
                 Record(static_cast<uint32_t>(y * stride + x));
         }
+    }
+
+    // Set, when `draw` holds, without a branch on it or on the bounds: whatever is not drawn is
+    // stored in `offSurface` instead. For loops over stars that are as often off the surface (or
+    // behind the camera) as on it, where each branch would be a coin toss for the processor.
+    void SetIf(bool draw, int32_t x, int32_t y, uint32_t colour) {
+        const bool on = draw & (static_cast<uint32_t>(x) < static_cast<uint32_t>(width)) &
+                        (static_cast<uint32_t>(y) < static_cast<uint32_t>(height));
+        const size_t index = static_cast<size_t>(static_cast<uint32_t>(y)) * static_cast<size_t>(stride) +
+                             static_cast<uint32_t>(x);
+        // The address is picked with a mask: the compiler turns a condition into a branch.
+        const uintptr_t keep = uintptr_t{0} - static_cast<uintptr_t>(on);
+        const uintptr_t pixel = reinterpret_cast<uintptr_t>(pixels) + index * sizeof(uint32_t);
+        const uintptr_t target = (pixel & keep) | (reinterpret_cast<uintptr_t>(&offSurface) & ~keep);
+        *reinterpret_cast<uint32_t*>(target) = colour;
+        if (changes) [[unlikely]]
+            RecordIf(on, static_cast<uint32_t>(index));
     }
 
     // The colour at (x, y); black off the surface.
@@ -52,6 +70,10 @@ struct Framebuffer {
     }
 
   private:
+    // The test of `on` stays here: inline, the compiler would test it before `changes`.
+    [[gnu::noinline]] void RecordIf(bool on, uint32_t index) {
+        if (on) Record(index);
+    }
     [[gnu::noinline]] void Record(uint32_t index) {
         std::vector<uint32_t>& list = *changes;
         const size_t limit = static_cast<size_t>(width) * static_cast<size_t>(height);

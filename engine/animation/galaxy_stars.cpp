@@ -1,10 +1,13 @@
 #include "engine/animation/galaxy_stars.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
 #include "engine/animation/comets.h"
 #include "engine/animation/effects.h"
+#include "engine/animation/orbit_trig.h"
+#include "engine/animation/star_block.h"
 #include "engine/animation/star_motion.h"
 #include "engine/animation/tour.h"
 #include "engine/creation/universe_sampling.h"
@@ -33,8 +36,8 @@ TypeView ViewOf(const GalaxyModel& model, int16_t type) {
 Vec3f LocalPosition(const StarArrays& s, int32_t i, int16_t style) {
     if (style >= 0 && style <= 3) {
         const double r = s.radius[i];
-        return {static_cast<float>(r * std::cos(s.angle[i])), s.height[i],
-                static_cast<float>(r * std::sin(s.angle[i]))};
+        const SinCosF t = OrbitSinCos(s.angle[i]);
+        return {static_cast<float>(r * t.cos), s.height[i], static_cast<float>(r * t.sin)};
     }
     return {s.x[i], s.y[i], s.z[i]};
 }
@@ -54,14 +57,26 @@ float VisitFreq(const GalaxyModel& model, const GalaxyArrays& galaxies, int16_t 
     return model.Type(VisitTypeSlot(model.tables, slot, composite))[G::NewFreq];
 }
 
+std::array<TypeView, kGalaxyTypeSlots> ViewsOf(const GalaxyModel& model) {
+    std::array<TypeView, kGalaxyTypeSlots> views;
+    for (int16_t t = 0; t < kGalaxyTypeSlots; ++t)
+        views[t] = ViewOf(model, t);
+    return views;
+}
+
+std::array<int16_t, kGalaxyTypeSlots> StylesOf(const GalaxyModel& model) {
+    std::array<int16_t, kGalaxyTypeSlots> styles;
+    for (int16_t t = 0; t < kGalaxyTypeSlots; ++t)
+        styles[t] = model.Type(t).Style();
+    return styles;
+}
+
 // One frame of the star pass. The per-type tilt views and styles are gathered once per frame.
 class StarPass {
   public:
-    StarPass(const StarWorld& world, const StarFrame& frame) : w_(world), s_(world.stars), f_(frame) {
-        for (int16_t t = 0; t < kGalaxyTypeSlots; ++t) {
-            views_[t] = ViewOf(w_.model, t);
-            styles_[t] = w_.model.Type(t).Style();
-        }
+    StarPass(const StarWorld& world, const StarFrame& frame)
+        : w_(world), s_(world.stars), f_(frame), views_(ViewsOf(world.model)), styles_(StylesOf(world.model)),
+          block_(world.stars, world.galaxies, world.model, views_, styles_, world.screen) {
         const int16_t count = w_.galaxies.count < 1 ? int16_t(1) : w_.galaxies.count;
         g_ = ClampRange<int16_t>(frame.g, 0, static_cast<int16_t>(count - 1));
         NewStarRateInput in;
@@ -87,12 +102,8 @@ class StarPass {
     void Run() {
         const bool trail = s_.trail > 1;
         if (w_.trailRing < 0 || w_.trailRing >= s_.trail) w_.trailRing = 0;
-        if (trail)
-            for (int32_t i = 0; i < s_.count; ++i)
-                TrailStar(i);
-        else
-            for (int32_t i = 0; i < s_.count; ++i)
-                PlainStar(i);
+        for (int32_t first = 0; first < s_.count; first += StarBlock::kSize)
+            RunBlock(first, std::min(s_.count, first + StarBlock::kSize), trail);
         if (w_.comets && f_.visiting && w_.galaxies.count > 0)
             UpdateVisitComets(*w_.comets, w_.model, w_.galaxies,
                               {g_, f_.k, f_.visiting, w_.values.gravity, f_.tourType},
@@ -102,15 +113,32 @@ class StarPass {
     }
 
   private:
-    // MoveStar with the common orbit forced inline: the compiler keeps MoveStar out of line,
-    // and a call per star costs a tenth of the frame.
-    [[gnu::always_inline]] Vec3f Move(int32_t i) {
-        const int16_t type = s_.type[i];
-        const int16_t style = styles_[type];
-        if (style >= 0 && style <= 3) return motion::Orbit(s_, i);
-        return MoveStar(s_, i, style, w_.model.run[type]);
+    // The steady stars of a block are moved and projected together, then every star is drawn in
+    // order. In trail mode every star ages first, before any move (a wave star's height reads it).
+    void RunBlock(int32_t first, int32_t end, bool trail) {
+        block_.Begin(first, end, w_.trailRing);
+        for (int32_t i = first; i < end; ++i) {
+            if (trail) Age(s_.age[i]);
+            block_.MarkSteady(i, Steady(i, trail));
+        }
+        block_.MoveAndProject();
+        for (int32_t i = first; i < end; ++i)
+            if (block_.Steady(i))
+                block_.DrawSteady(i, w_.surface);
+            else if (trail)
+                TrailStar(i);
+            else
+                PlainStar(i);
     }
-    [[gnu::always_inline]] Vec3f Rel(int32_t i) const { return RelOf(w_.galaxies, s_.galaxy[i]); }
+
+    // Neither sparkling nor bursting nor retiring: moved, the pixel of its slot erased and its new
+    // one lit.
+    bool Steady(int32_t i, bool trail) const {
+        return s_.newFrames[i] < 1 && s_.novaFrames[i] < 1 && !(trail && s_.retire[i] >= 1);
+    }
+
+    Vec3f Move(int32_t i) { return block_.Move(i); }
+    Vec3f Rel(int32_t i) const { return RelOf(w_.galaxies, s_.galaxy[i]); }
     void Put(int32_t x, int32_t y, uint32_t colour) { w_.surface.Set(x, y, colour); }
 
     void Respawn(int32_t i) {
@@ -118,7 +146,8 @@ class StarPass {
         RespawnStar(w_, i);
     }
 
-    [[gnu::always_inline]] void Normal(int32_t i, int32_t slot) {
+    // A trail-mode star whose sparkle ended this frame moves on as a steady star.
+    void Normal(int32_t i, int32_t slot) {
         const Vec3f local = Move(i);
         ScreenPoint p{s_.scrX[slot], s_.scrY[slot]};
         if (ProjectStar(w_.screen, local, views_[s_.type[i]], Rel(i), p) > kNearDepth) {
@@ -172,11 +201,9 @@ class StarPass {
         }
     }
 
-    [[gnu::always_inline]] void PlainStar(int32_t i) {
-        if (s_.newFrames[i] < 1 && s_.novaFrames[i] < 1) {
-            Put(s_.scrX[i], s_.scrY[i], 0);
-            Normal(i, i);
-        } else if (s_.novaFrames[i] >= 1) {
+    // A plain-mode star that is not steady.
+    void PlainStar(int32_t i) {
+        if (s_.novaFrames[i] >= 1) {
             EraseNova(i);
             NovaAdvance(i);
         } else {
@@ -185,9 +212,9 @@ class StarPass {
         }
     }
 
-    [[gnu::always_inline]] void TrailStar(int32_t i) {
+    // A trail-mode star that is not steady (it has aged already).
+    void TrailStar(int32_t i) {
         const int32_t slot = s_.Slot(i, w_.trailRing);
-        Age(s_.age[i]);
         if (s_.newFrames[i] < 1) {
             if (s_.novaFrames[i] < 1)
                 Put(s_.scrX[slot], s_.scrY[slot], 0);
@@ -228,11 +255,12 @@ class StarPass {
     const StarWorld& w_;
     StarArrays& s_;
     const StarFrame& f_;
-    int16_t g_ = 0;                                  // visited galaxy, within 0..G-1
-    int16_t rate_ = 0;                               // new stars per 100 frames this frame
-    RenewalChoice choice_{};                         // where renewed stars go this frame
-    std::array<TypeView, kGalaxyTypeSlots> views_{}; // tilt and axial plane per type, this frame
-    std::array<int16_t, kGalaxyTypeSlots> styles_{}; // Galaxy_GalStyle per type
+    int16_t g_ = 0;                                // visited galaxy, within 0..G-1
+    int16_t rate_ = 0;                             // new stars per 100 frames this frame
+    RenewalChoice choice_{};                       // where renewed stars go this frame
+    std::array<TypeView, kGalaxyTypeSlots> views_; // tilt and axial plane per type, this frame
+    std::array<int16_t, kGalaxyTypeSlots> styles_; // Galaxy_GalStyle per type
+    StarBlock block_;                              // the block of stars being worked on
 };
 
 } // namespace

@@ -1,3 +1,8 @@
+// The batch projection is built with the loop vectoriser at full strength (-O2's cheap cost model
+// leaves it scalar), and free to evaluate divisions and conversions in lanes whose results are
+// then discarded, which changes no value.
+#pragma GCC optimize("O3", "no-trapping-math")
+
 #include "engine/animation/projection.h"
 
 #include "settings/numeric.h"
@@ -11,6 +16,40 @@ ScreenGeometry MakeScreenGeometry(double widthPixels, double heightPixels, float
     g.centreY = NearestInt(heightPixels * 0.5);
     g.focalScale = static_cast<float>((g.centreX + g.centreY) * 0.5 * g.focalLength);
     return g;
+}
+
+namespace {
+
+// PixelCoord with selects instead of branches, in doubles up to the one conversion of a value that
+// is always an integer in range.
+inline int32_t PixelCoordSelect(double v) {
+    constexpr double kRound = 6755399441055744.0;
+    const double saturated = v > 0 ? 2147483647.0 : (v < 0 ? -2147483648.0 : 0.0);
+    return static_cast<int32_t>(std::fabs(v) < 2147483647.0 ? (v + kRound) - kRound : saturated);
+}
+
+} // namespace
+
+void ProjectStars(const ScreenGeometry& screen, ProjectionBatch& b, int32_t count) {
+    const double focalScale = screen.focalScale;
+    const double centreX = screen.centreX, centreY = screen.centreY;
+    for (int32_t j = 0; j < count; ++j) {
+        const double s = b.tiltSin[j], c = b.tiltCos[j];
+        const float depth = static_cast<float>(b.y[j] * s + b.z[j] * c + b.relZ[j]);
+        // The quotient of two singles rounded to a single, as ProjectStar has it, without
+        // leaving double lanes.
+        const double k = static_cast<float>(focalScale / depth);
+        const double across = b.z[j] * s - b.y[j] * c;
+        const bool vertical = b.vertical[j] != 0;
+        const double h = vertical ? across : b.x[j];
+        const double v = vertical ? b.x[j] : across;
+        const int32_t x = PixelCoordSelect((h + b.relX[j]) * k + centreX);
+        const int32_t y = PixelCoordSelect((v + b.relY[j]) * k + centreY);
+        const bool seen = depth > kNearDepth;
+        b.depth[j] = depth;
+        b.pixelX[j] = seen ? x : b.pixelX[j];
+        b.pixelY[j] = seen ? y : b.pixelY[j];
+    }
 }
 
 } // namespace orb

@@ -67,6 +67,25 @@ inline float ProjectStar(const ScreenGeometry& screen, Vec3f local, const TypeVi
     return depth;
 }
 
+// ProjectStar for many stars at once, in a loop the compiler vectorises and without branches
+// (whether a star is in front of the camera is a coin toss seen from inside a universe); the
+// results are those of ProjectStar star by star. The caller fills stars 0..count-1 of the batch
+// and reads back depth and pixel; the pixel is left as it was where the depth is not above
+// kNearDepth.
+struct ProjectionBatch {
+    static constexpr int32_t kSize = 256; // stars a batch holds
+
+    // Inputs, held as doubles (the chain works in double precision) so that the loop has one
+    // lane width throughout.
+    double x[kSize], y[kSize], z[kSize];          // local position, world units
+    double tiltSin[kSize], tiltCos[kSize];        // TypeView::tiltSin, tiltCos
+    double vertical[kSize];                       // 1 where TypeView::axisPlane is non-zero, else 0
+    double relX[kSize], relY[kSize], relZ[kSize]; // galaxy centre relative to the camera, world units
+    float depth[kSize];                           // out: depth, world units
+    int32_t pixelX[kSize], pixelY[kSize];         // in: the pixel so far; out: the pixel seen now
+};
+void ProjectStars(const ScreenGeometry& screen, ProjectionBatch& batch, int32_t count);
+
 // CameraSpace: the same chain without the perspective division (sparkles and novas).
 struct CameraPoint {
     float x = 0, y = 0; // camera-space position, world units

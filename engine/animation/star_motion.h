@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/animation/orbit_trig.h"
 #include "engine/animation/projection.h"
 #include "engine/animation/star_arrays.h"
 #include "engine/creation/galaxy_model.h"
@@ -23,14 +24,14 @@ inline Vec3f Drift(StarArrays& s, int32_t i) {
 
 // Styles 0 to 3: the angle advances by the spin (never wrapped); the position follows from
 // radius, angle and height, so StarX..StarZ are left alone. The cosine and sine are taken in
-// single precision: this runs for nearly every star of every frame, the single-precision pair
-// costs less than half the double one here, and the results (rounded to singles) differ by at
-// most one unit in the last place.
+// single precision (OrbitSinCos): this runs for nearly every star of every frame. OrbitAhead
+// gives the same positions for many stars at once.
 inline Vec3f Orbit(StarArrays& s, int32_t i) {
     const float a = static_cast<float>(static_cast<double>(s.angle[i]) + s.spin[i]);
     s.angle[i] = a;
     const double r = s.radius[i];
-    return {static_cast<float>(r * std::cos(a)), s.height[i], static_cast<float>(r * std::sin(a))};
+    const SinCosF t = OrbitSinCos(a);
+    return {static_cast<float>(r * t.cos), s.height[i], static_cast<float>(r * t.sin)};
 }
 
 // Style 6: the velocity is pulled toward the core (inverse square), then position += velocity.

@@ -1,0 +1,98 @@
+#include "engine/animation/star_block.h"
+
+#include "engine/animation/orbit_trig.h"
+#include "engine/animation/star_motion.h"
+
+namespace orb {
+
+namespace {
+
+// Comparisons that compile to flags rather than branches.
+bool Orbiting(int16_t style) {
+    return static_cast<uint16_t>(style) <= 3;
+}
+bool Drifting(int16_t style) {
+    return static_cast<uint16_t>(style - 4) <= 1;
+}
+
+} // namespace
+
+StarBlock::StarBlock(StarArrays& stars, const GalaxyArrays& galaxies, const GalaxyModel& model,
+                     const std::array<TypeView, kGalaxyTypeSlots>& views,
+                     const std::array<int16_t, kGalaxyTypeSlots>& styles, const ScreenGeometry& screen)
+    : stars_(stars), galaxies_(galaxies), model_(model), styles_(styles), screen_(screen) {
+    for (int t = 0; t < kGalaxyTypeSlots; ++t)
+        views_[t] = {views[t].tiltSin, views[t].tiltCos, views[t].axisPlane != 0 ? 1.0 : 0.0};
+}
+
+void StarBlock::Begin(int32_t first, int32_t end, int16_t ring) {
+    first_ = first;
+    count_ = end - first;
+    ring_ = ring;
+    steady_.fill(false);
+    OrbitAhead(&stars_.angle[first], &stars_.spin[first], &stars_.radius[first], count_, aheadX_.data(),
+               aheadZ_.data());
+}
+
+// motion::Orbit, with the position worked out by Begin: nothing changes a star's angle, spin or
+// radius between Begin and its own move.
+[[gnu::always_inline]] inline Vec3f StarBlock::Orbit(int32_t i) {
+    stars_.angle[i] = static_cast<float>(static_cast<double>(stars_.angle[i]) + stars_.spin[i]);
+    return {aheadX_[i - first_], stars_.height[i], aheadZ_[i - first_]};
+}
+
+[[gnu::always_inline]] inline void StarBlock::Gather(int32_t i, Vec3f local) {
+    const int32_t j = i - first_;
+    const WideView& view = views_[stars_.type[i]];
+    const int16_t g = stars_.galaxy[i];
+    batch_.x[j] = local.x;
+    batch_.y[j] = local.y;
+    batch_.z[j] = local.z;
+    batch_.tiltSin[j] = view.tiltSin;
+    batch_.tiltCos[j] = view.tiltCos;
+    batch_.vertical[j] = view.vertical;
+    batch_.relX[j] = galaxies_.relX[g];
+    batch_.relY[j] = galaxies_.relY[g];
+    batch_.relZ[j] = galaxies_.relZ[g];
+    const int32_t slot = Slot(i);
+    batch_.pixelX[j] = stars_.scrX[slot];
+    batch_.pixelY[j] = stars_.scrY[slot];
+}
+
+// The steady stars are listed by style without branches (each index is written, and the list
+// grows only when it belongs there); then each style is moved in a loop of its own.
+void StarBlock::MoveAndProject() {
+    int32_t orbiting = 0, drifting = 0, others = 0;
+    for (int32_t j = 0; j < count_; ++j) {
+        const int16_t style = styles_[stars_.type[first_ + j]];
+        const bool orbit = Orbiting(style), drift = Drifting(style), steady = steady_[j];
+        orbiting_[orbiting] = drifting_[drifting] = others_[others] = static_cast<int16_t>(j);
+        orbiting += steady & orbit;
+        drifting += steady & drift;
+        others += steady & !orbit & !drift;
+    }
+    for (int32_t k = 0; k < orbiting; ++k) {
+        const int32_t i = first_ + orbiting_[k];
+        Gather(i, Orbit(i));
+    }
+    for (int32_t k = 0; k < drifting; ++k) {
+        const int32_t i = first_ + drifting_[k];
+        Gather(i, motion::Drift(stars_, i));
+    }
+    for (int32_t k = 0; k < others; ++k) {
+        const int32_t i = first_ + others_[k];
+        const int16_t type = stars_.type[i];
+        Gather(i, MoveStar(stars_, i, styles_[type], model_.run[type]));
+    }
+    ProjectStars(screen_, batch_, count_);
+}
+
+Vec3f StarBlock::Move(int32_t i) {
+    const int16_t type = stars_.type[i];
+    const int16_t style = styles_[type];
+    if (Orbiting(style)) return Orbit(i);
+    if (Drifting(style)) return motion::Drift(stars_, i);
+    return MoveStar(stars_, i, style, model_.run[type]);
+}
+
+} // namespace orb

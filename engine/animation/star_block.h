@@ -1,0 +1,93 @@
+// The steady stars of a block of consecutive stars, moved and projected together. A steady star
+// (not sparkling, bursting, retiring or still in flight) is moved by its style's rule and drawn
+// as one pixel; that is nearly every star of nearly every frame. Taken one star at a time, the
+// work is a chain of branches the processor cannot foresee: the style of the next star, whether
+// it is on the surface, whether it is in front of the camera. So a block is taken in passes: the
+// orbit trigonometry of all its stars (vectorised), the moves style by style, the projection of
+// all steady stars (vectorised, branch-free), and then the drawing in star order.
+//
+//   StarBlock block(stars, galaxies, model, views, styles, screen);
+//   block.Begin(first, end, ring);           // end - first <= StarBlock::kSize
+//   for (i = first; i < end; ++i) block.MarkSteady(i, ...);
+//   block.MoveAndProject();
+//   for (i = first; i < end; ++i) if (block.Steady(i)) block.DrawSteady(i, surface); else ...
+//
+// Moving a star touches only that star's values (and reads constants of its type and galaxy),
+// so moving the steady stars of a block before any of its stars is drawn gives what moving each
+// just before its drawing gives; the pixels are still set in star order.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "engine/animation/framebuffer.h"
+#include "engine/animation/projection.h"
+#include "engine/animation/star_arrays.h"
+#include "engine/creation/galaxy_model.h"
+
+namespace orb {
+
+class StarBlock {
+  public:
+    static constexpr int32_t kSize = ProjectionBatch::kSize; // stars a block holds at most
+
+    // views and styles: per galaxy type for this frame. All references must outlive the block.
+    StarBlock(StarArrays& stars, const GalaxyArrays& galaxies, const GalaxyModel& model,
+              const std::array<TypeView, kGalaxyTypeSlots>& views,
+              const std::array<int16_t, kGalaxyTypeSlots>& styles, const ScreenGeometry& screen);
+
+    // Starts on stars first .. end - 1 (at most kSize of them), whose pixels of this frame are in
+    // trail slot ring: works out the orbit position every star would take one frame on. No star
+    // is steady yet.
+    void Begin(int32_t first, int32_t end, int16_t ring);
+    // Star i of the block is steady this frame (or not).
+    void MarkSteady(int32_t i, bool steady) { steady_[i - first_] = steady; }
+    bool Steady(int32_t i) const { return steady_[i - first_]; }
+    // Moves every steady star one frame and projects it.
+    void MoveAndProject();
+    // After MoveAndProject, for steady star i: erases the pixel of its slot and, when it is in
+    // front of the camera, keeps the new pixel in the slot and sets it in the star's colour.
+    // Inline: it runs for nearly every star, in the caller's loop.
+    void DrawSteady(int32_t i, Framebuffer& surface) {
+        const int32_t j = i - first_, slot = Slot(i);
+        surface.SetIf(true, stars_.scrX[slot], stars_.scrY[slot], 0);
+        stars_.scrX[slot] = batch_.pixelX[j];
+        stars_.scrY[slot] = batch_.pixelY[j];
+        surface.SetIf(batch_.depth[j] > kNearDepth, batch_.pixelX[j], batch_.pixelY[j], stars_.colour[i]);
+    }
+
+    // One frame of star i's motion by its style (MoveStar), for the stars of the block that are
+    // moved one at a time; an orbiting star takes its position from the look-ahead.
+    Vec3f Move(int32_t i);
+
+  private:
+    int32_t Slot(int32_t i) const { return stars_.Slot(i, ring_); }
+    Vec3f Orbit(int32_t i);
+    void Gather(int32_t i, Vec3f local); // projection inputs of star i, which has moved to local
+
+    // A type's view as the projection batch takes it.
+    struct WideView {
+        double tiltSin = 0;  // TypeView::tiltSin
+        double tiltCos = 1;  // TypeView::tiltCos
+        double vertical = 0; // 1 when TypeView::axisPlane is non-zero
+    };
+
+    StarArrays& stars_;
+    const GalaxyArrays& galaxies_;
+    const GalaxyModel& model_;
+    const std::array<int16_t, kGalaxyTypeSlots>& styles_;
+    const ScreenGeometry& screen_;
+    std::array<WideView, kGalaxyTypeSlots> views_{}; // per galaxy type, this frame
+    int32_t first_ = 0;                              // first star of the block
+    int32_t count_ = 0;                              // stars in the block
+    int16_t ring_ = 0;                               // trail slot of this frame
+    std::array<float, kSize> aheadX_;                // per block star: orbit x one frame on
+    std::array<float, kSize> aheadZ_;                // per block star: orbit z one frame on
+    std::array<bool, kSize> steady_;                 // per block star: moved and projected together
+    std::array<int16_t, kSize> orbiting_;            // block indices of the steady orbiting stars
+    std::array<int16_t, kSize> drifting_;            // block indices of the steady drifting stars
+    std::array<int16_t, kSize> others_;              // block indices of the other steady stars
+    ProjectionBatch batch_{};                        // projection of the steady stars, per block star
+};
+
+} // namespace orb

@@ -1,0 +1,186 @@
+#include "engine/animation/star_block.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "engine/animation/star_motion.h"
+
+namespace orb {
+namespace {
+
+const ScreenGeometry kScreen = MakeScreenGeometry(200, 150, 1.0f);
+
+// Local positions, views and galaxy positions that cover the chain's cases: in front, behind, at
+// the near depth, either axial plane, far off the surface, and saturating.
+struct Projected {
+    Vec3f local;
+    TypeView view;
+    Vec3f rel;
+};
+std::vector<Projected> ProjectionCases() {
+    std::vector<Projected> cases = {
+        {{0, 0, 0}, {0, 1, 0}, {0, 0, 0.001f}},          {{0, 0, 0}, {0, 1, 0}, {0, 0, 0.0011f}},
+        {{1e30f, -1e30f, 0}, {0, 1, 0}, {0, 0, 0.002f}}, {{-1e30f, 1e30f, 0}, {0, 1, 1}, {0, 0, 0.002f}},
+        {{3, 4, 5}, {0.6f, 0.8f, 1}, {-2, 7, -40}},      {{0, 0, 0}, {0, 1, 0}, {0, 0, std::nanf("")}},
+    };
+    for (int n = 0; n < 300; ++n) {
+        const float a = 0.37f * static_cast<float>(n);
+        cases.push_back({{40 * std::sin(a), 7 * std::cos(3 * a), 40 * std::cos(a)},
+                         {std::sin(0.1f * a), std::cos(0.1f * a), static_cast<int16_t>(n % 3 == 0)},
+                         {static_cast<float>(n % 17) - 8, static_cast<float>(n % 5) - 2,
+                          static_cast<float>(n % 60) - 5}});
+    }
+    return cases;
+}
+
+TEST(ProjectStars, GiveProjectStarsResultsStarByStar) {
+    const std::vector<Projected> cases = ProjectionCases();
+    for (size_t first = 0; first < cases.size(); first += ProjectionBatch::kSize) {
+        const int32_t count =
+            static_cast<int32_t>(std::min<size_t>(ProjectionBatch::kSize, cases.size() - first));
+        ProjectionBatch batch{};
+        for (int32_t j = 0; j < count; ++j) {
+            const Projected& c = cases[first + static_cast<size_t>(j)];
+            batch.x[j] = c.local.x, batch.y[j] = c.local.y, batch.z[j] = c.local.z;
+            batch.tiltSin[j] = c.view.tiltSin, batch.tiltCos[j] = c.view.tiltCos;
+            batch.vertical[j] = c.view.axisPlane != 0;
+            batch.relX[j] = c.rel.x, batch.relY[j] = c.rel.y, batch.relZ[j] = c.rel.z;
+            batch.pixelX[j] = -7 - j, batch.pixelY[j] = 9 + j; // the pixel so far
+        }
+        ProjectStars(kScreen, batch, count);
+        for (int32_t j = 0; j < count; ++j) {
+            const Projected& c = cases[first + static_cast<size_t>(j)];
+            ScreenPoint want{-7 - j, 9 + j};
+            const float depth = ProjectStar(kScreen, c.local, c.view, c.rel, want);
+            ASSERT_TRUE(batch.depth[j] == depth || (std::isnan(depth) && std::isnan(batch.depth[j]))) << j;
+            ASSERT_EQ(batch.pixelX[j], want.x) << first + j;
+            ASSERT_EQ(batch.pixelY[j], want.y) << first + j;
+        }
+    }
+}
+
+TEST(Framebuffer, SetIfDrawsOnlyWhatItIsAskedToAndRecordsOnlyThat) {
+    OwnedFramebuffer fb(4, 3);
+    Framebuffer& s = fb.Surface();
+    std::vector<uint32_t> changes;
+    s.changes = &changes;
+    s.SetIf(true, 1, 2, 5);
+    s.SetIf(false, 2, 2, 6);
+    for (auto [x, y] : {std::pair{-1, 0}, {4, 0}, {0, -1}, {0, 3}, {INT32_MIN, 1}, {1, INT32_MAX}})
+        s.SetIf(true, x, y, 7);
+    for (int32_t y = 0; y < 3; ++y)
+        for (int32_t x = 0; x < 4; ++x)
+            EXPECT_EQ(s.Get(x, y), x == 1 && y == 2 ? 5u : 0u) << x << "," << y;
+    EXPECT_EQ(changes, std::vector<uint32_t>{9});
+}
+
+// The block's moves and drawing against the rule star by star (MoveStar, ProjectStar, Set), for
+// every style, both axial planes, stars behind the camera and off the surface, some not steady.
+class StarBlockTest : public ::testing::Test {
+  protected:
+    static constexpr int32_t kStars = 300; // more than a block
+    GalaxyTables tables;
+    Random random{3};
+    GalaxyModel model{tables, random, BuildTrigTables()};
+    GalaxyArrays galaxies;
+    std::array<TypeView, kGalaxyTypeSlots> views{};
+    std::array<int16_t, kGalaxyTypeSlots> styles{};
+
+    void SetUp() override {
+        for (int16_t t = 0; t < kGalaxyTypeSlots; ++t) {
+            styles[t] = static_cast<int16_t>(t % 9); // 8: an unknown style, which stays put
+            views[t] = {std::sin(0.2f * t), std::cos(0.2f * t), static_cast<int16_t>(t % 4 == 1)};
+            model.run[t].emitSpeed = 0.01f;
+            model.run[t].heightScaled = 3;
+            model.run[t].angleParam = 0.2f;
+            model.run[t].bandFillWhole = 4;
+        }
+        galaxies.Size(3);
+        for (int16_t g = 0; g < 3; ++g)
+            galaxies.relX[g] = 5.0f * g - 5, galaxies.relY[g] = 1.5f * g, galaxies.relZ[g] = 30.0f * g - 12;
+    }
+    StarArrays Stars(int16_t trail) const {
+        StarArrays s;
+        s.Size(kStars, trail);
+        for (int32_t i = 0; i < kStars; ++i) {
+            const float f = static_cast<float>(i);
+            s.type[i] = static_cast<int16_t>((i * 7) % kGalaxyTypeSlots);
+            s.galaxy[i] = static_cast<int16_t>(i % 3);
+            s.x[i] = std::sin(f) * 20, s.y[i] = std::cos(f) * 4, s.z[i] = std::sin(2 * f) * 20;
+            s.velX[i] = 0.1f, s.velY[i] = -0.05f * f, s.velZ[i] = 0.02f;
+            s.radius[i] = 1 + f / 10, s.angle[i] = f, s.spin[i] = 0.01f * static_cast<float>(i % 5);
+            s.height[i] = std::cos(f), s.colour[i] = 0x10000u + static_cast<uint32_t>(i);
+            s.age[i] = i;
+        }
+        s.angle[11] = 3.5e9f; // beyond the exact reduction
+        for (int32_t k = 0; k < kStars * trail; ++k)
+            s.scrX[k] = (k * 37) % 260 - 30, s.scrY[k] = (k * 53) % 190 - 20;
+        return s;
+    }
+};
+
+TEST_F(StarBlockTest, MovesAndDrawsSteadyStarsAsStarByStar) {
+    for (int16_t trail : {1, 3}) {
+        const int16_t ring = trail - 1;
+        StarArrays got = Stars(trail), want = Stars(trail);
+        OwnedFramebuffer gotFb(200, 150), wantFb(200, 150);
+        auto steady = [](int32_t i) { return i % 13 != 5; };
+        for (int32_t i = 0; i < kStars; ++i)
+            if (steady(i)) {
+                const int32_t slot = want.Slot(i, ring);
+                wantFb.Surface().Set(want.scrX[slot], want.scrY[slot], 0);
+                const int16_t type = want.type[i];
+                const Vec3f local = MoveStar(want, i, styles[type], model.run[type]);
+                const int16_t g = want.galaxy[i];
+                ScreenPoint p{want.scrX[slot], want.scrY[slot]};
+                if (ProjectStar(kScreen, local, views[type],
+                                {galaxies.relX[g], galaxies.relY[g], galaxies.relZ[g]}, p) > kNearDepth) {
+                    want.scrX[slot] = p.x, want.scrY[slot] = p.y;
+                    wantFb.Surface().Set(p.x, p.y, want.colour[i]);
+                }
+            }
+        StarBlock block(got, galaxies, model, views, styles, kScreen);
+        for (int32_t first = 0; first < kStars; first += StarBlock::kSize) {
+            const int32_t end = std::min(kStars, first + StarBlock::kSize);
+            block.Begin(first, end, ring);
+            for (int32_t i = first; i < end; ++i)
+                block.MarkSteady(i, steady(i));
+            block.MoveAndProject();
+            for (int32_t i = first; i < end; ++i)
+                if (block.Steady(i)) block.DrawSteady(i, gotFb.Surface());
+        }
+        ASSERT_EQ(gotFb.Pixels(), wantFb.Pixels()) << "trail " << trail;
+        EXPECT_GT(
+            std::count_if(wantFb.Pixels().begin(), wantFb.Pixels().end(), [](uint32_t c) { return c > 0; }),
+            100);
+        EXPECT_EQ(got.scrX, want.scrX);
+        EXPECT_EQ(got.scrY, want.scrY);
+        EXPECT_EQ(got.angle, want.angle);
+        EXPECT_EQ(got.x, want.x);
+        EXPECT_EQ(got.velY, want.velY);
+        EXPECT_EQ(got.age, want.age);
+    }
+}
+
+TEST_F(StarBlockTest, StarsMovedOneAtATimeFollowTheSameRule) {
+    StarArrays got = Stars(1), want = Stars(1);
+    StarBlock block(got, galaxies, model, views, styles, kScreen);
+    for (int32_t first = 0; first < kStars; first += StarBlock::kSize) {
+        const int32_t end = std::min(kStars, first + StarBlock::kSize);
+        block.Begin(first, end, 0);
+        for (int32_t i = first; i < end; ++i) {
+            const int16_t type = want.type[i];
+            const Vec3f a = block.Move(i), b = MoveStar(want, i, styles[type], model.run[type]);
+            ASSERT_EQ(a.x, b.x) << i;
+            ASSERT_EQ(a.y, b.y) << i;
+            ASSERT_EQ(a.z, b.z) << i;
+        }
+    }
+}
+
+} // namespace
+} // namespace orb
