@@ -1,44 +1,11 @@
 // Universe creation: one burst step at the "Classical" theme's size and at the largest universe,
 // and a whole creation at the default settings. Steps must not allocate: operator new is counted
-// while steps run and any allocation fails the benchmark.
+// while steps run (test::AllocationCount) and any allocation fails the benchmark.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "engine/animation/alloc_count.h"
 #include "engine/creation/universe.h"
 #include "settings/presets.h"
-
-namespace {
-std::atomic<bool> gCounting{false};
-std::atomic<long> gAllocations{0};
-} // namespace
-
-// Counting replacement of the global allocation functions (this program only). It only counts
-// while a benchmark asks it to, and otherwise behaves as the standard ones. GCC takes the free()
-// inside a replaced operator delete for a mismatched pair; it is the matching malloc here.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
-    if (gCounting.load(std::memory_order_relaxed)) gAllocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) {
-    return operator new(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace orb {
 namespace {
@@ -74,11 +41,14 @@ UniverseSettings Largest() {
 void BurstSteps(benchmark::State& state, const UniverseSettings& settings) {
     Universe u(settings);
     u.engine.BeginUniverse();
-    gAllocations = 0;
+    int64_t allocations = 0;
     for (auto _ : state) {
-        gCounting = true;
-        const bool stepped = u.engine.BurstStep();
-        gCounting = false;
+        bool stepped;
+        {
+            test::AllocationCount count;
+            stepped = u.engine.BurstStep();
+            allocations += count.Count();
+        }
         if (!stepped) {
             state.PauseTiming();
             u.engine.SettleRemaining();
@@ -89,8 +59,8 @@ void BurstSteps(benchmark::State& state, const UniverseSettings& settings) {
     }
     state.SetItemsProcessed(state.iterations() * u.engine.Values().stars);
     state.counters["stars"] = u.engine.Values().stars;
-    state.counters["allocations"] = static_cast<double>(gAllocations.load());
-    if (gAllocations.load() != 0) state.SkipWithError("a burst step allocated");
+    state.counters["allocations"] = static_cast<double>(allocations);
+    if (allocations != 0) state.SkipWithError("a burst step allocated");
 }
 
 void BM_BurstStepClassical(benchmark::State& state) {
@@ -111,7 +81,7 @@ void BM_BurstStepMaxSettled(benchmark::State& state) {
     s[U::ESteps] = 400;
     s[U::Persist] = 0.25f;
     Universe u(s);
-    gAllocations = 0;
+    int64_t allocations = 0;
     for (auto _ : state) {
         if (u.engine.BurstStepIndex() >= 399 || u.engine.BurstStepIndex() < 150) {
             state.PauseTiming();
@@ -120,13 +90,13 @@ void BM_BurstStepMaxSettled(benchmark::State& state) {
                 u.engine.BurstStep();
             state.ResumeTiming();
         }
-        gCounting = true;
+        test::AllocationCount count;
         u.engine.BurstStep();
-        gCounting = false;
+        allocations += count.Count();
     }
     state.SetItemsProcessed(state.iterations() * u.engine.Values().stars);
-    state.counters["allocations"] = static_cast<double>(gAllocations.load());
-    if (gAllocations.load() != 0) state.SkipWithError("a burst step allocated");
+    state.counters["allocations"] = static_cast<double>(allocations);
+    if (allocations != 0) state.SkipWithError("a burst step allocated");
 }
 BENCHMARK(BM_BurstStepMaxSettled)->Name("BurstStep/max_settled")->Unit(benchmark::kMicrosecond);
 
