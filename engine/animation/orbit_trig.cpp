@@ -1,6 +1,8 @@
 // Built with the loop vectoriser at full strength for this file only: the loop below is the
 // part of the star pass that gains from it, and -O2's cheap cost model leaves it scalar.
+#if defined(__GNUC__) && !defined(__clang__) // clang has no per-file optimize pragma
 #pragma GCC optimize("O3")
+#endif
 
 #include "engine/animation/orbit_trig.h"
 

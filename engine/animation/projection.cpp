@@ -1,7 +1,9 @@
 // The batch projection is built with the loop vectoriser at full strength (-O2's cheap cost model
 // leaves it scalar), and free to evaluate divisions and conversions in lanes whose results are
 // then discarded, which changes no value.
+#if defined(__GNUC__) && !defined(__clang__) // clang has no per-file optimize pragma
 #pragma GCC optimize("O3", "no-trapping-math")
+#endif
 
 #include "engine/animation/projection.h"
 
