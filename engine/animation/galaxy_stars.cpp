@@ -137,7 +137,11 @@ class StarPass {
         return s_.newFrames[i] < 1 && s_.novaFrames[i] < 1 && !(trail && s_.retire[i] >= 1);
     }
 
-    Vec3f Move(int32_t i) { return block_.Move(i); }
+    // The stars that are not steady (a few per frame) move one at a time.
+    Vec3f Move(int32_t i) {
+        const int16_t type = s_.type[i];
+        return MoveStar(s_, i, styles_[type], w_.model.run[type]);
+    }
     Vec3f Rel(int32_t i) const { return RelOf(w_.galaxies, s_.galaxy[i]); }
     void Put(int32_t x, int32_t y, uint32_t colour) { w_.surface.Set(x, y, colour); }
 

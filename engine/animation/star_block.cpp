@@ -29,20 +29,12 @@ void StarBlock::Begin(int32_t first, int32_t end, int16_t ring) {
     first_ = first;
     count_ = end - first;
     ring_ = ring;
+    steadyCount_ = 0;
     steady_.fill(false);
-    OrbitAhead(&stars_.angle[first], &stars_.spin[first], &stars_.radius[first], count_, aheadX_.data(),
-               aheadZ_.data());
 }
 
-// motion::Orbit, with the position worked out by Begin: nothing changes a star's angle, spin or
-// radius between Begin and its own move.
-[[gnu::always_inline]] inline Vec3f StarBlock::Orbit(int32_t i) {
-    stars_.angle[i] = static_cast<float>(static_cast<double>(stars_.angle[i]) + stars_.spin[i]);
-    return {aheadX_[i - first_], stars_.height[i], aheadZ_[i - first_]};
-}
-
-[[gnu::always_inline]] inline void StarBlock::Gather(int32_t i, Vec3f local) {
-    const int32_t j = i - first_;
+[[gnu::always_inline]] inline void StarBlock::Gather(int32_t i, int32_t j, Vec3f local) {
+    position_[i - first_] = static_cast<int16_t>(j);
     const WideView& view = views_[stars_.type[i]];
     const int16_t g = stars_.galaxy[i];
     batch_.x[j] = local.x;
@@ -60,8 +52,10 @@ void StarBlock::Begin(int32_t first, int32_t end, int16_t ring) {
 }
 
 // The steady stars are listed by style without branches (each index is written, and the list
-// grows only when it belongs there); then each style is moved in a loop of its own.
+// grows only when it belongs there); then each style is moved in a loop of its own, and the batch
+// holds only the steady stars (in a burst step many stars are still in flight).
 void StarBlock::MoveAndProject() {
+    if (steadyCount_ == 0) return;
     int32_t orbiting = 0, drifting = 0, others = 0;
     for (int32_t j = 0; j < count_; ++j) {
         const int16_t style = styles_[stars_.type[first_ + j]];
@@ -71,28 +65,31 @@ void StarBlock::MoveAndProject() {
         drifting += steady & drift;
         others += steady & !orbit & !drift;
     }
+    // The orbit trigonometry of the steady orbiting stars in one vectorised loop, over copies
+    // of their values packed together.
     for (int32_t k = 0; k < orbiting; ++k) {
         const int32_t i = first_ + orbiting_[k];
-        Gather(i, Orbit(i));
+        angle_[k] = stars_.angle[i];
+        spin_[k] = stars_.spin[i];
+        radius_[k] = stars_.radius[i];
+    }
+    OrbitAhead(angle_.data(), spin_.data(), radius_.data(), orbiting, aheadX_.data(), aheadZ_.data());
+    int32_t p = 0;
+    for (int32_t k = 0; k < orbiting; ++k) {
+        const int32_t i = first_ + orbiting_[k];
+        stars_.angle[i] = angle_[k] + spin_[k]; // as motion::Orbit
+        Gather(i, p++, {aheadX_[k], stars_.height[i], aheadZ_[k]});
     }
     for (int32_t k = 0; k < drifting; ++k) {
         const int32_t i = first_ + drifting_[k];
-        Gather(i, motion::Drift(stars_, i));
+        Gather(i, p++, motion::Drift(stars_, i));
     }
     for (int32_t k = 0; k < others; ++k) {
         const int32_t i = first_ + others_[k];
         const int16_t type = stars_.type[i];
-        Gather(i, MoveStar(stars_, i, styles_[type], model_.run[type]));
+        Gather(i, p++, MoveStar(stars_, i, styles_[type], model_.run[type]));
     }
-    ProjectStars(screen_, batch_, count_);
-}
-
-Vec3f StarBlock::Move(int32_t i) {
-    const int16_t type = stars_.type[i];
-    const int16_t style = styles_[type];
-    if (Orbiting(style)) return Orbit(i);
-    if (Drifting(style)) return motion::Drift(stars_, i);
-    return MoveStar(stars_, i, style, model_.run[type]);
+    if (p > 0) ProjectStars(screen_, batch_, p);
 }
 
 } // namespace orb

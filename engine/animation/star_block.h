@@ -3,14 +3,16 @@
 // as one pixel; that is nearly every star of nearly every frame. Taken one star at a time, the
 // work is a chain of branches the processor cannot foresee: the style of the next star, whether
 // it is on the surface, whether it is in front of the camera. So a block is taken in passes: the
-// orbit trigonometry of all its stars (vectorised), the moves style by style, the projection of
-// all steady stars (vectorised, branch-free), and then the drawing in star order.
+// moves style by style (the orbit trigonometry vectorised over the block), the projection of all
+// steady stars (vectorised, branch-free), and then the drawing in star order.
 //
 //   StarBlock block(stars, galaxies, model, views, styles, screen);
 //   block.Begin(first, end, ring);           // end - first <= StarBlock::kSize
 //   for (i = first; i < end; ++i) block.MarkSteady(i, ...);
 //   block.MoveAndProject();
 //   for (i = first; i < end; ++i) if (block.Steady(i)) block.DrawSteady(i, surface); else ...
+//
+// The stars that are not steady are moved one at a time by MoveStar, which gives the same orbit.
 //
 // Moving a star touches only that star's values (and reads constants of its type and galaxy),
 // so moving the steady stars of a block before any of its stars is drawn gives what moving each
@@ -37,33 +39,32 @@ class StarBlock {
               const std::array<int16_t, kGalaxyTypeSlots>& styles, const ScreenGeometry& screen);
 
     // Starts on stars first .. end - 1 (at most kSize of them), whose pixels of this frame are in
-    // trail slot ring: works out the orbit position every star would take one frame on. No star
-    // is steady yet.
+    // trail slot ring. No star is steady yet.
     void Begin(int32_t first, int32_t end, int16_t ring);
     // Star i of the block is steady this frame (or not).
-    void MarkSteady(int32_t i, bool steady) { steady_[i - first_] = steady; }
+    void MarkSteady(int32_t i, bool steady) {
+        steady_[i - first_] = steady;
+        steadyCount_ += steady;
+    }
     bool Steady(int32_t i) const { return steady_[i - first_]; }
+    int32_t SteadyCount() const { return steadyCount_; }
     // Moves every steady star one frame and projects it.
     void MoveAndProject();
     // After MoveAndProject, for steady star i: erases the pixel of its slot and, when it is in
     // front of the camera, keeps the new pixel in the slot and sets it in the star's colour.
     // Inline: it runs for nearly every star, in the caller's loop.
     void DrawSteady(int32_t i, Framebuffer& surface) {
-        const int32_t j = i - first_, slot = Slot(i);
+        const int32_t p = position_[i - first_], slot = Slot(i);
         surface.SetIf(true, stars_.scrX[slot], stars_.scrY[slot], 0);
-        stars_.scrX[slot] = batch_.pixelX[j];
-        stars_.scrY[slot] = batch_.pixelY[j];
-        surface.SetIf(batch_.depth[j] > kNearDepth, batch_.pixelX[j], batch_.pixelY[j], stars_.colour[i]);
+        stars_.scrX[slot] = batch_.pixelX[p];
+        stars_.scrY[slot] = batch_.pixelY[p];
+        surface.SetIf(batch_.depth[p] > kNearDepth, batch_.pixelX[p], batch_.pixelY[p], stars_.colour[i]);
     }
-
-    // One frame of star i's motion by its style (MoveStar), for the stars of the block that are
-    // moved one at a time; an orbiting star takes its position from the look-ahead.
-    Vec3f Move(int32_t i);
 
   private:
     int32_t Slot(int32_t i) const { return stars_.Slot(i, ring_); }
-    Vec3f Orbit(int32_t i);
-    void Gather(int32_t i, Vec3f local); // projection inputs of star i, which has moved to local
+    // The projection inputs of star i, which has moved to local, into place p of the batch.
+    void Gather(int32_t i, int32_t p, Vec3f local);
 
     // A type's view as the projection batch takes it.
     struct WideView {
@@ -81,13 +82,18 @@ class StarBlock {
     int32_t first_ = 0;                              // first star of the block
     int32_t count_ = 0;                              // stars in the block
     int16_t ring_ = 0;                               // trail slot of this frame
-    std::array<float, kSize> aheadX_;                // per block star: orbit x one frame on
-    std::array<float, kSize> aheadZ_;                // per block star: orbit z one frame on
+    int32_t steadyCount_ = 0;                        // steady stars in the block
+    std::array<float, kSize> angle_;                 // per steady orbiting star: StarAngle
+    std::array<float, kSize> spin_;                  // per steady orbiting star: StarSpin
+    std::array<float, kSize> radius_;                // per steady orbiting star: StarRadius
+    std::array<float, kSize> aheadX_;                // per steady orbiting star: orbit x one frame on
+    std::array<float, kSize> aheadZ_;                // per steady orbiting star: orbit z one frame on
     std::array<bool, kSize> steady_;                 // per block star: moved and projected together
     std::array<int16_t, kSize> orbiting_;            // block indices of the steady orbiting stars
     std::array<int16_t, kSize> drifting_;            // block indices of the steady drifting stars
     std::array<int16_t, kSize> others_;              // block indices of the other steady stars
-    ProjectionBatch batch_{};                        // projection of the steady stars, per block star
+    std::array<int16_t, kSize> position_;            // per steady block star: its place in batch_
+    ProjectionBatch batch_{};                        // projection of the steady stars
 };
 
 } // namespace orb

@@ -1,7 +1,8 @@
+#include <algorithm>
 #include <cmath>
 #include <span>
 
-#include "engine/animation/star_motion.h"
+#include "engine/animation/star_block.h"
 #include "engine/animation/type_advance.h"
 #include "engine/creation/universe.h"
 #include "engine/creation/universe_sampling.h"
@@ -158,7 +159,7 @@ bool UniverseEngine::BurstStep() {
     return true;
 }
 
-// The per-star pieces run 30000 times a step; they are forced inline into the one loop below.
+// The per-star pieces run up to 30000 times a step; they are forced inline into StepStars.
 [[gnu::always_inline]] inline void UniverseEngine::StepStar(int32_t i, uint32_t burstColour) {
     const int32_t slot = stars_.Slot(i, scalars_.trailRing);
     const int16_t trail = stars_.trail;
@@ -184,8 +185,7 @@ bool UniverseEngine::BurstStep() {
         surface_->Set(stars_.scrX[slot], stars_.scrY[slot], 0);
         if (burst_.age[i] == trail) SettleStar(i);
         break;
-    case BurstState::Settled:
-        DrawSettledStar(i, slot);
+    case BurstState::Settled: // moved and drawn with its block (StepStars)
         break;
     }
 }
@@ -211,24 +211,26 @@ void UniverseEngine::SettleStar(int32_t i) {
     SpawnStar(model_, stars_.Ref(i), type, galaxy);
 }
 
-[[gnu::always_inline]] inline void UniverseEngine::DrawSettledStar(int32_t i, int32_t slot) {
-    if (stars_.age[i] < INT32_MAX) ++stars_.age[i];
-    surface_->Set(stars_.scrX[slot], stars_.scrY[slot], 0);
-    const int16_t type = stars_.type[i];
-    const Vec3f local = MoveStar(stars_, i, styles_[type], model_.run[type]);
-    const int16_t g = stars_.galaxy[i];
-    const Vec3f rel{galaxies_.relX[g], galaxies_.relY[g], galaxies_.relZ[g]};
-    ScreenPoint p{stars_.scrX[slot], stars_.scrY[slot]};
-    if (ProjectStar(screen_, local, views_[type], rel, p) > kNearDepth) {
-        stars_.scrX[slot] = p.x;
-        stars_.scrY[slot] = p.y;
-        surface_->Set(p.x, p.y, stars_.colour[i]);
-    }
-}
-
+// The settled stars move and are drawn as in a tour frame, a block at a time (StarBlock); the
+// flying and fading ones are stepped one by one in between, in star order.
 void UniverseEngine::StepStars(uint32_t burstColour) {
-    for (int32_t i = 0; i < stars_.count; ++i)
-        StepStar(i, burstColour);
+    StarBlock block(stars_, galaxies_, model_, views_, styles_, screen_);
+    for (int32_t first = 0; first < stars_.count; first += StarBlock::kSize) {
+        const int32_t end = std::min(stars_.count, first + StarBlock::kSize);
+        block.Begin(first, end, scalars_.trailRing);
+        for (int32_t i = first; i < end; ++i) {
+            const bool settled = burst_.state[i] == BurstState::Settled;
+            // A settled star ages before it moves (a wave star's height reads its age).
+            if (settled && stars_.age[i] < INT32_MAX) ++stars_.age[i];
+            block.MarkSteady(i, settled);
+        }
+        block.MoveAndProject();
+        for (int32_t i = first; i < end; ++i)
+            if (block.Steady(i))
+                block.DrawSteady(i, *surface_);
+            else
+                StepStar(i, burstColour);
+    }
 }
 
 void UniverseEngine::SettleRemaining() {

@@ -166,21 +166,5 @@ TEST_F(StarBlockTest, MovesAndDrawsSteadyStarsAsStarByStar) {
     }
 }
 
-TEST_F(StarBlockTest, StarsMovedOneAtATimeFollowTheSameRule) {
-    StarArrays got = Stars(1), want = Stars(1);
-    StarBlock block(got, galaxies, model, views, styles, kScreen);
-    for (int32_t first = 0; first < kStars; first += StarBlock::kSize) {
-        const int32_t end = std::min(kStars, first + StarBlock::kSize);
-        block.Begin(first, end, 0);
-        for (int32_t i = first; i < end; ++i) {
-            const int16_t type = want.type[i];
-            const Vec3f a = block.Move(i), b = MoveStar(want, i, styles[type], model.run[type]);
-            ASSERT_EQ(a.x, b.x) << i;
-            ASSERT_EQ(a.y, b.y) << i;
-            ASSERT_EQ(a.z, b.z) << i;
-        }
-    }
-}
-
 } // namespace
 } // namespace orb
