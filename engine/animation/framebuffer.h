@@ -21,8 +21,7 @@ struct Framebuffer {
     // instead. The list grows at most once, straight to that length, so that frames do not
     // allocate; a host that reserves the surface's pixel count never sees it grow.
     std::vector<uint32_t>* changes = nullptr;
-    bool cleared = false;    // the whole surface changed since the host last looked
-    uint32_t offSurface = 0; // where SetIf stores what it does not draw; never shown
+    bool cleared = false; // the whole surface changed since the host last looked
 
     // Points off the surface are dropped here, so callers never clip (stars leave the screen often).
     // This runs twice per star and frame: only the test of `changes` stays inline.
@@ -33,23 +32,6 @@ struct Framebuffer {
             if (changes) [[unlikely]]
                 Record(static_cast<uint32_t>(y * stride + x));
         }
-    }
-
-    // Set, when `draw` holds, without a branch on it or on the bounds: whatever is not drawn is
-    // stored in `offSurface` instead. For loops over stars that are as often off the surface (or
-    // behind the camera) as on it, where each branch would be a coin toss for the processor.
-    void SetIf(bool draw, int32_t x, int32_t y, uint32_t colour) {
-        const bool on = draw & (static_cast<uint32_t>(x) < static_cast<uint32_t>(width)) &
-                        (static_cast<uint32_t>(y) < static_cast<uint32_t>(height));
-        const size_t index = static_cast<size_t>(static_cast<uint32_t>(y)) * static_cast<size_t>(stride) +
-                             static_cast<uint32_t>(x);
-        // The address is picked with a mask: the compiler turns a condition into a branch.
-        const uintptr_t keep = uintptr_t{0} - static_cast<uintptr_t>(on);
-        const uintptr_t pixel = reinterpret_cast<uintptr_t>(pixels) + index * sizeof(uint32_t);
-        const uintptr_t target = (pixel & keep) | (reinterpret_cast<uintptr_t>(&offSurface) & ~keep);
-        *reinterpret_cast<uint32_t*>(target) = colour;
-        if (changes) [[unlikely]]
-            RecordIf(on, static_cast<uint32_t>(index));
     }
 
     // The colour at (x, y); black off the surface.
@@ -70,10 +52,7 @@ struct Framebuffer {
     }
 
   private:
-    // The test of `on` stays here: inline, the compiler would test it before `changes`.
-    [[gnu::noinline]] void RecordIf(bool on, uint32_t index) {
-        if (on) Record(index);
-    }
+    friend class PixelWriter;
     [[gnu::noinline]] void Record(uint32_t index) {
         std::vector<uint32_t>& list = *changes;
         const size_t limit = static_cast<size_t>(width) * static_cast<size_t>(height);
@@ -84,6 +63,48 @@ struct Framebuffer {
         if (list.size() == list.capacity()) list.reserve(limit);
         list.push_back(index);
     }
+};
+
+// Writes to a surface for loops over stars that are as often off the surface (or behind the
+// camera) as on it, where a branch on either would be a coin toss for the processor: SetIf has
+// no branch but the test for a change record. It keeps the surface's fields apart from the
+// surface for the loop's length; a pixel store could otherwise be taken to change them, and
+// they would be read again for every pixel. The surface must not be resized meanwhile.
+class PixelWriter {
+  public:
+    explicit PixelWriter(Framebuffer& surface)
+        : surface_(surface), pixels_(surface.pixels), width_(static_cast<uint32_t>(surface.width)),
+          height_(static_cast<uint32_t>(surface.height)), stride_(static_cast<size_t>(surface.stride)),
+          recording_(surface.changes != nullptr) {}
+
+    // Framebuffer::Set when draw holds; otherwise, and off the surface, the colour goes to a
+    // scratch word that is never shown.
+    void SetIf(bool draw, int32_t x, int32_t y, uint32_t colour) {
+        const bool on = draw & (static_cast<uint32_t>(x) < width_) & (static_cast<uint32_t>(y) < height_);
+        const size_t index =
+            static_cast<size_t>(static_cast<uint32_t>(y)) * stride_ + static_cast<uint32_t>(x);
+        // The address is picked with a mask: the compiler turns a condition into a branch.
+        const uintptr_t keep = uintptr_t{0} - static_cast<uintptr_t>(on);
+        const uintptr_t pixel = reinterpret_cast<uintptr_t>(pixels_) + index * sizeof(uint32_t);
+        const uintptr_t target = (pixel & keep) | (reinterpret_cast<uintptr_t>(&scratch_) & ~keep);
+        *reinterpret_cast<uint32_t*>(target) = colour;
+        if (recording_) [[unlikely]]
+            RecordIf(on, index);
+    }
+
+  private:
+    // Out of line, with the test of `on`: inline, the compiler would test it before recording_.
+    [[gnu::noinline]] void RecordIf(bool on, size_t index) {
+        if (on) surface_.Record(static_cast<uint32_t>(index));
+    }
+
+    Framebuffer& surface_;
+    uint32_t* pixels_;     // Framebuffer::pixels
+    uint32_t width_;       // Framebuffer::width
+    uint32_t height_;      // Framebuffer::height
+    size_t stride_;        // Framebuffer::stride
+    bool recording_;       // the surface records its changes
+    uint32_t scratch_ = 0; // where what is not drawn is stored
 };
 
 // A surface with its own memory, for tools and tests.

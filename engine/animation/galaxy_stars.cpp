@@ -122,19 +122,18 @@ class StarPass {
             block_.MarkSteady(i, Steady(i, trail));
         }
         block_.MoveAndProject();
-        for (int32_t i = first; i < end; ++i)
-            if (block_.Steady(i))
-                block_.DrawSteady(i, w_.surface);
-            else if (trail)
+        block_.Draw(w_.surface, [&](int32_t i) {
+            if (trail)
                 TrailStar(i);
             else
                 PlainStar(i);
+        });
     }
 
     // Neither sparkling nor bursting nor retiring: moved, the pixel of its slot erased and its new
     // one lit.
     bool Steady(int32_t i, bool trail) const {
-        return s_.newFrames[i] < 1 && s_.novaFrames[i] < 1 && !(trail && s_.retire[i] >= 1);
+        return (s_.newFrames[i] < 1) & (s_.novaFrames[i] < 1) & !(trail & (s_.retire[i] >= 1));
     }
 
     // The stars that are not steady (a few per frame) move one at a time.

@@ -10,7 +10,7 @@
 //   block.Begin(first, end, ring);           // end - first <= StarBlock::kSize
 //   for (i = first; i < end; ++i) block.MarkSteady(i, ...);
 //   block.MoveAndProject();
-//   for (i = first; i < end; ++i) if (block.Steady(i)) block.DrawSteady(i, surface); else ...
+//   block.Draw(surface, [&](int32_t i) { ... a star that is not steady ... });
 //
 // The stars that are not steady are moved one at a time by MoveStar, which gives the same orbit.
 //
@@ -46,19 +46,25 @@ class StarBlock {
         steady_[i - first_] = steady;
         steadyCount_ += steady;
     }
-    bool Steady(int32_t i) const { return steady_[i - first_]; }
-    int32_t SteadyCount() const { return steadyCount_; }
     // Moves every steady star one frame and projects it.
     void MoveAndProject();
-    // After MoveAndProject, for steady star i: erases the pixel of its slot and, when it is in
-    // front of the camera, keeps the new pixel in the slot and sets it in the star's colour.
-    // Inline: it runs for nearly every star, in the caller's loop.
-    void DrawSteady(int32_t i, Framebuffer& surface) {
-        const int32_t p = position_[i - first_], slot = Slot(i);
-        surface.SetIf(true, stars_.scrX[slot], stars_.scrY[slot], 0);
-        stars_.scrX[slot] = batch_.pixelX[p];
-        stars_.scrY[slot] = batch_.pixelY[p];
-        surface.SetIf(batch_.depth[p] > kNearDepth, batch_.pixelX[p], batch_.pixelY[p], stars_.colour[i]);
+    // After MoveAndProject, every star of the block in order: a steady star has the pixel of its
+    // slot erased and, when it is in front of the camera, its new pixel kept in the slot and set
+    // in its colour; any other star i is handed to other(i).
+    template <typename Other> void Draw(Framebuffer& surface, Other&& other) {
+        PixelWriter out(surface);
+        for (int32_t j = 0; j < count_; ++j) {
+            const int32_t i = first_ + j;
+            if (!steady_[j]) {
+                other(i);
+                continue;
+            }
+            const int32_t p = position_[j], slot = Slot(i);
+            out.SetIf(true, stars_.scrX[slot], stars_.scrY[slot], 0);
+            stars_.scrX[slot] = batch_.pixelX[p];
+            stars_.scrY[slot] = batch_.pixelY[p];
+            out.SetIf(batch_.depth[p] > kNearDepth, batch_.pixelX[p], batch_.pixelY[p], stars_.colour[i]);
+        }
     }
 
   private:

@@ -225,11 +225,7 @@ void UniverseEngine::StepStars(uint32_t burstColour) {
             block.MarkSteady(i, settled);
         }
         block.MoveAndProject();
-        for (int32_t i = first; i < end; ++i)
-            if (block.Steady(i))
-                block.DrawSteady(i, *surface_);
-            else
-                StepStar(i, burstColour);
+        block.Draw(*surface_, [&](int32_t i) { StepStar(i, burstColour); });
     }
 }
 

@@ -63,15 +63,16 @@ TEST(ProjectStars, GiveProjectStarsResultsStarByStar) {
     }
 }
 
-TEST(Framebuffer, SetIfDrawsOnlyWhatItIsAskedToAndRecordsOnlyThat) {
+TEST(PixelWriter, SetsOnlyWhatItIsAskedToAndRecordsOnlyThat) {
     OwnedFramebuffer fb(4, 3);
     Framebuffer& s = fb.Surface();
     std::vector<uint32_t> changes;
     s.changes = &changes;
-    s.SetIf(true, 1, 2, 5);
-    s.SetIf(false, 2, 2, 6);
+    PixelWriter out(s);
+    out.SetIf(true, 1, 2, 5);
+    out.SetIf(false, 2, 2, 6);
     for (auto [x, y] : {std::pair{-1, 0}, {4, 0}, {0, -1}, {0, 3}, {INT32_MIN, 1}, {1, INT32_MAX}})
-        s.SetIf(true, x, y, 7);
+        out.SetIf(true, x, y, 7);
     for (int32_t y = 0; y < 3; ++y)
         for (int32_t x = 0; x < 4; ++x)
             EXPECT_EQ(s.Get(x, y), x == 1 && y == 2 ? 5u : 0u) << x << "," << y;
@@ -150,8 +151,7 @@ TEST_F(StarBlockTest, MovesAndDrawsSteadyStarsAsStarByStar) {
             for (int32_t i = first; i < end; ++i)
                 block.MarkSteady(i, steady(i));
             block.MoveAndProject();
-            for (int32_t i = first; i < end; ++i)
-                if (block.Steady(i)) block.DrawSteady(i, gotFb.Surface());
+            block.Draw(gotFb.Surface(), [&](int32_t i) { EXPECT_FALSE(steady(i)) << i; });
         }
         ASSERT_EQ(gotFb.Pixels(), wantFb.Pixels()) << "trail " << trail;
         EXPECT_GT(
