@@ -133,7 +133,8 @@ class StarPass {
     // Neither sparkling nor bursting nor retiring: moved, the pixel of its slot erased and its new
     // one lit.
     bool Steady(int32_t i, bool trail) const {
-        return (s_.newFrames[i] < 1) & (s_.novaFrames[i] < 1) & !(trail & (s_.retire[i] >= 1));
+        return static_cast<int>(s_.newFrames[i] < 1) & static_cast<int>(s_.novaFrames[i] < 1) &
+               !(static_cast<int>(trail) & static_cast<int>(s_.retire[i] >= 1));
     }
 
     // The stars that are not steady (a few per frame) move one at a time.
