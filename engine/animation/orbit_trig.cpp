@@ -5,11 +5,13 @@
 #endif
 
 #include "engine/animation/orbit_trig.h"
+#include "engine/animation/vector_clones.h"
 
 namespace orb {
 
-void OrbitAhead(const float* __restrict angle, const float* __restrict spin, const float* __restrict radius,
-                int32_t n, float* __restrict x, float* __restrict z) {
+ORB_VECTOR_CLONES void OrbitAhead(const float* __restrict angle, const float* __restrict spin,
+                                  const float* __restrict radius, int32_t n, float* __restrict x,
+                                  float* __restrict z) {
     int32_t outside = 0; // angles beyond the exact reduction (or not finite)
     for (int32_t j = 0; j < n; ++j) {
         const float a = angle[j] + spin[j];

@@ -6,6 +6,7 @@
 #endif
 
 #include "engine/animation/projection.h"
+#include "engine/animation/vector_clones.h"
 
 #include "settings/numeric.h"
 
@@ -32,7 +33,7 @@ inline int32_t PixelCoordSelect(double v) {
 
 } // namespace
 
-void ProjectStars(const ScreenGeometry& screen, ProjectionBatch& b, int32_t count) {
+ORB_VECTOR_CLONES void ProjectStars(const ScreenGeometry& screen, ProjectionBatch& b, int32_t count) {
     const double focalScale = screen.focalScale;
     const double centreX = screen.centreX, centreY = screen.centreY;
     for (int32_t j = 0; j < count; ++j) {
