@@ -7,7 +7,6 @@ namespace orb {
 
 namespace {
 
-// Comparisons that compile to flags rather than branches.
 bool Orbiting(int16_t style) {
     return static_cast<uint16_t>(style) <= 3;
 }
@@ -21,8 +20,10 @@ StarBlock::StarBlock(StarArrays& stars, const GalaxyArrays& galaxies, const Gala
                      const std::array<TypeView, kGalaxyTypeSlots>& views,
                      const std::array<int16_t, kGalaxyTypeSlots>& styles, const ScreenGeometry& screen)
     : stars_(stars), galaxies_(galaxies), model_(model), styles_(styles), screen_(screen) {
-    for (int t = 0; t < kGalaxyTypeSlots; ++t)
+    for (int t = 0; t < kGalaxyTypeSlots; ++t) {
         views_[t] = {views[t].tiltSin, views[t].tiltCos, views[t].axisPlane != 0 ? 1.0 : 0.0};
+        kinds_[t] = Orbiting(styles[t]) ? kOrbiting : (Drifting(styles[t]) ? kDrifting : kOther);
+    }
 }
 
 void StarBlock::Begin(int32_t first, int32_t end, int16_t ring) {
@@ -51,24 +52,30 @@ void StarBlock::Begin(int32_t first, int32_t end, int16_t ring) {
     batch_.pixelY[j] = stars_.scrY[slot];
 }
 
-// The steady stars are listed by style without branches (each index is written, and the list
-// grows only when it belongs there); then each style is moved in a loop of its own, and the batch
-// holds only the steady stars (in a burst step many stars are still in flight).
+// The steady stars are listed by kind of style (orbiting, drifting, other) without branches: the
+// four list lengths (the fourth lists the stars that are not steady) are 16-bit fields of one
+// register, and each index goes to the end of its list. Then each kind is moved in a loop of its
+// own, and the batch holds only the steady stars (in a burst step many stars are still in flight).
 void StarBlock::MoveAndProject() {
     if (steadyCount_ == 0) return;
-    int32_t orbiting = 0, drifting = 0, others = 0;
+    uint64_t lengths = 0;
     for (int32_t j = 0; j < count_; ++j) {
-        const int16_t style = styles_[stars_.type[first_ + j]];
-        const bool orbit = Orbiting(style), drift = Drifting(style), steady = steady_[j];
-        orbiting_[orbiting] = drifting_[drifting] = others_[others] = static_cast<int16_t>(j);
-        orbiting += steady & orbit;
-        drifting += steady & drift;
-        others += steady & !orbit & !drift;
+        const uint32_t kind =
+            kinds_[stars_.type[first_ + j]] | (static_cast<uint32_t>(!steady_[j]) * kNotSteady);
+        const uint32_t shift = 16 * kind;
+        lists_[kind][(lengths >> shift) & 0xFFFF] = static_cast<int16_t>(j);
+        lengths += uint64_t{1} << shift;
     }
+    const int32_t orbiting = static_cast<int32_t>(lengths & 0xFFFF);
+    const int32_t drifting = static_cast<int32_t>((lengths >> 16) & 0xFFFF);
+    const int32_t others = static_cast<int32_t>((lengths >> 32) & 0xFFFF);
+    const auto& orbitingList = lists_[kOrbiting];
+    const auto& driftingList = lists_[kDrifting];
+    const auto& otherList = lists_[kOther];
     // The orbit trigonometry of the steady orbiting stars in one vectorised loop, over copies
     // of their values packed together.
     for (int32_t k = 0; k < orbiting; ++k) {
-        const int32_t i = first_ + orbiting_[k];
+        const int32_t i = first_ + orbitingList[k];
         angle_[k] = stars_.angle[i];
         spin_[k] = stars_.spin[i];
         radius_[k] = stars_.radius[i];
@@ -76,16 +83,16 @@ void StarBlock::MoveAndProject() {
     OrbitAhead(angle_.data(), spin_.data(), radius_.data(), orbiting, aheadX_.data(), aheadZ_.data());
     int32_t p = 0;
     for (int32_t k = 0; k < orbiting; ++k) {
-        const int32_t i = first_ + orbiting_[k];
+        const int32_t i = first_ + orbitingList[k];
         stars_.angle[i] = angle_[k] + spin_[k]; // as motion::Orbit
         Gather(i, p++, {aheadX_[k], stars_.height[i], aheadZ_[k]});
     }
     for (int32_t k = 0; k < drifting; ++k) {
-        const int32_t i = first_ + drifting_[k];
+        const int32_t i = first_ + driftingList[k];
         Gather(i, p++, motion::Drift(stars_, i));
     }
     for (int32_t k = 0; k < others; ++k) {
-        const int32_t i = first_ + others_[k];
+        const int32_t i = first_ + otherList[k];
         const int16_t type = stars_.type[i];
         Gather(i, p++, MoveStar(stars_, i, styles_[type], model_.run[type]));
     }

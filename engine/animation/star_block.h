@@ -95,11 +95,12 @@ class StarBlock {
     std::array<float, kSize> aheadX_;                // per steady orbiting star: orbit x one frame on
     std::array<float, kSize> aheadZ_;                // per steady orbiting star: orbit z one frame on
     std::array<bool, kSize> steady_;                 // per block star: moved and projected together
-    std::array<int16_t, kSize> orbiting_;            // block indices of the steady orbiting stars
-    std::array<int16_t, kSize> drifting_;            // block indices of the steady drifting stars
-    std::array<int16_t, kSize> others_;              // block indices of the other steady stars
-    std::array<int16_t, kSize> position_;            // per steady block star: its place in batch_
-    ProjectionBatch batch_{};                        // projection of the steady stars
+    // Kinds of style, and the lists of block stars by kind.
+    static constexpr uint32_t kOrbiting = 0, kDrifting = 1, kOther = 2, kNotSteady = 3;
+    std::array<uint8_t, kGalaxyTypeSlots> kinds_{};   // per galaxy type: kOrbiting, kDrifting or kOther
+    std::array<std::array<int16_t, kSize>, 4> lists_; // per kind: block indices of its stars
+    std::array<int16_t, kSize> position_;             // per steady block star: its place in batch_
+    ProjectionBatch batch_{};                         // projection of the steady stars
 };
 
 } // namespace orb
