@@ -1,5 +1,7 @@
 #include "engine/animation/star_motion.h"
 
+#include "engine/animation/orbit_trig.h"
+
 namespace orb::motion {
 
 Vec3f CorePull(StarArrays& s, int32_t i, float pull) {
@@ -17,8 +19,8 @@ Vec3f Wave(StarArrays& s, int32_t i, const GalaxyTypeRun& run) {
     s.velY[i] = static_cast<float>(static_cast<double>(s.velY[i]) + run.angleParam);
     // The age is at least 1 here, so the decay's divisor is never 0.
     const double persistence = run.bandFillWhole;
-    s.y[i] = static_cast<float>(run.heightScaled * std::sin(static_cast<double>(s.velY[i])) * persistence /
-                                (persistence + s.age[i]));
+    s.y[i] =
+        static_cast<float>(run.heightScaled * WaveSine(s.velY[i]) * persistence / (persistence + s.age[i]));
     s.z[i] = static_cast<float>(static_cast<double>(s.z[i]) + s.velZ[i]);
     return {s.x[i], s.y[i], s.z[i]};
 }

@@ -39,6 +39,7 @@ Vec3f CorePull(StarArrays& s, int32_t i, float pull);
 
 // Style 7: the star ages, drifts outward, and its height is a sine wave whose amplitude decays
 // with age (HeightScaled x BandFillWhole / (BandFillWhole + age)); the phase steps by AngleParam.
+// The sine is WaveSine's.
 Vec3f Wave(StarArrays& s, int32_t i, const GalaxyTypeRun& run);
 
 } // namespace motion

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <limits>
@@ -67,6 +68,16 @@ TEST(OrbitSinCos, AnglesBeyondTheExactReductionAndNonFiniteOnesStillWork) {
         EXPECT_TRUE(std::isnan(OrbitSinCos(a).sin));
         EXPECT_TRUE(std::isnan(OrbitSinCos(a).cos));
     }
+}
+
+// The wave's sine feeds a double expression: it must be as good as the library's double sine.
+TEST(WaveSine, IsWithinAFewUnitsOfTheDoubleSine) {
+    for (float a : Angles()) {
+        const double want = std::sin(static_cast<double>(a)), got = WaveSine(a);
+        ASSERT_NEAR(got, want, 4e-16 * std::max(std::fabs(want), 1e-3)) << a;
+    }
+    EXPECT_EQ(WaveSine(3.5e9f), std::sin(3.5e9)) << "beyond the exact reduction: the library's";
+    EXPECT_TRUE(std::isnan(WaveSine(std::numeric_limits<float>::infinity())));
 }
 
 // The look-ahead of a block must be exactly the move each star makes on its own, including angles
