@@ -67,24 +67,9 @@ constexpr double kDC2 = -1.0 / 2, kDC4 = 1.0 / 24, kDC6 = -1.0 / 720, kDC8 = 1.0
                  kDC10 = -1.0 / 3628800, kDC12 = 1.0 / 479001600, kDC14 = -1.0 / 87178291200,
                  kDC16 = 1.0 / 20922789888000;
 
-} // namespace trig_detail
-
-// The sine and cosine of one single-precision angle.
-inline SinCosF OrbitSinCos(float a) {
-    if (std::fabs(a) <= kOrbitTrigLimit) [[likely]]
-        return trig_detail::SinCosCore(a);
-    return {std::sin(a), std::cos(a)};
-}
-
-// The sine of a single-precision angle in double precision, within a few units in the last place
-// of a double: the wave rule's phase, whose sine enters a double expression. The library's sine
-// of a double costs more, with branches on the argument's range. Same reduction as SinCosCore;
-// the series run through r^15 and r^16, whose first terms left out are below 5e-17.
-inline double WaveSine(float a) {
-    using namespace trig_detail;
+// WaveSine's value without branches, for |a| <= kOrbitTrigLimit.
+inline double SineCore(float a) {
     const double x = a;
-    if (!(std::fabs(x) <= kOrbitTrigLimit)) [[unlikely]]
-        return std::sin(x);
     const double shifted = x * kTwoOverPi + kRound;
     const double n = shifted - kRound;
     const uint64_t quadrant = std::bit_cast<uint64_t>(shifted);
@@ -102,6 +87,25 @@ inline double WaveSine(float a) {
     const uint64_t odd = uint64_t{0} - (quadrant & 1);
     const uint64_t bits = (std::bit_cast<uint64_t>(cosR) & odd) | (std::bit_cast<uint64_t>(sinR) & ~odd);
     return std::bit_cast<double>(bits ^ ((quadrant & 2) << 62));
+}
+
+} // namespace trig_detail
+
+// The sine and cosine of one single-precision angle.
+inline SinCosF OrbitSinCos(float a) {
+    if (std::fabs(a) <= kOrbitTrigLimit) [[likely]]
+        return trig_detail::SinCosCore(a);
+    return {std::sin(a), std::cos(a)};
+}
+
+// The sine of a single-precision angle in double precision, within a few units in the last place
+// of a double: the wave rule's phase, whose sine enters a double expression. The library's sine
+// of a double costs more, with branches on the argument's range. Same reduction as SinCosCore;
+// the series run through r^15 and r^16, whose first terms left out are below 5e-17.
+inline double WaveSine(float a) {
+    if (!(std::fabs(a) <= kOrbitTrigLimit)) [[unlikely]]
+        return std::sin(static_cast<double>(a));
+    return trig_detail::SineCore(a);
 }
 
 // The orbit positions n stars would take one frame on, without moving them: for j < n, with

@@ -1,5 +1,7 @@
 #include "engine/animation/star_block.h"
 
+#include <algorithm>
+
 #include "engine/animation/orbit_trig.h"
 #include "engine/animation/star_motion.h"
 
@@ -22,7 +24,10 @@ StarBlock::StarBlock(StarArrays& stars, const GalaxyArrays& galaxies, const Gala
     : stars_(stars), galaxies_(galaxies), model_(model), styles_(styles), screen_(screen) {
     for (int t = 0; t < kGalaxyTypeSlots; ++t) {
         views_[t] = {views[t].tiltSin, views[t].tiltCos, views[t].axisPlane != 0 ? 1.0 : 0.0};
-        kinds_[t] = Orbiting(styles[t]) ? kOrbiting : (Drifting(styles[t]) ? kDrifting : kOther);
+        kinds_[t] = Orbiting(styles[t])   ? kOrbiting
+                    : Drifting(styles[t]) ? kDrifting
+                    : styles[t] == 7      ? kWaving
+                                          : kOther;
     }
 }
 
@@ -52,25 +57,29 @@ void StarBlock::Begin(int32_t first, int32_t end, int16_t ring) {
     batch_.pixelY[j] = stars_.scrY[slot];
 }
 
-// The steady stars are listed by kind of style (orbiting, drifting, other) without branches: the
-// four list lengths (the fourth lists the stars that are not steady) are 16-bit fields of one
-// register, and each index goes to the end of its list. Then each kind is moved in a loop of its
-// own, and the batch holds only the steady stars (in a burst step many stars are still in flight).
+// The steady stars are listed by kind of style (orbiting, drifting, waving, other) without
+// branches: the five list lengths (the fifth lists the stars that are not steady) are 12-bit
+// fields of one register, and each index goes to the end of its list. Then each kind is moved in
+// a loop of its own, and the batch holds only the steady stars (in a burst step many stars are
+// still in flight).
 void StarBlock::MoveAndProject() {
     if (steadyCount_ == 0) return;
     uint64_t lengths = 0;
     for (int32_t j = 0; j < count_; ++j) {
-        const uint32_t kind =
-            kinds_[stars_.type[first_ + j]] | (static_cast<uint32_t>(!steady_[j]) * kNotSteady);
-        const uint32_t shift = 16 * kind;
-        lists_[kind][(lengths >> shift) & 0xFFFF] = static_cast<int16_t>(j);
+        // Every kind is below kNotSteady, so the larger of the two picks kNotSteady exactly when
+        // the star is not steady.
+        const uint32_t kind = std::max<uint32_t>(kinds_[stars_.type[first_ + j]],
+                                                 static_cast<uint32_t>(!steady_[j]) * kNotSteady);
+        const uint32_t shift = 12 * kind;
+        lists_[kind][(lengths >> shift) & 0xFFF] = static_cast<int16_t>(j);
         lengths += uint64_t{1} << shift;
     }
-    const int32_t orbiting = static_cast<int32_t>(lengths & 0xFFFF);
-    const int32_t drifting = static_cast<int32_t>((lengths >> 16) & 0xFFFF);
-    const int32_t others = static_cast<int32_t>((lengths >> 32) & 0xFFFF);
+    const auto length = [&](uint32_t kind) { return static_cast<int32_t>((lengths >> (12 * kind)) & 0xFFF); };
+    const int32_t orbiting = length(kOrbiting), drifting = length(kDrifting), waving = length(kWaving),
+                  others = length(kOther);
     const auto& orbitingList = lists_[kOrbiting];
     const auto& driftingList = lists_[kDrifting];
+    const auto& wavingList = lists_[kWaving];
     const auto& otherList = lists_[kOther];
     // The orbit trigonometry of the steady orbiting stars in one vectorised loop, over copies
     // of their values packed together.
@@ -90,6 +99,30 @@ void StarBlock::MoveAndProject() {
     for (int32_t k = 0; k < drifting; ++k) {
         const int32_t i = first_ + driftingList[k];
         Gather(i, p++, motion::Drift(stars_, i));
+    }
+    // The wave stars' values are packed too, for one vectorised loop (their sine is most of it).
+    for (int32_t k = 0; k < waving; ++k) {
+        const int32_t i = first_ + wavingList[k];
+        const GalaxyTypeRun& run = model_.run[stars_.type[i]];
+        waves_.age[k] = stars_.age[i];
+        waves_.x[k] = stars_.x[i];
+        waves_.z[k] = stars_.z[i];
+        waves_.velX[k] = stars_.velX[i];
+        waves_.velZ[k] = stars_.velZ[i];
+        waves_.phase[k] = stars_.velY[i];
+        waves_.step[k] = run.angleParam;
+        waves_.height[k] = run.heightScaled;
+        waves_.persistence[k] = run.bandFillWhole;
+    }
+    motion::MoveWaves(waves_, waving);
+    for (int32_t k = 0; k < waving; ++k) {
+        const int32_t i = first_ + wavingList[k];
+        stars_.age[i] = waves_.age[k];
+        stars_.x[i] = waves_.x[k];
+        stars_.y[i] = waves_.y[k];
+        stars_.z[i] = waves_.z[k];
+        stars_.velY[i] = waves_.phase[k];
+        Gather(i, p++, {waves_.x[k], waves_.y[k], waves_.z[k]});
     }
     for (int32_t k = 0; k < others; ++k) {
         const int32_t i = first_ + otherList[k];

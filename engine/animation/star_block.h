@@ -25,6 +25,7 @@
 #include "engine/animation/framebuffer.h"
 #include "engine/animation/projection.h"
 #include "engine/animation/star_arrays.h"
+#include "engine/animation/star_motion.h"
 #include "engine/creation/galaxy_model.h"
 
 namespace orb {
@@ -96,9 +97,10 @@ class StarBlock {
     std::array<float, kSize> aheadZ_;                // per steady orbiting star: orbit z one frame on
     std::array<bool, kSize> steady_;                 // per block star: moved and projected together
     // Kinds of style, and the lists of block stars by kind.
-    static constexpr uint32_t kOrbiting = 0, kDrifting = 1, kOther = 2, kNotSteady = 3;
-    std::array<uint8_t, kGalaxyTypeSlots> kinds_{};   // per galaxy type: kOrbiting, kDrifting or kOther
-    std::array<std::array<int16_t, kSize>, 4> lists_; // per kind: block indices of its stars
+    static constexpr uint32_t kOrbiting = 0, kDrifting = 1, kWaving = 2, kOther = 3, kNotSteady = 4;
+    std::array<uint8_t, kGalaxyTypeSlots> kinds_{};   // per galaxy type: its kind of style
+    std::array<std::array<int16_t, kSize>, 5> lists_; // per kind: block indices of its stars
+    motion::WaveBatch waves_;                         // the steady wave stars' values, packed
     std::array<int16_t, kSize> position_;             // per steady block star: its place in batch_
     ProjectionBatch batch_{};                         // projection of the steady stars
 };

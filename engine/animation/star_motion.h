@@ -42,6 +42,24 @@ Vec3f CorePull(StarArrays& s, int32_t i, float pull);
 // The sine is WaveSine's.
 Vec3f Wave(StarArrays& s, int32_t i, const GalaxyTypeRun& run);
 
+// Style 7 for many stars at once, in a loop the compiler vectorises: each star's values, copied
+// into the batch by the caller, are moved one frame by Wave's rule, with Wave's results. A wave
+// star costs little more than its sine, which a star at a time waits on.
+struct WaveBatch {
+    static constexpr int32_t kSize = 256; // stars a batch holds
+
+    int32_t age[kSize];        // StarAge, frames (in and out)
+    float x[kSize], z[kSize];  // StarX, StarZ: local position, world units (in and out)
+    float y[kSize];            // StarY (out)
+    float velX[kSize];         // StarVelX, world units per frame
+    float velZ[kSize];         // StarVelZ
+    float phase[kSize];        // StarVelY: the wave phase, radians (in and out)
+    float step[kSize];         // the type's AngleParam: phase step per frame, radians
+    float height[kSize];       // the type's HeightScaled: wave amplitude, world units
+    double persistence[kSize]; // the type's BandFillWhole, frames
+};
+void MoveWaves(WaveBatch& batch, int32_t count);
+
 } // namespace motion
 
 // Moves star i one frame by the rule of its type's style and returns its local position

@@ -118,6 +118,7 @@ class StarBlockTest : public ::testing::Test {
             s.age[i] = i;
         }
         s.angle[11] = 3.5e9f; // beyond the exact reduction
+        s.velY[33] = 3.5e9f;  // a wave star (type 7) whose phase is too
         for (int32_t k = 0; k < kStars * trail; ++k)
             s.scrX[k] = (k * 37) % 260 - 30, s.scrY[k] = (k * 53) % 190 - 20;
         return s;
@@ -161,6 +162,8 @@ TEST_F(StarBlockTest, MovesAndDrawsSteadyStarsAsStarByStar) {
         EXPECT_EQ(got.scrY, want.scrY);
         EXPECT_EQ(got.angle, want.angle);
         EXPECT_EQ(got.x, want.x);
+        EXPECT_EQ(got.y, want.y);
+        EXPECT_EQ(got.z, want.z);
         EXPECT_EQ(got.velY, want.velY);
         EXPECT_EQ(got.age, want.age);
     }
