@@ -18,11 +18,12 @@ HostedRun::~HostedRun() {
 bool HostedRun::Open() {
     if (!watch_.Connected()) return false;
     if (host_ == 0) host_ = watch_.RootWindow();
+    // Watched before its size is read, so a change in between is not missed.
+    if (!watch_.Watch(host_)) return false;
     const std::optional<WindowSize> size = watch_.Size(host_);
-    if (!size || !watch_.Watch(host_)) return false;
+    if (!size) return false;
     notifier_ = new QSocketNotifier(watch_.Fd(), QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this,
-            [this] { watch_.Dispatch([this](WindowSize s) { Resize(s); }, [this] { Finish(); }); });
+    connect(notifier_, &QSocketNotifier::activated, this, &HostedRun::HandleHostEvents);
 
     foreign_ = QWindow::fromWinId(host_);
     view_ = std::make_unique<UniverseView>(store_, state_, options_);
@@ -32,10 +33,22 @@ bool HostedRun::Open() {
     view_->move(0, 0);
     Resize(*size);
     connect(view_.get(), &UniverseView::runStopped, this, &HostedRun::Finish);
-    view_->SetFrameCheck([this] { return watch_.Exists(host_); });
+    view_->SetFrameCheck([this] { return HostRemains(); });
     view_->show();
     view_->StartRun();
     return true;
+}
+
+void HostedRun::HandleHostEvents() {
+    watch_.Dispatch([this](WindowSize s) { Resize(s); }, [this] { Finish(); });
+}
+
+bool HostedRun::HostRemains() {
+    const bool exists = watch_.Exists(host_);
+    // That round trip read whatever events had arrived along with its reply into the connection's
+    // own queue, where the socket notifier never sees them: a resize would wait for the next event.
+    HandleHostEvents();
+    return exists && !finished_;
 }
 
 void HostedRun::Resize(WindowSize size) {

@@ -31,6 +31,10 @@ class HostedRun : public QObject {
     void finished(); // the host window is gone or the run stopped
 
   private:
+    // Handles the host's size changes and destruction that have arrived from the server.
+    void HandleHostEvents();
+    // The frame check: whether the host still exists, with its events handled.
+    bool HostRemains();
     void Resize(WindowSize size);
     void Finish();
 

@@ -34,7 +34,9 @@ class X11WindowWatch {
 
     // From now on, events of this window reach Dispatch.
     bool Watch(uint32_t window);
-    // Readable when the server has sent something.
+    // Readable when the server has sent something not yet read. A round trip (Exists, Size) reads
+    // the events that arrived before its reply along with it, and those no longer make the
+    // descriptor readable: call Dispatch after one.
     int Fd() const;
     // Handles every event that has arrived; a destroyed watched window counts as destroyed
     // even when its event was missed, should the connection break.

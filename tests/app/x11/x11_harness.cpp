@@ -36,8 +36,10 @@ XvfbServer::XvfbServer() {
         ::dup2(devnull, 1);
         ::dup2(devnull, 2);
         const std::string fd = std::to_string(fds[1]);
+        // -noreset: the server would otherwise reset when its last client leaves, refusing the
+        // connections of the next test for a moment.
         ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x480x24", "-nolisten", "tcp",
-                 static_cast<char*>(nullptr));
+                 "-noreset", static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(fds[1]);
@@ -62,6 +64,11 @@ XClient::XClient(const std::string& display) {
     }
     conn_ = c;
     screen_ = xcb_setup_roots_iterator(xcb_get_setup(conn_)).data;
+    const char name[] = "_NET_WM_NAME";
+    xcb_intern_atom_reply_t* r =
+        xcb_intern_atom_reply(conn_, xcb_intern_atom(conn_, 0, sizeof name - 1, name), nullptr);
+    netWmName_ = r ? r->atom : uint32_t{XCB_ATOM_NONE};
+    std::free(r);
 }
 
 XClient::~XClient() {
@@ -75,21 +82,23 @@ uint32_t XClient::CreateHost(int width, int height) {
                       static_cast<uint16_t>(height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen_->root_visual,
                       XCB_CW_BACK_PIXEL, values);
     xcb_map_window(conn_, w);
-    xcb_flush(conn_);
-    std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr)); // a round trip
+    Sync();
     return w;
 }
 
 void XClient::Destroy(uint32_t window) {
     xcb_destroy_window(conn_, window);
-    xcb_flush(conn_);
-    std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr));
+    Sync();
 }
 
 void XClient::Resize(uint32_t window, int width, int height) {
     const uint32_t values[] = {static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
     xcb_configure_window(conn_, window, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, values);
-    xcb_flush(conn_);
+    Sync();
+}
+
+void XClient::Sync() {
+    std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr)); // a round trip
 }
 
 int XClient::LitPixels(uint32_t window) {
@@ -137,6 +146,38 @@ std::set<uint32_t> XClient::ViewableTopLevels() {
     }
     std::free(tree);
     return out;
+}
+
+std::vector<uint32_t> XClient::ViewableTopLevelsNamed(const std::string& caption) {
+    std::vector<uint32_t> out;
+    for (uint32_t w : ViewableTopLevels())
+        if (Title(w) == caption) out.push_back(w);
+    return out;
+}
+
+std::string XClient::Title(uint32_t window) {
+    for (const uint32_t name : {netWmName_, static_cast<uint32_t>(XCB_ATOM_WM_NAME)}) {
+        xcb_get_property_reply_t* p = xcb_get_property_reply(
+            conn_, xcb_get_property(conn_, 0, window, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr);
+        std::string title;
+        if (p && p->format == 8)
+            title.assign(static_cast<const char*>(xcb_get_property_value(p)),
+                         xcb_get_property_value_length(p));
+        std::free(p);
+        if (!title.empty()) return title;
+    }
+    return {};
+}
+
+std::pair<int, int> XClient::Size(uint32_t window) {
+    xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, window), nullptr);
+    const std::pair<int, int> size = g ? std::pair<int, int>(g->width, g->height) : std::pair(0, 0);
+    std::free(g);
+    return size;
+}
+
+std::pair<int, int> XClient::ScreenSize() const {
+    return {screen_->width_in_pixels, screen_->height_in_pixels};
 }
 
 Program::Program(const std::string& display, const std::string& home, const std::vector<std::string>& args,

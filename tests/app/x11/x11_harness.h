@@ -1,6 +1,18 @@
 // A private Xvfb server for the tests, an X client to make host windows and read their pixels,
 // and the orbelune program started as a child process with its settings and sockets in a
 // temporary folder.
+//
+// Waiting: the program is another process, so anything it shows happens some time after it was
+// started or asked, and on a busy machine that can be seconds. A test waits, with WaitUntil and a
+// bound (kStartUp-like, ten seconds or so), for exactly the state it then asserts on, read from
+// the server: the window with this caption is viewable and covers the screen, the host holds lit
+// pixels, the child has that size. It never sleeps a guessed time, and never waits for a stand-in
+// that merely comes first (the instance socket exists before the saver's window is mapped; a
+// process that has started may not have drawn yet). A state that must not appear (no window of
+// its own, nothing more on screen) is checked after a positive state that comes later in the
+// same run, e.g. once stars are in the host, or once the process has ended. Requests that change
+// windows (CreateHost, Destroy, Resize) return after a round trip, so the server has carried them
+// out before the program is started or asked to notice.
 #pragma once
 
 #include <signal.h>
@@ -45,10 +57,21 @@ class XClient {
     std::vector<std::pair<int, int>> ChildSizes(uint32_t window);
     // The viewable children of the root window.
     std::set<uint32_t> ViewableTopLevels();
+    // The viewable top-level windows whose title (_NET_WM_NAME, else WM_NAME) is exactly caption.
+    std::vector<uint32_t> ViewableTopLevelsNamed(const std::string& caption);
+    // The window's title, empty when it has none or does not exist.
+    std::string Title(uint32_t window);
+    // The window's size, {0, 0} when it does not exist.
+    std::pair<int, int> Size(uint32_t window);
+    // The size of the default screen.
+    std::pair<int, int> ScreenSize() const;
+    // Returns once the server has handled every request sent so far.
+    void Sync();
 
   private:
     xcb_connection_t* conn_ = nullptr; // null when the display is out of reach
     xcb_screen_t* screen_ = nullptr;   // the default screen
+    uint32_t netWmName_ = 0;           // the _NET_WM_NAME atom
 };
 
 // The program under test in a child process.
@@ -67,7 +90,8 @@ class Program {
     pid_t pid_ = -1; // the child, -1 once reaped
 };
 
-// Polls the condition every 20 ms until it holds or the time is up.
+// Polls the condition every 20 ms until it holds or the time is up; true when it held. It is
+// checked once more after the time is up, so a late poll never misses a state that holds.
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
 
 // Processes whose parent is this process.
