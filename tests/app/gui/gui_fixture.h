@@ -27,8 +27,11 @@ class GuiTest : public ::testing::Test {
 
     void Advanced(const char* name, const char* text) { store.WriteText(kSectionAdvanced, name, text); }
 
-    // Runs the event loop until the condition holds, at most a few seconds.
-    static bool WaitFor(const std::function<bool()>& condition, int ms = 5000) {
+    // Runs the event loop until the condition holds, at most ten seconds (a first frame builds a
+    // universe, which on a busy two-core machine can take seconds). Wait for the very state that is
+    // asserted next (frames presented, a run started), never for time to pass: shows, exposes and
+    // frames arrive through the event loop, not at once.
+    static bool WaitFor(const std::function<bool()>& condition, int ms = 10000) {
         return QTest::qWaitFor(condition, ms);
     }
 
