@@ -52,8 +52,9 @@ pid_t StartImports(const std::string& settings, int count, const std::string& a,
     std::string exe = std::string(ORBELUNE_HELPER_DIR) + "/store_writer";
     std::string countText = std::to_string(count);
     std::string mode = "import";
-    char* argv[] = {exe.data(), const_cast<char*>(settings.c_str()), mode.data(), countText.data(),
-                    const_cast<char*>(a.c_str()), const_cast<char*>(b.c_str()), nullptr};
+    char* argv[] = {exe.data(),       const_cast<char*>(settings.c_str()), mode.data(),
+                    countText.data(), const_cast<char*>(a.c_str()),        const_cast<char*>(b.c_str()),
+                    nullptr};
     pid_t pid = -1;
     return ::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ) == 0 ? pid : -1;
 }

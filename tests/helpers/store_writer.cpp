@@ -47,8 +47,10 @@ int main(int argc, char** argv) {
         return ImportTemplates(store, std::atoi(argv[3]), argv + 4, argc - 4) ? 0 : 2;
     }
     if (argc != 4) {
-        std::fprintf(stderr, "usage: %s <file> <writer id> <count>\n"
-                             "       %s <file> import <count> <template>...\n", argv[0], argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s <file> <writer id> <count>\n"
+                     "       %s <file> import <count> <template>...\n",
+                     argv[0], argv[0]);
         return 1;
     }
     orb::FileStoreBackend store(argv[1]);
