@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DORBELUNE_FUZZ=ON -DORBELUNE_TESTS=OFF -DORBELUNE_BENCH=OFF >/dev/null
+  -DORBELUNE_FUZZ=ON -DORBELUNE_TESTS=OFF -DORBELUNE_BENCH=OFF -DORBELUNE_WERROR=ON >/dev/null
 
 targets=()
 for src in fuzz/*.cpp; do targets+=("$(basename "$src" .cpp)"); done

@@ -22,6 +22,20 @@ std::string_view TrimName(std::string_view s) {
 constexpr uint32_t kDirectoryMode = 0700;
 constexpr uint32_t kNewFileMode = 0600;
 
+// The settings file as parsed at one moment; reads match FileStoreBackend's, writes fail.
+class ProfileSnapshot : public StoreBackend {
+  public:
+    explicit ProfileSnapshot(ProfileText text) : text_(std::move(text)) {}
+    std::optional<std::string> Read(std::string_view keyPath, std::string_view valueName) override {
+        return text_.Get(keyPath, valueName);
+    }
+    bool Write(std::string_view, std::string_view, std::string_view) override { return false; }
+    std::unique_ptr<StoreBackend> Snapshot() override { return std::make_unique<ProfileSnapshot>(text_); }
+
+  private:
+    ProfileText text_; // the file's parse, pending writes applied
+};
+
 } // namespace
 
 std::string DefaultSettingsPath() {
@@ -70,6 +84,17 @@ void FileStoreBackend::Refresh() {
     cache_ = ProfileText(f.data);
     cacheSignature_ = f.signature;
     pin_ = std::move(f.fd);
+}
+
+std::unique_ptr<StoreBackend> FileStoreBackend::Snapshot() {
+    // Outside a batch, or first thing in one, this compares the cache with the file; later in
+    // a batch the batch's one look at the file stands.
+    Refresh();
+    if (!cacheValid_) return nullptr; // the file exists but could not be read
+    ProfileText text = cache_;
+    for (const PendingWrite& w : pending_)
+        text.Set(pendingSections_[w.section], w.name, w.text);
+    return std::make_unique<ProfileSnapshot>(std::move(text));
 }
 
 const std::string& FileStoreBackend::PendingKey(uint32_t section, std::string_view name) {

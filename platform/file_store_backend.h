@@ -36,6 +36,9 @@ class FileStoreBackend : public StoreBackend {
     bool Write(std::string_view keyPath, std::string_view valueName, std::string_view text) override;
     void BeginBatch() override;
     bool EndBatch() override; // false when the outermost commit failed
+    // One read of the file (with the open batch's writes on top). A save replaces the file by a
+    // rename, so one read sees exactly one save; no lock is needed. Nothing when it cannot be read.
+    std::unique_ptr<StoreBackend> Snapshot() override;
 
     const std::string& Path() const { return path_; }
 

@@ -237,7 +237,11 @@ void ProfileText::Set(std::string_view section, std::string_view key, std::strin
     }
     // New section at the end, set off from the text before it by a blank line.
     if (last_ != kNoLine && Classify(TextOf(lines_[last_])).kind != Kind::Blank) AddLineAfter(kNoLine, "");
-    AddLineAfter(kNoLine, "[" + std::string(section) + "]");
+    // Built by appends: GCC 12 at -O3 misreads `"[" + std::string` as an overlapping copy.
+    std::string header;
+    header.reserve(section.size() + 2);
+    header.append("[").append(section).append("]");
+    AddLineAfter(kNoLine, std::move(header));
     uint32_t id = AddLineAfter(kNoLine, std::move(line));
     sectionTail_.emplace(std::string(lowerSection), id);
     keyLine_.emplace(std::move(newIndex), id);

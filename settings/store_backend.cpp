@@ -27,4 +27,10 @@ bool MemoryBackend::Write(std::string_view keyPath, std::string_view valueName, 
     return true;
 }
 
+std::unique_ptr<StoreBackend> MemoryBackend::Snapshot() {
+    auto copy = std::make_unique<MemoryBackend>(*this);
+    copy->failWrites = true;
+    return copy;
+}
+
 } // namespace orb

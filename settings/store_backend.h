@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,11 @@ public:
     // Writes between Begin and End may be committed together; End reports whether they all landed.
     virtual void BeginBatch() {}
     virtual bool EndBatch() { return true; }
+    // A read-only copy of everything stored, as it stood at one moment, for readers of the whole
+    // configuration (an export, a backup): a save by another process meanwhile cannot mix two
+    // versions into what they read. Writes to the copy fail. Nothing when the store could not be
+    // read (or cannot be copied), which such a reader reports rather than reading defaults.
+    virtual std::unique_ptr<StoreBackend> Snapshot() { return nullptr; }
 };
 
 // Settings held in memory only (unit tests, the About show's private tables).
@@ -26,6 +32,7 @@ class MemoryBackend : public StoreBackend {
 public:
     std::optional<std::string> Read(std::string_view keyPath, std::string_view valueName) override;
     bool Write(std::string_view keyPath, std::string_view valueName, std::string_view text) override;
+    std::unique_ptr<StoreBackend> Snapshot() override;
     size_t Size() const { return values_.size(); }
     void Clear() { values_.clear(); }
     bool failWrites = false;  // simulate a store that refuses writes

@@ -245,17 +245,21 @@ std::string UsageText() {
 namespace {
 
 int Export(const std::string& file, StoreBackend& backend, std::ostream& out, std::ostream& err) {
-    SettingsStore store(backend);
-    GalaxyTables tables;
-    {
-        StoreBatch snapshot(backend); // one consistent reading of the store
-        // With nothing saved yet the saver runs on the first factory set: export that.
-        if (store.AnimationType() == -1)
-            ApplyFactoryGalaxyTypes(tables, 0);
-        else
-            store.LoadAllGalaxyTypes(tables);
-        store.LoadAllComposites(tables);
+    // Every part of the template comes from one version of the store, however many processes
+    // save meanwhile.
+    std::unique_ptr<StoreBackend> snapshot = backend.Snapshot();
+    if (!snapshot) {
+        err << "orbelune: cannot read the stored settings; nothing was exported\n";
+        return kExitFileError;
     }
+    SettingsStore store(*snapshot);
+    GalaxyTables tables;
+    // With nothing saved yet the saver runs on the first factory set: export that.
+    if (store.AnimationType() == -1)
+        ApplyFactoryGalaxyTypes(tables, 0);
+    else
+        store.LoadAllGalaxyTypes(tables);
+    store.LoadAllComposites(tables);
     StoreUniverseFields fields(store);
     TemplateState state;
     state.currentTemplateFile = file;

@@ -56,6 +56,9 @@ void UniverseEngine::SetupSurface(Framebuffer& surface, bool preview) {
 }
 
 void UniverseEngine::SetupUniverse(bool preview) {
+    // One batch: a file store reads one version of its file for all three, even while the
+    // dialog or an import saves.
+    StoreBatch whole(store_.Backend());
     UniverseSettings raw = store_.LoadUniverse();
     if (preview) ReduceForPreview(raw);
     values_ = ClampUniverseValues(raw);

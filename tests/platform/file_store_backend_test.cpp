@@ -170,6 +170,37 @@ TEST_F(FileStore, SettingsStoreRoundTripsBothFactorySets) {
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"orbelune.ini", "orbelune.ini.lock"}));
 }
 
+TEST_F(FileStore, SnapshotHoldsOneVersionOfTheFile) {
+    FileStoreBackend reader(path), writer(path);
+    ASSERT_TRUE(writer.Write(kUniverseKey, "Stars", "1"));
+    ASSERT_TRUE(writer.Write(kUniverseKey, "Galaxies", "1"));
+
+    reader.BeginBatch();
+    ASSERT_TRUE(reader.Write(kUniverseKey, "Trail", "pending"));
+    std::unique_ptr<StoreBackend> snap = reader.Snapshot();
+    reader.EndBatch();
+    ASSERT_TRUE(snap);
+    ASSERT_TRUE(writer.Write(kUniverseKey, "Stars", "2"));
+    ASSERT_TRUE(writer.Write(kUniverseKey, "Galaxies", "2"));
+
+    EXPECT_EQ(snap->Read(kUniverseKey, "Stars"), "1");
+    EXPECT_EQ(snap->Read(kUniverseKey, "galaxies"), "1");
+    EXPECT_EQ(snap->Read(kUniverseKey, "Trail"), "pending") << "the open batch's writes are part of it";
+    EXPECT_FALSE(snap->Write(kUniverseKey, "Stars", "3"));
+    EXPECT_EQ(snap->Snapshot()->Read(kUniverseKey, "Stars"), "1");
+    EXPECT_EQ(reader.Read(kUniverseKey, "Stars"), "2") << "the store itself moves on";
+}
+
+TEST_F(FileStore, SnapshotOfAMissingFileIsEmptyAndOfAnUnreadableOneIsNothing) {
+    std::unique_ptr<StoreBackend> empty = FileStoreBackend(path).Snapshot();
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->Read(kUniverseKey, "Stars"), std::nullopt);
+    EXPECT_TRUE(dir.Names().empty()) << "a snapshot creates nothing";
+
+    std::filesystem::create_directory(path); // exists, but is no file that can be read
+    EXPECT_EQ(FileStoreBackend(path).Snapshot(), nullptr);
+}
+
 pid_t StartWriter(const std::string& path, int id, int count) {
     std::string exe = std::string(ORBELUNE_HELPER_DIR) + "/store_writer";
     std::string idText = std::to_string(id), countText = std::to_string(count);
