@@ -24,7 +24,7 @@ std::string QtUniverseFields::FieldText(int index) const {
 }
 
 void QtUniverseFields::SetFieldText(int index, std::string_view text) {
-    if (NumericBox* box = Find(c_.txtUni, index)) box->SetText(Q(text));
+    if (NumericBox* box = Find(c_.txtUni, index)) box->SetClampedText(Q(text));
 }
 
 QCheckBox* QtUniverseFields::Box(UniverseCheck box) const {
