@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -407,6 +408,16 @@ void PropertiesWindow::Escape() {
         ReturnToUniverse();
     else
         close();
+}
+
+// Escape reaches the window itself when no shortcut took it (the window not yet active).
+void PropertiesWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Escape();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void PropertiesWindow::ExitProgram() {

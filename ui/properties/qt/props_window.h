@@ -83,6 +83,7 @@ class PropertiesWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Connect();
