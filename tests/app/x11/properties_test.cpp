@@ -37,7 +37,8 @@ class PropertiesWindowTest : public ::testing::Test {
     }
     void SetUp() override {
         if (server->Display().empty()) GTEST_SKIP() << "Xvfb is not available";
-        if (std::system("command -v xdotool >/dev/null 2>&1") != 0) GTEST_SKIP() << "xdotool is not installed";
+        if (std::system("command -v xdotool >/dev/null 2>&1") != 0)
+            GTEST_SKIP() << "xdotool is not installed";
         ::mkdir((home.Path() + "/run").c_str(), 0700);
     }
     std::unique_ptr<Program> Start(const std::vector<std::string>& args) {
@@ -61,7 +62,9 @@ class PropertiesWindowTest : public ::testing::Test {
         }
         return lines;
     }
-    std::vector<std::string> DialogWindows() { return Xdotool("search --onlyvisible --name '^Galaxy Properties$'"); }
+    std::vector<std::string> DialogWindows() {
+        return Xdotool("search --onlyvisible --name '^Galaxy Properties$'");
+    }
     // Waits for exactly one dialog window and gives it the keyboard focus.
     std::string FocusedDialog() {
         EXPECT_TRUE(WaitUntil([&] { return DialogWindows().size() == 1; }, kStartUp)) << "no dialog window";

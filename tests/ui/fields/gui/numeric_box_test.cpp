@@ -107,11 +107,9 @@ TEST(NumericBox, LeavingTheBoxClampsItIntoItsRange) {
         const char* before;
         const char* after;
     } const cases[] = {
-        {kCometPersist, "1.5", "0.9999"},
-        {kCometPersist, "", "0.1"},
-        {kStars, "5", "10"},
-        {kPersist, ".5", "0.5"},
-        {kWeight, "12345", "12345"}, // weights are clamped on Commit, not on leaving
+        {kCometPersist, "1.5", "0.9999"}, {kCometPersist, "", "0.1"},  {kStars, "5", "10"},
+        {kPersist, ".5", "0.5"},          {kWeight, "12345", "12345"}, // weights are clamped on Commit, not
+                                                                       // on leaving
     };
     for (const Case& c : cases) {
         Window w(c.spec);

@@ -100,7 +100,8 @@ TEST_F(PropsWindowTest, TheEditorTakesOverTheAcceptButtonAndTheMenus) {
     Open();
     OpenEditor(0);
     EXPECT_EQ(c().cmdAccept->text(), "&Return to Universe Settings");
-    EXPECT_TRUE(c().fraAniEditor->title().startsWith(QString::fromStdString("Galaxy:  " + w->Tables().types[0].name)));
+    EXPECT_TRUE(c().fraAniEditor->title().startsWith(
+        QString::fromStdString("Galaxy:  " + w->Tables().types[0].name)));
     EXPECT_FALSE(c().cmdDismiss->isEnabled());
     EXPECT_FALSE(c().mnuFile->menuAction()->isEnabled());
     QTest::keyClick(w.get(), Qt::Key_Escape); // Accept is the cancel button now: Return
@@ -233,7 +234,8 @@ TEST_F(PropsWindowTest, CancelAfterAResetLeavesAllButTheAdvancedValues) {
     c().cmdDismiss->click();
     ASSERT_EQ(closed.count(), 1);
     EXPECT_FALSE(closed.at(0).at(0).toBool());
-    EXPECT_EQ(Stored(kSectionAdvanced, "Adv_TimeDelay"), "30") << "the factory advanced values are written at once";
+    EXPECT_EQ(Stored(kSectionAdvanced, "Adv_TimeDelay"), "30")
+        << "the factory advanced values are written at once";
     EXPECT_EQ(Stored(kSectionUniverse, "Universe_Stars"), "5555");
     EXPECT_EQ(Stored("Universe\\Galaxy0", kUniGalName), "Mine");
 }
