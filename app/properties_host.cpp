@@ -1,5 +1,7 @@
 #include "app/properties_host.h"
 
+#include "app/core/startup.h"
+#include "platform/qt/instance_beacon.h"
 #include "ui/fields/qt/field_helpers.h"
 
 namespace orb {
@@ -11,6 +13,13 @@ void OpenModalProperties(ScreenWindow& screen, SettingsStore& store, AppState& s
     properties = std::make_unique<PropertiesWindow>(
         PropsContext{store, state.previewCancel, state.exitRequested}, &screen);
     properties->setWindowModality(Qt::ApplicationModal);
+    // A configuration start meanwhile finds this dialog by its caption and brings it forward.
+    auto* beacon = new InstanceBeacon(kPropertiesCaption, properties.get());
+    PropertiesWindow* window = properties.get();
+    QObject::connect(beacon, &InstanceBeacon::frontRequested, window, [window] {
+        window->raise();
+        window->activateWindow();
+    });
     QObject::connect(
         properties.get(), &PropertiesWindow::closed, &screen,
         [&screen, &state, &properties] {

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 
 #include "gui_fixture.h"
+#include "platform/instance_socket.h"
 #include "ui/fields/qt/numeric_box.h"
 
 namespace orb {
@@ -33,6 +34,7 @@ TEST_F(PropertiesHostTest, AKeyFreezesTheRunAndClosingTheDialogStartsAFreshOne) 
     EXPECT_TRUE(props->isModal());
     EXPECT_EQ(props->windowTitle(), "Galaxy Properties");
     EXPECT_FALSE(w.Running()) << "the animation freezes";
+    EXPECT_TRUE(InstanceExists("Galaxy Properties")) << "a configuration start finds the dialog";
     props->Controls().txtUni.at(1)->SetText("7");
     props->Controls().cmdAccept->click();
     EXPECT_TRUE(WaitFor([&] { return props == nullptr && w.Running() && w.RunsStarted() == 2; }))
