@@ -84,7 +84,10 @@ TEST_F(PropsActionsTest, OpeningLoadsStoredSettings) {
         return true;
     });
     EXPECT_EQ(r.load, OpeningLoad::Stored);
-    EXPECT_EQ(fields.FieldText(0), "123456"); // the window clamps on leaving the box
+    EXPECT_EQ(fields.FieldText(0), "123456"); // shown as stored
+    ClampUniverseFields(fields);
+    EXPECT_EQ(fields.FieldText(0), "30000");
+    EXPECT_EQ(fields.FieldText(12), "0.985"); // in range: as it was
     EXPECT_EQ(tables.types[3].name, "Mine");
     EXPECT_EQ(tables.composites[0].pct, 77);
 }
