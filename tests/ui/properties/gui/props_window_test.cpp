@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QToolButton>
+#include <set>
 #include <cstdlib>
 #include <memory>
 
@@ -81,6 +83,38 @@ TEST_F(PropsWindowTest, OpensCaptionedWithTheListPageAndStoredValuesClamped) {
     EXPECT_EQ(Uni(12), "1");
     EXPECT_EQ(c().lstUniGalaxy->count(), 32);
     EXPECT_FALSE(c().actAdvanced->isEnabled()) << "wired by a later part of the program";
+}
+
+// Every control shown and enabled is reached by Tab alone (the spinners' arrows are for the mouse;
+// Up and Down do their work from the keyboard).
+TEST_F(PropsWindowTest, TabReachesEveryControlOnEveryPage) {
+    Saved();
+    Open();
+    auto unreached = [&] {
+        std::set<QWidget*> reached;
+        for (int i = 0; i < 120; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached.insert(QApplication::focusWidget());
+        }
+        QStringList missing;
+        for (QWidget* x : w->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QLineEdit*>(x) || qobject_cast<QComboBox*>(x) ||
+                                 qobject_cast<QListWidget*>(x) ||
+                                 (qobject_cast<QAbstractButton*>(x) && !qobject_cast<QToolButton*>(x));
+            if (control && x->isVisible() && x->isEnabled() && !reached.count(x))
+                missing << QString("%1 '%2'").arg(x->metaObject()->className(), x->objectName());
+        }
+        return missing.join(", ").toStdString();
+    };
+    for (int page : {0, 1, 2, 4}) {
+        c().cboUniExtras->setCurrentIndex(page);
+        EXPECT_EQ(unreached(), "") << "universe page " << page;
+    }
+    OpenEditor(0);
+    for (int page : {0, 1, 2}) {
+        c().cboGalaxExtras->setCurrentIndex(page);
+        EXPECT_EQ(unreached(), "") << "galaxy page " << page;
+    }
 }
 
 TEST_F(PropsWindowTest, ShowPropsNeedsASelectedType) {
