@@ -121,8 +121,8 @@ int GuiWindowModes::Run(const WindowRequest& request, std::ostream& err) {
     if (request.mode == WindowMode::Properties) return RunProperties(store, state);
 
     std::unique_ptr<SaverSession> saver;
-    std::unique_ptr<PropertiesWindow> properties;
     std::unique_ptr<ScreenWindow> screen;
+    std::unique_ptr<PropertiesWindow> properties; // over the screen window: goes before it
     std::unique_ptr<HostedRun> hosted;
     std::function<int64_t()> frames;
     switch (request.mode) {

@@ -120,5 +120,31 @@ TEST_F(PropertiesWindowTest, EscapeEndsWithoutWritingAByte) {
     EXPECT_EQ(ReadFile(SettingsFile()), before);
 }
 
+TEST_F(PropertiesWindowTest, TheApplicationWindowOpensTheDialogAndEndsWithItsExit) {
+    ::mkdir((home.Path() + "/config").c_str(), 0700);
+    ::mkdir((home.Path() + "/config/orbelune").c_str(), 0700);
+    std::ofstream(SettingsFile()) << "[SOFTWARE\\Brightquill\\ZEFO_Orbis\\Advanced]\nAdv_WinResize=1\n";
+    auto program = Start({"--window"});
+    std::vector<std::string> screen;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            screen = Xdotool("search --onlyvisible --name '^ZEFO:Orbelune 3.0$'");
+            return screen.size() == 1;
+        },
+        kStartUp));
+    Key(screen[0], "x");
+    std::string w = FocusedDialog();
+    ASSERT_FALSE(w.empty()) << "a key opens the dialog";
+    Key(w, "Escape");
+    EXPECT_TRUE(WaitUntil([&] { return DialogWindows().empty(); }, kPromptly));
+    EXPECT_FALSE(program->WaitExit(200ms).has_value()) << "Escape in the dialog ends only the dialog";
+    Key(screen[0], "x");
+    w = FocusedDialog();
+    ASSERT_FALSE(w.empty());
+    Key(w, "alt+f");
+    Xdotool("key --clearmodifiers x"); // E&xit
+    EXPECT_EQ(program->WaitExit(kPromptly), 0) << "File > Exit ends the program";
+}
+
 } // namespace
 } // namespace orb::x11test
