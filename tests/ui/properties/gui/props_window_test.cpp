@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <set>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "app/gui/gui_fixture.h"
@@ -41,9 +42,10 @@ class PropsWindowTest : public test::GuiTest {
         store.WriteText(kSectionGeneral, kResetSettings, "1");
         store.WriteText(kSectionGeneral, kAnimationType, "0");
     }
-    void Open() {
+    void Open(std::function<bool()> welcome = {}) {
         w = std::make_unique<PropertiesWindow>(PropsContext{store, state.previewCancel, state.exitRequested});
         w->SetMessages(&messages);
+        if (welcome) w->SetWelcome(welcome);
         w->Load();
         w->show();
         w->activateWindow();
@@ -83,6 +85,22 @@ TEST_F(PropsWindowTest, OpensCaptionedWithTheListPageAndStoredValuesClamped) {
     EXPECT_EQ(Uni(12), "1");
     EXPECT_EQ(c().lstUniGalaxy->count(), 32);
     EXPECT_FALSE(c().actAdvanced->isEnabled()) << "wired by a later part of the program";
+}
+
+TEST_F(PropsWindowTest, TheWelcomeStepDecidesOnFirstUseWhetherToReset) {
+    for (bool reset : {false, true}) {
+        backend.Clear();
+        store.WriteText(kSectionGeneral, kAnimationType, "0"); // saved, but ResetSettings absent
+        store.WriteText(kSectionUniverse, "Universe_Stars", "777");
+        int asked = 0;
+        Open([&] { return ++asked, reset; });
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(Uni(0), reset ? "4000" : "777");
+        EXPECT_EQ(Stored(kSectionGeneral, kResetSettings), "1");
+        w.reset();
+        Open([&] { return ++asked, reset; });
+        EXPECT_EQ(asked, 1) << "asked on first use only";
+    }
 }
 
 // Every control shown and enabled is reached by Tab alone (the spinners' arrows are for the mouse;
