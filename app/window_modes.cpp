@@ -8,7 +8,9 @@
 #include <memory>
 
 #include "app/core/app_state.h"
+#include "app/core/startup.h"
 #include "app/hosted_view.h"
+#include "app/properties_host.h"
 #include "app/saver_session.h"
 #include "app/saver_window.h"
 #include "app/screen_window.h"
@@ -62,10 +64,6 @@ bool GuiWindowModes::BringToFront(std::string_view caption) {
 }
 
 int GuiWindowModes::Run(const WindowRequest& request, std::ostream& err) {
-    if (request.mode == WindowMode::Properties) {
-        err << "orbelune: the Properties dialog is not part of this build yet\n";
-        return kExitNoWindows;
-    }
     if (request.mode == WindowMode::Preview && request.hostWindow == 0) return kExitOk; // nothing to draw in
     if (!DisplayAvailable(request.mode)) {
         err << "orbelune: no display to show the animation on (set DISPLAY)\n";
@@ -95,8 +93,11 @@ int GuiWindowModes::Run(const WindowRequest& request, std::ostream& err) {
         QCoreApplication::exit(0);
     });
 
+    if (request.mode == WindowMode::Properties) return RunPropertiesDialog(store, state);
+
     std::unique_ptr<SaverSession> saver;
     std::unique_ptr<ScreenWindow> screen;
+    std::unique_ptr<PropertiesWindow> properties; // over the screen window: goes before it
     std::unique_ptr<HostedRun> hosted;
     std::function<int64_t()> frames;
     switch (request.mode) {
@@ -115,6 +116,8 @@ int GuiWindowModes::Run(const WindowRequest& request, std::ostream& err) {
     case WindowMode::ApplicationWindow:
         screen = std::make_unique<ScreenWindow>(store, state, options);
         QObject::connect(screen.get(), &ScreenWindow::endRequested, &app, EndLoop, Qt::QueuedConnection);
+        QObject::connect(screen.get(), &ScreenWindow::propertiesRequested, &app,
+                         [&] { OpenModalProperties(*screen, store, state, properties); });
         screen->Open();
         frames = [&] { return screen->FramesPresented(); };
         break;
