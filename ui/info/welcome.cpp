@@ -12,16 +12,6 @@ WelcomeKind DecideWelcome(SettingsStore& store) {
     return store.AnimationType() == -1 ? WelcomeKind::Greeting : WelcomeKind::Upgrade;
 }
 
-bool WelcomeDue(SettingsStore& store) {
-    if (store.ResetSettings() != -1) return false;
-    store.WriteNumber(kSectionGeneral, kResetSettings, 1, ValueType::Integer);
-    return true;
-}
-
-bool ResetAfterWelcome(bool resetRequested, SettingsStore& store) {
-    return resetRequested || store.AnimationType() == -1;
-}
-
 std::string WelcomeText(WelcomeKind kind) {
     std::string text;
     if (kind == WelcomeKind::Greeting) {
@@ -55,11 +45,6 @@ std::string WelcomeText(WelcomeKind kind) {
 
 const char* WelcomeDismissCaption(WelcomeKind kind) { return kind == WelcomeKind::Greeting ? "OK" : "Close"; }
 
-std::string WelcomeBackupPath(const std::string& settingsFile) {
-    const std::filesystem::path folder = std::filesystem::path(settingsFile).parent_path();
-    return (folder / kBackupFileName).string();
-}
-
 TemplateStatus BackupStoredSettings(StoreBackend& backend, const std::string& path, ProgressSink* progress) {
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
@@ -79,11 +64,6 @@ TemplateStatus BackupStoredSettings(StoreBackend& backend, const std::string& pa
     TemplateState state;
     state.currentTemplateFile = path;
     return SaveTemplate(state, store, fields, tables, progress);
-}
-
-std::string BackupFailedMessage(const std::string& path) {
-    return "The current settings could not be saved to the template file:\n\n" + path +
-           "\n\nThe Properties were not reset.";
 }
 
 } // namespace orb

@@ -16,28 +16,12 @@ TEST(Welcome, GreetsNewUsersAndOffersUpgradersTheReset) {
     MemoryBackend backend;
     SettingsStore store(backend);
     EXPECT_EQ(DecideWelcome(store), WelcomeKind::Greeting);
-    EXPECT_TRUE(ResetAfterWelcome(false, store)); // nothing stored: factory settings anyway
     EXPECT_EQ(std::string(WelcomeDismissCaption(WelcomeKind::Greeting)), "OK");
     store.WriteText(kSectionGeneral, kAnimationType, "0");
     EXPECT_EQ(DecideWelcome(store), WelcomeKind::Upgrade);
-    EXPECT_FALSE(ResetAfterWelcome(false, store));
-    EXPECT_TRUE(ResetAfterWelcome(true, store));
     EXPECT_EQ(std::string(WelcomeDismissCaption(WelcomeKind::Upgrade)), "Close");
     EXPECT_NE(WelcomeText(WelcomeKind::Upgrade).find("propsave.orb"), std::string::npos);
     EXPECT_EQ(WelcomeText(WelcomeKind::Greeting).rfind("Thank you for installing Orbelune 3.0.", 0), 0u);
-}
-
-TEST(Welcome, ShownOncePerUser) {
-    MemoryBackend backend;
-    SettingsStore store(backend);
-    EXPECT_TRUE(WelcomeDue(store));
-    EXPECT_EQ(store.ResetSettings(), 1);
-    EXPECT_FALSE(WelcomeDue(store));
-}
-
-TEST(Welcome, BackupLiesBesideTheSettingsFile) {
-    EXPECT_EQ(WelcomeBackupPath("/home/u/.config/orbelune/orbelune.ini"), "/home/u/.config/orbelune/propsave.orb");
-    EXPECT_EQ(WelcomeBackupPath("/orbelune.ini"), "/propsave.orb"); // no doubled separator at the root
 }
 
 // The backup holds everything stored, the universe values and composites included, and reads
@@ -80,7 +64,6 @@ TEST(Welcome, BackupFailureIsReported) {
     std::ofstream(blocker) << "x";
     // A folder that cannot exist: its parent is a file.
     EXPECT_NE(BackupStoredSettings(backend, blocker + "/propsave.orb"), TemplateStatus::Done);
-    EXPECT_NE(BackupFailedMessage("/x/propsave.orb").find("were not reset"), std::string::npos);
 }
 
 class FakeOpener : public PageOpener {
