@@ -19,6 +19,7 @@
 #include "platform/saver_system.h"
 #include "settings/store.h"
 #include "ui/fields/qt/field_helpers.h"
+#include "ui/info/qt/info_wiring.h"
 #include "ui/properties/qt/props_window.h"
 
 namespace orb {
@@ -61,6 +62,7 @@ int RunProperties(SettingsStore& store, AppState& state) {
         return kExitOk;
     }
     PropertiesWindow window(PropsContext{store, state.previewCancel, state.exitRequested});
+    InformationWindows::Attach(window, store);
     QObject::connect(&beacon, &InstanceBeacon::frontRequested, &window, [&window] {
         if (window.isMinimized()) window.showNormal();
         window.raise();
@@ -84,6 +86,7 @@ void OpenModalProperties(ScreenWindow& screen, SettingsStore& store, AppState& s
     properties = std::make_unique<PropertiesWindow>(PropsContext{store, state.previewCancel, state.exitRequested},
                                                     &screen);
     properties->setWindowModality(Qt::ApplicationModal);
+    InformationWindows::Attach(*properties, store);
     QObject::connect(
         properties.get(), &PropertiesWindow::closed, &screen,
         [&screen, &state, &properties] {

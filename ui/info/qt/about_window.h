@@ -15,12 +15,12 @@
 #include "ui/fields/messages.h"
 #include "ui/info/about_show.h"
 #include "ui/info/home_page.h"
+#include "ui/info/qt/credits_window.h"
 
 class QPushButton;
 
 namespace orb {
 
-class CreditsWindow;
 class ShowPicture;
 
 struct AboutContext {
