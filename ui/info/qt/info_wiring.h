@@ -9,10 +9,10 @@
 #include "settings/store.h"
 #include "ui/help/qt/help_service.h"
 #include "ui/info/home_page.h"
+#include "ui/info/qt/about_window.h"
 
 namespace orb {
 
-class AboutWindow;
 class PropertiesWindow;
 class TickSource;
 
