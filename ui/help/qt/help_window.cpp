@@ -1,6 +1,8 @@
 #include "ui/help/qt/help_window.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,8 +111,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(buttons);
     outer->addWidget(splitter, 1);
-    resize(880, 620);
-    splitter->setSizes({240, 640});
+    // A comfortable reading size that still fits a small screen.
+    QSize size(880, 620);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(size);
+    splitter->setSizes({size.width() / 4, size.width() * 3 / 4});
 }
 
 QString HelpWindow::Current() const {

@@ -33,6 +33,11 @@ class ShowPicture : public QWidget {
     explicit ShowPicture(QWidget* parent) : QWidget(parent) {
         setFixedSize(kPictureWidth, kPictureHeight);
         setAttribute(Qt::WA_OpaquePaintEvent);
+        // A window of its own on the display, so that the show can be read back as one surface
+        // (the window tests do); its holder keeps the labels around it from becoming windows
+        // too, which would lose their see-through background.
+        setAttribute(Qt::WA_DontCreateNativeAncestors);
+        setAttribute(Qt::WA_NativeWindow);
         image_ = QImage(size(), QImage::Format_RGB32);
         image_.fill(Qt::black);
     }
@@ -89,7 +94,11 @@ AboutWindow::AboutWindow(AboutContext context, QWidget* owner) : QDialog(owner),
     auto* lblCopy = label(tr("Copyright (c) 2026 the Orbelune developers. Free to share."), Tone::Cyan);
     lblCopy->setWordWrap(true);
 
-    picZEFO_ = new ShowPicture(this);
+    auto* pictureHolder = new QWidget(this);
+    auto* holderLayout = new QVBoxLayout(pictureHolder);
+    holderLayout->setContentsMargins(0, 0, 0, 0);
+    picZEFO_ = new ShowPicture(pictureHolder);
+    holderLayout->addWidget(picZEFO_);
     cmdWeb_ = new QPushButton(tr("&Web..."), this);
     cmdCredits_ = new QPushButton(QStringLiteral("©"), this);
     cmdCredits_->setToolTip(tr("Credits"));
@@ -111,7 +120,7 @@ AboutWindow::AboutWindow(AboutContext context, QWidget* owner) : QDialog(owner),
     text->addStretch(1);
     auto* top = new QHBoxLayout;
     top->addLayout(text, 1);
-    top->addWidget(picZEFO_, 0, Qt::AlignTop);
+    top->addWidget(pictureHolder, 0, Qt::AlignTop);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdWeb_);
     buttons->addWidget(cmdCredits_);
@@ -127,6 +136,7 @@ AboutWindow::AboutWindow(AboutContext context, QWidget* owner) : QDialog(owner),
 
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &AboutWindow::Tick);
+    adjustSize(); // the layout's size, so that the centring uses it
     CentreOnScreen(this);
 }
 

@@ -65,6 +65,7 @@ WelcomeWindow::WelcomeWindow(SettingsStore& store, std::string backupPath, Messa
     outer->addWidget(picStatus_);
     outer->addLayout(buttons);
     outer->setSizeConstraint(QLayout::SetFixedSize); // the height follows the text
+    adjustSize(); // the layout's size, so that the centring uses it
     CentreOnScreen(this);
 }
 
