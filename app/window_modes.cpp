@@ -13,13 +13,13 @@
 #include "app/saver_window.h"
 #include "app/core/startup.h"
 #include "app/screen_window.h"
+#include "ui/info/qt/info_wiring.h"
 #include "platform/qt/instance_beacon.h"
 #include "platform/instance_socket.h"
 #include "platform/qt/termination.h"
 #include "platform/saver_system.h"
 #include "settings/store.h"
 #include "ui/fields/qt/field_helpers.h"
-#include "ui/info/qt/info_wiring.h"
 #include "ui/properties/qt/props_window.h"
 
 namespace orb {

@@ -164,6 +164,37 @@ std::string_view UniverseFieldTopic(int index) {
     return {};
 }
 
+std::string_view NamedControlTopic(std::string_view name) {
+    static constexpr std::pair<std::string_view, std::string_view> names[] = {
+        {"txtAdv0", "Adv_TimeDelay"},      {"txtAdv1", "Adv_FontSize"},       {"txtAdv2", "Adv_FontHueV"},
+        {"txtFocalLen", "FocalLength"},    {"txtMessage", "LockMessage"},     {"cboFont", "Adv_FontName"},
+        {"chkResize", "Adv_WinResize"},    {"chkMouseM", "Adv_MouseMove"},    {"cboGalStyle", "Galaxy_GalStyle"},
+        {"cboGalPlane", "Galaxy_AxisPlane"}, {"cboGalColor", "Galaxy_ColorComp"}, {"cboGalProfile", "Galaxy_Profile"},
+        {"cboUniProfile", "Universe_Profile"}, {"chkUniTour", "Universe_Tour"}, {"chkVisitSeq", "Universe_GVisit"},
+        {"chkTrackGrav", "Universe_GTrack"}, {"chkAmbDisp", "Universe_AmProf"}, {"chkCP_Closed", "Galaxy_CP_Close"},
+        {"txtUniGalName", "_UniGalName"},  {"txtUniGalPct", "_UniGalPct"},    {"txtCompGalName", "_CompGalName"},
+        {"txtCompGalPct", "_CompGalPct"},  {"lstCompGalaxy", "fraUniProp3"},  {"lstUniGalaxy", "fraAni1"},
+    };
+    for (const auto& [control, key] : names)
+        if (control == name) return key;
+    return {};
+}
+
+std::string_view WindowCaptionTopic(std::string_view caption) {
+    static constexpr std::pair<std::string_view, std::string_view> captions[] = {
+        {"Galaxy Properties", "frmProps"},
+        {"Advanced Settings", "frmAdvanced"},
+        {"Select Template to Open", "frmTemplate"},
+        {"Enter or Select Template to Save", "frmTemplate"},
+        {"About Orbelune", "frmAbout"},
+        {"Credits", "frmCredits"},
+        {"Welcome", "frmWelcome"},
+    };
+    for (const auto& [text, key] : captions)
+        if (text == caption) return key;
+    return {};
+}
+
 std::string_view PixHueTopic(int index) {
     if (index < 0 || index > 4) return {};
     return Def(static_cast<G>(static_cast<int>(G::HueRed) + index)).name;

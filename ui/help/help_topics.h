@@ -40,6 +40,12 @@ std::string_view GalaxyBoxTopic(int box, int style);
 std::string_view UniverseFieldTopic(int index);
 // Topic key of txtPixHue(index) (red, green, blue, base, blend), or empty.
 std::string_view PixHueTopic(int index);
+// Topic key of a control known by its name in the dialogs (txtAdv0, txtFocalLen, cboGalStyle,
+// chkUniTour, ...), or empty.
+std::string_view NamedControlTopic(std::string_view name);
+// Topic key of a window known by its caption ("Advanced Settings", "Galaxy Properties", ...), or
+// empty.
+std::string_view WindowCaptionTopic(std::string_view caption);
 // Topic key of a galaxy style's section.
 std::string_view StyleTopic(int style);
 

@@ -78,6 +78,17 @@ TEST(HelpTopics, UniverseFieldsAndHueBoxes) {
     }
 }
 
+TEST(HelpTopics, NamedControlsAndCaptionsLeadToTheirTopics) {
+    for (std::string_view name : {"txtAdv0", "txtAdv1", "txtAdv2", "txtFocalLen", "txtMessage", "cboFont", "chkResize",
+                                  "chkMouseM", "cboGalStyle", "chkUniTour", "txtCompGalPct", "lstCompGalaxy"})
+        EXPECT_TRUE(FindHelpTopic(NamedControlTopic(name))) << name;
+    EXPECT_EQ(NamedControlTopic("txtFocalLen"), "FocalLength");
+    EXPECT_EQ(NamedControlTopic("txtNothing"), "");
+    EXPECT_EQ(WindowCaptionTopic("Advanced Settings"), "frmAdvanced");
+    EXPECT_EQ(WindowCaptionTopic("Enter or Select Template to Save"), "frmTemplate");
+    EXPECT_EQ(WindowCaptionTopic("Orbelune"), ""); // a message box has no topic of its own
+}
+
 TEST(HelpSearch, FindsSectionsHoldingEveryWord) {
     const std::string html = R"(<html><body><h1 id="top">Advanced &amp; more</h1><p>Intro text.</p>
 <h3 id="FocalLength">Focal Length Distance (0.01 - 10.0):</h3><p>How far the <b>eye</b> sits.</p>

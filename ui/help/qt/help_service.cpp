@@ -30,6 +30,7 @@ std::string TopicByName(const QString& name, int galaxyStyle) {
     if (name.isEmpty()) return {};
     const QByteArray n = name.toUtf8();
     const std::string_view key(n.constData(), static_cast<size_t>(n.size()));
+    if (const std::string_view named = NamedControlTopic(key); !named.empty()) return std::string(named);
     return FindHelpTopic(key) ? std::string(key) : std::string();
 }
 
@@ -45,6 +46,11 @@ std::string HelpTopicOf(const QWidget* widget, int galaxyStyle) {
         if (mark.isValid() && !mark.toString().isEmpty()) return mark.toString().toStdString();
         std::string byName = TopicByName(w->objectName(), galaxyStyle);
         if (!byName.empty()) return byName;
+        if (w->isWindow()) { // a window of the program known by its caption
+            const QByteArray caption = w->windowTitle().toUtf8();
+            const std::string_view key = WindowCaptionTopic(std::string_view(caption.constData(), static_cast<size_t>(caption.size())));
+            if (!key.empty()) return std::string(key);
+        }
     }
     return {};
 }

@@ -20,17 +20,18 @@
 namespace orb {
 
 InformationWindows* InformationWindows::Attach(PropertiesWindow& window, SettingsStore& store,
-                                               std::unique_ptr<PageOpener> opener) {
+                                               TemplateState* templates, std::unique_ptr<PageOpener> opener) {
     if (!opener) opener = std::make_unique<DesktopPageOpener>();
-    return new InformationWindows(window, store, std::move(opener));
+    return new InformationWindows(window, store, templates, std::move(opener));
 }
 
-InformationWindows::InformationWindows(PropertiesWindow& window, SettingsStore& store,
+InformationWindows::InformationWindows(PropertiesWindow& window, SettingsStore& store, TemplateState* templates,
                                        std::unique_ptr<PageOpener> opener)
-    : QObject(&window), window_(window), store_(store), opener_(std::move(opener)), ticks_(&DefaultTicks()) {
+    : QObject(&window), window_(window), store_(store), templates_(templates), opener_(std::move(opener)),
+      ticks_(&DefaultTicks()) {
     PropsControls& c = window.Controls();
     window.SetWelcome([this] {
-        return RunWelcome(store_, PropsaveBackupPath(), window_.MessageBoxes(), nullptr, &window_);
+        return RunWelcome(store_, PropsaveBackupPath(), window_.MessageBoxes(), templates_, &window_);
     });
     for (QAction* a : {c.actHelpContents, c.actHelpSearch, c.actHomePage, c.actAbout}) a->setEnabled(true);
     connect(c.actHelpContents, &QAction::triggered, this, [this] { help_.ShowContents(); });

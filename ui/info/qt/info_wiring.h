@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "settings/store.h"
+#include "settings/templates.h"
 #include "ui/help/qt/help_service.h"
 #include "ui/info/home_page.h"
 #include "ui/info/qt/about_window.h"
@@ -20,8 +21,10 @@ class InformationWindows : public QObject {
     Q_OBJECT
   public:
     // Joins them to `window` (which owns the result). Call before the window's Load, which runs
-    // the Welcome step. opener: how pages are opened (the desktop's by default).
+    // the Welcome step. templates: the program's template state, whose current file becomes the
+    // Welcome reset's backup (may be null). opener: how pages are opened (the desktop's by default).
     static InformationWindows* Attach(PropertiesWindow& window, SettingsStore& store,
+                                      TemplateState* templates = nullptr,
                                       std::unique_ptr<PageOpener> opener = nullptr);
 
     HelpService& Help() { return help_; }
@@ -34,11 +37,13 @@ class InformationWindows : public QObject {
     void SetTicks(TickSource* ticks) { ticks_ = ticks; }
 
   private:
-    InformationWindows(PropertiesWindow& window, SettingsStore& store, std::unique_ptr<PageOpener> opener);
+    InformationWindows(PropertiesWindow& window, SettingsStore& store, TemplateState* templates,
+                       std::unique_ptr<PageOpener> opener);
     void MarkTopics();
 
     PropertiesWindow& window_;
     SettingsStore& store_;
+    TemplateState* templates_; // the program's template state, or null
     std::unique_ptr<PageOpener> opener_;
     HelpService help_;
     QPointer<AboutWindow> about_;
