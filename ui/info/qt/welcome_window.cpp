@@ -44,7 +44,8 @@ WelcomeWindow::WelcomeWindow(SettingsStore& store, std::string backupPath, Messa
     lblSmall_ = new ShadowLabel(QString::fromStdString(WelcomeText(kind_)), ShadowLabel::Tone::Cyan, this);
     lblSmall_->setWordWrap(true);
     lblSmall_->setMinimumWidth(520);
-    cmdReset_ = new QPushButton(QString::fromUtf8(kWelcomeResetCaption), this);
+    // The caption with an access key on its first letter.
+    cmdReset_ = new QPushButton(QStringLiteral("&") + QString::fromUtf8(kWelcomeResetCaption), this);
     cmdDismiss_ = new QPushButton(QString::fromUtf8(WelcomeDismissCaption(kind_)), this);
     cmdDismiss_->setDefault(true);
     cmdReset_->setVisible(kind_ == WelcomeKind::Upgrade);

@@ -182,7 +182,7 @@ TEST_F(InfoWindowsTest, WelcomeGreetsOrOffersTheReset) {
     upgrade.show();
     EXPECT_EQ(upgrade.Kind(), WelcomeKind::Upgrade);
     EXPECT_TRUE(upgrade.ResetButton()->isVisible());
-    EXPECT_EQ(upgrade.ResetButton()->text(), "Reset Properties to the Orbelune 3.0 Factory Settings");
+    EXPECT_EQ(upgrade.ResetButton()->text().remove('&'), "Reset Properties to the Orbelune 3.0 Factory Settings");
     EXPECT_EQ(upgrade.DismissButton()->text(), "Close");
     upgrade.DismissButton()->click();
     EXPECT_FALSE(upgrade.ResetRequested());
