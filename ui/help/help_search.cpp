@@ -10,7 +10,8 @@ namespace {
 
 std::string Lower(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -49,8 +50,8 @@ std::string HtmlToText(std::string_view html) {
         out += c;
     };
     static constexpr std::pair<std::string_view, char> entities[] = {
-        {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&#39;", '\''}, {"&nbsp;", ' '},
-        {"&ndash;", '-'}, {"&mdash;", '-'}, {"&gt", '>'}};
+        {"&amp;", '&'},  {"&lt;", '<'},    {"&gt;", '>'},    {"&quot;", '"'}, {"&#39;", '\''},
+        {"&nbsp;", ' '}, {"&ndash;", '-'}, {"&mdash;", '-'}, {"&gt", '>'}};
     for (size_t i = 0; i < html.size();) {
         const char c = html[i];
         if (c == '<') {

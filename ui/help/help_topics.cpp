@@ -11,14 +11,20 @@ namespace orb {
 namespace {
 
 // A topic whose anchor is its key.
-HelpTopic Same(std::string_view key, std::string_view page) { return {key, page, key}; }
+HelpTopic Same(std::string_view key, std::string_view page) {
+    return {key, page, key};
+}
 
 std::vector<HelpTopic> BuildTopics() {
     std::vector<HelpTopic> t;
-    for (const SettingDef& d : kUniverseDefs) t.push_back(Same(d.name, "universe.html"));
-    for (const SettingDef& d : kGalaxyDefs) t.push_back(Same(d.name, "galaxy.html"));
-    for (const SettingDef& d : kAdvancedDefs) t.push_back(Same(d.name, "advanced.html"));
-    for (std::string_view k : {kUniGalName, kUniGalPct}) t.push_back(Same(k, "galaxy-types.html"));
+    for (const SettingDef& d : kUniverseDefs)
+        t.push_back(Same(d.name, "universe.html"));
+    for (const SettingDef& d : kGalaxyDefs)
+        t.push_back(Same(d.name, "galaxy.html"));
+    for (const SettingDef& d : kAdvancedDefs)
+        t.push_back(Same(d.name, "advanced.html"));
+    for (std::string_view k : {kUniGalName, kUniGalPct})
+        t.push_back(Same(k, "galaxy-types.html"));
     for (std::string_view k : {kCompGalName, kCompGalPct, kCompGalCountStore, kCompGalTypeStore})
         t.push_back(Same(k, "composites.html"));
     for (std::string_view k : {kAnimationType, kResetSettings, kWindowState, kWindowSize})
@@ -82,7 +88,9 @@ std::vector<HelpTopic> BuildTopics() {
 }
 
 // Value names match without regard to case, as in the store.
-bool SameKey(std::string_view a, std::string_view b) { return AsciiLower(a) == AsciiLower(b); }
+bool SameKey(std::string_view a, std::string_view b) {
+    return AsciiLower(a) == AsciiLower(b);
+}
 
 } // namespace
 
@@ -105,9 +113,9 @@ std::optional<std::string> HelpTopicUrl(std::string_view key) {
 
 const std::vector<std::string_view>& HelpPages() {
     static const std::vector<std::string_view> pages = {
-        "index.html",    "properties.html", "universe.html", "galaxy-types.html", "galaxy.html",
-        "styles.html",   "composites.html", "advanced.html", "templates.html",    "about.html",
-        "commandline.html", "linux.html",
+        "index.html",     "properties.html", "universe.html",    "galaxy-types.html",
+        "galaxy.html",    "styles.html",     "composites.html",  "advanced.html",
+        "templates.html", "about.html",      "commandline.html", "linux.html",
     };
     return pages;
 }
@@ -166,14 +174,18 @@ std::string_view UniverseFieldTopic(int index) {
 
 std::string_view NamedControlTopic(std::string_view name) {
     static constexpr std::pair<std::string_view, std::string_view> names[] = {
-        {"txtAdv0", "Adv_TimeDelay"},      {"txtAdv1", "Adv_FontSize"},       {"txtAdv2", "Adv_FontHueV"},
-        {"txtFocalLen", "FocalLength"},    {"txtMessage", "LockMessage"},     {"cboFont", "Adv_FontName"},
-        {"chkResize", "Adv_WinResize"},    {"chkMouseM", "Adv_MouseMove"},    {"cboGalStyle", "Galaxy_GalStyle"},
-        {"cboGalPlane", "Galaxy_AxisPlane"}, {"cboGalColor", "Galaxy_ColorComp"}, {"cboGalProfile", "Galaxy_Profile"},
-        {"cboUniProfile", "Universe_Profile"}, {"chkUniTour", "Universe_Tour"}, {"chkVisitSeq", "Universe_GVisit"},
-        {"chkTrackGrav", "Universe_GTrack"}, {"chkAmbDisp", "Universe_AmProf"}, {"chkCP_Closed", "Galaxy_CP_Close"},
-        {"txtUniGalName", "_UniGalName"},  {"txtUniGalPct", "_UniGalPct"},    {"txtCompGalName", "_CompGalName"},
-        {"txtCompGalPct", "_CompGalPct"},  {"lstCompGalaxy", "fraUniProp3"},  {"lstUniGalaxy", "fraAni1"},
+        {"txtAdv0", "Adv_TimeDelay"},          {"txtAdv1", "Adv_FontSize"},
+        {"txtAdv2", "Adv_FontHueV"},           {"txtFocalLen", "FocalLength"},
+        {"txtMessage", "LockMessage"},         {"cboFont", "Adv_FontName"},
+        {"chkResize", "Adv_WinResize"},        {"chkMouseM", "Adv_MouseMove"},
+        {"cboGalStyle", "Galaxy_GalStyle"},    {"cboGalPlane", "Galaxy_AxisPlane"},
+        {"cboGalColor", "Galaxy_ColorComp"},   {"cboGalProfile", "Galaxy_Profile"},
+        {"cboUniProfile", "Universe_Profile"}, {"chkUniTour", "Universe_Tour"},
+        {"chkVisitSeq", "Universe_GVisit"},    {"chkTrackGrav", "Universe_GTrack"},
+        {"chkAmbDisp", "Universe_AmProf"},     {"chkCP_Closed", "Galaxy_CP_Close"},
+        {"txtUniGalName", "_UniGalName"},      {"txtUniGalPct", "_UniGalPct"},
+        {"txtCompGalName", "_CompGalName"},    {"txtCompGalPct", "_CompGalPct"},
+        {"lstCompGalaxy", "fraUniProp3"},      {"lstUniGalaxy", "fraAni1"},
     };
     for (const auto& [control, key] : names)
         if (control == name) return key;

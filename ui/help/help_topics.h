@@ -11,8 +11,8 @@
 namespace orb {
 
 struct HelpTopic {
-    std::string_view key;  // value name ("Universe_Stars"), window or page ("frmAbout", "fraUniProp2")
-    std::string_view page; // help page file name
+    std::string_view key;    // value name ("Universe_Stars"), window or page ("frmAbout", "fraUniProp2")
+    std::string_view page;   // help page file name
     std::string_view anchor; // id of its section on the page
 };
 

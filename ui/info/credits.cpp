@@ -9,9 +9,13 @@ namespace orb {
 
 namespace {
 
-float ClampFinite(float v, float lo, float hi) { return std::isnan(v) ? lo : ClampSingle(v, lo, hi); }
+float ClampFinite(float v, float lo, float hi) {
+    return std::isnan(v) ? lo : ClampSingle(v, lo, hi);
+}
 
-std::string Cut(std::string_view text, size_t n) { return std::string(text.substr(0, n)); }
+std::string Cut(std::string_view text, size_t n) {
+    return std::string(text.substr(0, n));
+}
 
 } // namespace
 
@@ -63,7 +67,8 @@ void CreditStarField::Step(const DrawDot& draw) {
 }
 
 void CreditStarField::DrawAll(const DrawDot& draw) const {
-    for (const CreditStar& s : stars_) draw(s.scrX, s.scrY, CreditDotWidth(s.z));
+    for (const CreditStar& s : stars_)
+        draw(s.scrX, s.scrY, CreditDotWidth(s.z));
 }
 
 std::vector<CreditLine> BuildCreditLines(const std::vector<std::string>& credits, bool highDpi) {

@@ -72,8 +72,8 @@ class CreditStarField {
 
 // One printed line of the column.
 struct CreditLine {
-    std::string text;    // as printed (never empty: an empty line prints one blank)
-    int pointSize = 8;   // 8 lines and spacers, 10 headings, 12 the version, 18 or 20 the title
+    std::string text;     // as printed (never empty: an empty line prints one blank)
+    int pointSize = 8;    // 8 lines and spacers, 10 headings, 12 the version, 18 or 20 the title
     bool centred = false; // centred in green; otherwise at the margin in cyan
 };
 
@@ -119,7 +119,9 @@ CreditColumn LayoutCreditColumn(const std::vector<std::string>& credits, bool hi
 double ScrollCreditColumn(double top, double columnHeight, double frameHeight, double scroll);
 
 // The column's top when it starts: just below the visible part of the frame.
-inline double CreditColumnStart(double frameHeight) { return frameHeight - kCreditColumnTopMargin; }
+inline double CreditColumnStart(double frameHeight) {
+    return frameHeight - kCreditColumnTopMargin;
+}
 
 // The credit lines this program shows.
 const std::vector<std::string>& OrbeluneCredits();

@@ -21,8 +21,9 @@ std::vector<GradientBand> GradientBands(const GradientArea& a, Rgb start, Rgb en
     const double right = a.left + a.width, bottom = a.top + a.height;
     const auto [cx, cy] = centre.value_or(std::pair{a.left + a.width / 2, a.top + a.height / 2});
     // The disc of band 0 reaches the farthest corner, so the whole area is covered.
-    const double reach = std::max({std::hypot(a.left - cx, a.top - cy), std::hypot(right - cx, a.top - cy),
-                                   std::hypot(a.left - cx, bottom - cy), std::hypot(right - cx, bottom - cy)});
+    const double reach =
+        std::max({std::hypot(a.left - cx, a.top - cy), std::hypot(right - cx, a.top - cy),
+                  std::hypot(a.left - cx, bottom - cy), std::hypot(right - cx, bottom - cy)});
     bands.reserve(static_cast<size_t>(steps));
     for (int i = 0; i < steps; ++i) {
         GradientBand b;

@@ -17,14 +17,14 @@ struct Rgb {
 
 // Layouts of the bands.
 enum class GradientStyle : int {
-    Horizontal = 0,  // strips from top to bottom
-    Vertical = 1,    // strips from left to right
-    Nested = 2,      // rectangles shrinking towards the centre
+    Horizontal = 0,   // strips from top to bottom
+    Vertical = 1,     // strips from left to right
+    Nested = 2,       // rectangles shrinking towards the centre
     HorizontalUp = 3, // strips from bottom to top
     VerticalLeft = 4, // strips from right to left
-    NestedWide = 5,  // rectangles shrinking from the left and right edges only
-    NestedTall = 6,  // rectangles shrinking from the top and bottom edges only
-    Circles = 7,     // concentric discs about a centre point
+    NestedWide = 5,   // rectangles shrinking from the left and right edges only
+    NestedTall = 6,   // rectangles shrinking from the top and bottom edges only
+    Circles = 7,      // concentric discs about a centre point
 };
 
 // One band: a filled box, or a filled disc for the circle style. Surface units.

@@ -6,7 +6,9 @@
 
 namespace orb {
 
-std::string HomePageUrl() { return ORBELUNE_HOME_PAGE; }
+std::string HomePageUrl() {
+    return ORBELUNE_HOME_PAGE;
+}
 
 std::string PageUnreachableMessage(const std::string& url) {
     return "The Web Page could not be reached.\n\nURL:  " + url;

@@ -43,7 +43,9 @@ std::string WelcomeText(WelcomeKind kind) {
     return text;
 }
 
-const char* WelcomeDismissCaption(WelcomeKind kind) { return kind == WelcomeKind::Greeting ? "OK" : "Close"; }
+const char* WelcomeDismissCaption(WelcomeKind kind) {
+    return kind == WelcomeKind::Greeting ? "OK" : "Close";
+}
 
 TemplateStatus BackupStoredSettings(StoreBackend& backend, const std::string& path, ProgressSink* progress) {
     std::error_code ec;

@@ -33,7 +33,8 @@ class Tree {
         int result = -1;
         const xcb_window_t* kids = xcb_query_tree_children(tree);
         for (int i = 0; i < xcb_query_tree_children_length(tree) && result < 0; ++i) {
-            xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, kids[i]), nullptr);
+            xcb_get_geometry_reply_t* g =
+                xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, kids[i]), nullptr);
             const bool match = g && g->width == w && g->height == h;
             std::free(g);
             result = match ? Lit(kids[i], w, h) : LitInChildSized(kids[i], w, h);
@@ -50,7 +51,8 @@ class Tree {
         const auto* data = reinterpret_cast<const uint32_t*>(xcb_get_image_data(img));
         const int words = xcb_get_image_data_length(img) / 4;
         int lit = 0;
-        for (int i = 0; i < words; ++i) lit += (data[i] & 0xFFFFFFu) != 0;
+        for (int i = 0; i < words; ++i)
+            lit += (data[i] & 0xFFFFFFu) != 0;
         std::free(img);
         return lit;
     }
@@ -72,7 +74,8 @@ class InfoWindowsX11 : public ::testing::Test {
     }
     void SetUp() override {
         if (server->Display().empty()) GTEST_SKIP() << "Xvfb is not available";
-        if (std::system("command -v xdotool >/dev/null 2>&1") != 0) GTEST_SKIP() << "xdotool is not installed";
+        if (std::system("command -v xdotool >/dev/null 2>&1") != 0)
+            GTEST_SKIP() << "xdotool is not installed";
         ::mkdir((home.Path() + "/run").c_str(), 0700);
         x = std::make_unique<XClient>(server->Display());
         ASSERT_TRUE(x->Ok());
@@ -86,7 +89,8 @@ class InfoWindowsX11 : public ::testing::Test {
         std::string out;
         if (FILE* p = ::popen(cmd.c_str(), "r")) {
             std::array<char, 256> buf{};
-            while (std::fgets(buf.data(), buf.size(), p)) out += buf.data();
+            while (std::fgets(buf.data(), buf.size(), p))
+                out += buf.data();
             ::pclose(p);
         }
         return out;
@@ -113,7 +117,8 @@ class InfoWindowsX11 : public ::testing::Test {
     void SeenBefore() {
         const std::string dir = home.Path() + "/config/orbelune";
         std::filesystem::create_directories(dir);
-        std::ofstream(dir + "/orbelune.ini") << "[SOFTWARE\\Brightquill\\ZEFO_Orbis\\General]\nResetSettings=1\n";
+        std::ofstream(dir + "/orbelune.ini")
+            << "[SOFTWARE\\Brightquill\\ZEFO_Orbis\\General]\nResetSettings=1\n";
     }
 };
 

@@ -22,13 +22,15 @@ std::string ReadPage(std::string_view page) {
 class HelpPageFiles : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        for (std::string_view p : orb::HelpPages()) pages_[std::string(p)] = ReadPage(p);
+        for (std::string_view p : orb::HelpPages())
+            pages_[std::string(p)] = ReadPage(p);
     }
     static inline std::map<std::string, std::string> pages_;
 };
 
 TEST_F(HelpPageFiles, EveryTopicLandsOnASection) {
-    for (const auto& [name, text] : pages_) ASSERT_FALSE(text.empty()) << name;
+    for (const auto& [name, text] : pages_)
+        ASSERT_FALSE(text.empty()) << name;
     for (const HelpTopic& t : HelpTopics()) {
         const std::string& page = pages_[std::string(t.page)];
         EXPECT_NE(page.find("id=\"" + std::string(t.anchor) + "\""), std::string::npos)

@@ -13,9 +13,12 @@ namespace {
 
 TEST(HelpTopics, EverySettingHasATopic) {
     std::vector<std::string_view> names;
-    for (const SettingDef& d : kUniverseDefs) names.push_back(d.name);
-    for (const SettingDef& d : kGalaxyDefs) names.push_back(d.name);
-    for (const SettingDef& d : kAdvancedDefs) names.push_back(d.name);
+    for (const SettingDef& d : kUniverseDefs)
+        names.push_back(d.name);
+    for (const SettingDef& d : kGalaxyDefs)
+        names.push_back(d.name);
+    for (const SettingDef& d : kAdvancedDefs)
+        names.push_back(d.name);
     for (std::string_view n : {kUniGalName, kUniGalPct, kCompGalName, kCompGalPct, kCompGalCountStore,
                                kCompGalTypeStore, kAnimationType, kResetSettings})
         names.push_back(n);
@@ -29,10 +32,10 @@ TEST(HelpTopics, EverySettingHasATopic) {
 }
 
 TEST(HelpTopics, EveryWindowAndPageHasATopicOnAKnownPage) {
-    for (std::string_view k : {"frmProps", "frmAdvanced", "frmTemplate", "frmAbout", "frmCredits", "frmWelcome",
-                               "fraUniProp0", "fraUniProp1", "fraUniProp2", "fraUniProp3", "fraUniProp4",
-                               "fraGalProp0", "fraGalProp1", "fraGalProp2", "fraAni0", "fraAni1", "contents",
-                               "commandline", "linux"})
+    for (std::string_view k :
+         {"frmProps", "frmAdvanced", "frmTemplate", "frmAbout", "frmCredits", "frmWelcome", "fraUniProp0",
+          "fraUniProp1", "fraUniProp2", "fraUniProp3", "fraUniProp4", "fraGalProp0", "fraGalProp1",
+          "fraGalProp2", "fraAni0", "fraAni1", "contents", "commandline", "linux"})
         EXPECT_TRUE(FindHelpTopic(k)) << k;
     const std::set<std::string_view> pages(HelpPages().begin(), HelpPages().end());
     std::set<std::string> keys;
@@ -48,18 +51,33 @@ TEST(HelpTopics, RelabelledGalaxyBoxesFollowTheStyle) {
         std::string_view topic;
     };
     const Case cases[] = {
-        {3, 0, "Galaxy_RadSegs"},   {6, 0, "Galaxy_RadBFill"},    {93, 0, "Galaxy_AngleTilt"},
-        {3, 4, "Galaxy_CP_Points"}, {6, 4, "Galaxy_CP_B_Exp"},    {93, 4, "Galaxy_CP_B_Spd"},
-        {91, 4, "style-nebula"},    {3, 1, "style-ifs-attractor"}, {6, 1, "Galaxy_RadBFill"},
-        {5, 3, "Galaxy_RadBands"},  {90, 5, "style-quasar"},       {90, 6, "style-graviton"},
-        {0, 7, "style-starwave"},   {1, 7, "Galaxy_Rotation"},     {8, 5, "Galaxy_QG_Force"},
-        {40, 2, "Galaxy_CometFreq"}, {48, 2, "Galaxy_HWC_End"},    {5, 99, "style-starwave"},
-        {9, 0, ""},                 {97, 0, ""},
+        {3, 0, "Galaxy_RadSegs"},
+        {6, 0, "Galaxy_RadBFill"},
+        {93, 0, "Galaxy_AngleTilt"},
+        {3, 4, "Galaxy_CP_Points"},
+        {6, 4, "Galaxy_CP_B_Exp"},
+        {93, 4, "Galaxy_CP_B_Spd"},
+        {91, 4, "style-nebula"},
+        {3, 1, "style-ifs-attractor"},
+        {6, 1, "Galaxy_RadBFill"},
+        {5, 3, "Galaxy_RadBands"},
+        {90, 5, "style-quasar"},
+        {90, 6, "style-graviton"},
+        {0, 7, "style-starwave"},
+        {1, 7, "Galaxy_Rotation"},
+        {8, 5, "Galaxy_QG_Force"},
+        {40, 2, "Galaxy_CometFreq"},
+        {48, 2, "Galaxy_HWC_End"},
+        {5, 99, "style-starwave"},
+        {9, 0, ""},
+        {97, 0, ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(GalaxyBoxTopic(c.box, c.style), c.topic) << c.box << "/" << c.style;
+    for (const Case& c : cases)
+        EXPECT_EQ(GalaxyBoxTopic(c.box, c.style), c.topic) << c.box << "/" << c.style;
     // Every box of every style leads somewhere.
     for (int style = 0; style < kStyleCount; ++style)
-        for (int box : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 20, 21, 22, 40, 44, 48, 90, 91, 92, 93, 94, 95, 96}) {
+        for (int box :
+             {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 20, 21, 22, 40, 44, 48, 90, 91, 92, 93, 94, 95, 96}) {
             EXPECT_TRUE(FindHelpTopic(GalaxyBoxTopic(box, style))) << box << "/" << style;
         }
 }
@@ -75,8 +93,9 @@ TEST(HelpTopics, UniverseFieldsAndHueBoxes) {
 }
 
 TEST(HelpTopics, NamedControlsAndCaptionsLeadToTheirTopics) {
-    for (std::string_view name : {"txtAdv0", "txtAdv1", "txtAdv2", "txtFocalLen", "txtMessage", "cboFont", "chkResize",
-                                  "chkMouseM", "cboGalStyle", "chkUniTour", "txtCompGalPct", "lstCompGalaxy"})
+    for (std::string_view name :
+         {"txtAdv0", "txtAdv1", "txtAdv2", "txtFocalLen", "txtMessage", "cboFont", "chkResize", "chkMouseM",
+          "cboGalStyle", "chkUniTour", "txtCompGalPct", "lstCompGalaxy"})
         EXPECT_TRUE(FindHelpTopic(NamedControlTopic(name))) << name;
     EXPECT_EQ(NamedControlTopic("txtFocalLen"), "FocalLength");
     EXPECT_EQ(NamedControlTopic("txtNothing"), "");

@@ -45,7 +45,8 @@ TEST(CreditStarField, EachStepErasesTheOldDotAndDrawsTheNewOne) {
     };
     field.Start(count);
     EXPECT_EQ(draws, 20);
-    for (int i = 0; i < 300; ++i) field.Step(count);
+    for (int i = 0; i < 300; ++i)
+        field.Step(count);
     EXPECT_EQ(draws, 20 + 300 * 40);
 }
 
@@ -57,9 +58,9 @@ TEST(CreditStarField, StarsApproachAndRespawnAtTheFarPlane) {
     const Case cases[] = {
         {0.005f, 0.1f, 0.1f, 1.0f, 0.995f},  // moves nearer, stays in view
         {0.01f, 0.001f, 0.0f, 0.025f, 1.0f}, // falls below the bound: respawned in the same frame
-        {0.25f, 0.0f, 0.0f, 0.25f, 1.0f},   // reaches depth 0 exactly: respawned, never divided
-        {0.25f, 0.0f, 0.0f, 0.1f, 1.0f},    // passes behind the viewer
-        {0.005f, 0.9f, 0.0f, 0.9f, 1.0f},   // projects outside the field: respawned
+        {0.25f, 0.0f, 0.0f, 0.25f, 1.0f},    // reaches depth 0 exactly: respawned, never divided
+        {0.25f, 0.0f, 0.0f, 0.1f, 1.0f},     // passes behind the viewer
+        {0.005f, 0.9f, 0.0f, 0.9f, 1.0f},    // projects outside the field: respawned
     };
     for (const Case& c : cases) {
         CreditStarField field(1, c.speed, 3);
@@ -75,7 +76,7 @@ TEST(CreditStarField, StarsApproachAndRespawnAtTheFarPlane) {
 
 TEST(CreditStarField, DotWidthGrowsAsStarsComeNear) {
     EXPECT_EQ(CreditDotWidth(1.0f), 1);
-    EXPECT_EQ(CreditDotWidth(0.4f), 2);  // 2.5 rounds to even
+    EXPECT_EQ(CreditDotWidth(0.4f), 2); // 2.5 rounds to even
     EXPECT_EQ(CreditDotWidth(0.1f), 10);
     EXPECT_EQ(CreditDotWidth(0.0f), 50); // never infinite
 }
@@ -88,7 +89,8 @@ TEST(CreditStarField, SpeedQuarterCyclesThroughDepthZero) {
             ASSERT_TRUE(std::isfinite(x) && std::isfinite(y));
             ASSERT_LE(w, 50);
         });
-        for (const CreditStar& s : field.Stars()) ASSERT_GE(s.z, kCreditRespawnDepth);
+        for (const CreditStar& s : field.Stars())
+            ASSERT_GE(s.z, kCreditRespawnDepth);
     }
 }
 
@@ -115,8 +117,8 @@ TEST(CreditColumn, LinesTakeTheirSizeAndTreatmentFromTheirKind) {
     EXPECT_FALSE(lines[5].centred);
     EXPECT_EQ(lines[6].text, "     "); // a single blank: an empty small line
     EXPECT_EQ(lines[6].pointSize, 8);
-    EXPECT_EQ(lines[7].text, "     "); // an empty credit prints like a blank one
-    EXPECT_EQ(lines[8].text, " ");     // an empty text prints one blank
+    EXPECT_EQ(lines[7].text, "     ");                          // an empty credit prints like a blank one
+    EXPECT_EQ(lines[8].text, " ");                              // an empty text prints one blank
     EXPECT_EQ(lines[9].text, "A heading much longer than thi"); // cut to 30
 }
 

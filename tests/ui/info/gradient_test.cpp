@@ -19,10 +19,12 @@ TEST(GradientFill, ColourAtChosenPixels) {
     const Rgb last = BandColour(kStart, kEnd, 23, 24);
     const Rgb middle = BandColour(kStart, kEnd, 12, 24);
     const PixelCase cases[] = {
-        {0, 0, 0, kStart},     {0, 120, 60, middle},  {0, 239, 119, last},   // strips top to bottom
-        {2, 0, 0, kStart},     {2, 120, 60, last},    {2, 239, 119, kStart}, // nested towards the centre
+        {0, 0, 0, kStart},     {0, 120, 60, middle},
+        {0, 239, 119, last}, // strips top to bottom
+        {2, 0, 0, kStart},     {2, 120, 60, last},
+        {2, 239, 119, kStart},                                              // nested towards the centre
         {7, 56, 44, last},     {7, 0, 0, BandColour(kStart, kEnd, 15, 24)}, // 71 of 199 from (56, 44)
-        {7, 239, 119, kStart},                                             // farthest corner: outer disc
+        {7, 239, 119, kStart},                                              // farthest corner: outer disc
     };
     for (const PixelCase& c : cases) {
         std::optional<std::pair<double, double>> centre;
@@ -47,7 +49,8 @@ TEST(GradientFill, EveryLayoutCoversTheWholeArea) {
         const auto bands = GradientBands(kArea, kStart, kEnd, 24, style);
         ASSERT_EQ(bands.size(), 24u);
         for (double x : {0.0, 17.0, 119.5, 239.0})
-            for (double y : {0.0, 59.0, 119.0}) EXPECT_TRUE(GradientColourAt(bands, x, y)) << style;
+            for (double y : {0.0, 59.0, 119.0})
+                EXPECT_TRUE(GradientColourAt(bands, x, y)) << style;
     }
 }
 

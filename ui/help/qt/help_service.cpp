@@ -24,7 +24,7 @@ std::string TopicByName(const QString& name, int galaxyStyle) {
         const QString kind = m.captured(1);
         std::string_view key = kind == QLatin1String("txtUni")      ? UniverseFieldTopic(index)
                                : kind == QLatin1String("txtGalaxy") ? GalaxyBoxTopic(index, galaxyStyle)
-                                                                     : PixHueTopic(index);
+                                                                    : PixHueTopic(index);
         return std::string(key);
     }
     if (name.isEmpty()) return {};
@@ -37,7 +37,8 @@ std::string TopicByName(const QString& name, int galaxyStyle) {
 } // namespace
 
 void SetHelpTopic(QWidget* widget, std::string_view key) {
-    if (widget) widget->setProperty(kTopicProperty, QString::fromUtf8(key.data(), static_cast<int>(key.size())));
+    if (widget)
+        widget->setProperty(kTopicProperty, QString::fromUtf8(key.data(), static_cast<int>(key.size())));
 }
 
 std::string HelpTopicOf(const QWidget* widget, int galaxyStyle) {
@@ -48,7 +49,8 @@ std::string HelpTopicOf(const QWidget* widget, int galaxyStyle) {
         if (!byName.empty()) return byName;
         if (w->isWindow()) { // a window of the program known by its caption
             const QByteArray caption = w->windowTitle().toUtf8();
-            const std::string_view key = WindowCaptionTopic(std::string_view(caption.constData(), static_cast<size_t>(caption.size())));
+            const std::string_view key = WindowCaptionTopic(
+                std::string_view(caption.constData(), static_cast<size_t>(caption.size())));
             if (!key.empty()) return std::string(key);
         }
     }
@@ -67,11 +69,19 @@ HelpWindow* HelpService::Window() {
     return window_;
 }
 
-bool HelpService::IsOpen() const { return window_ && window_->isVisible(); }
+bool HelpService::IsOpen() const {
+    return window_ && window_->isVisible();
+}
 
-void HelpService::ShowTopic(std::string_view key) { Window()->ShowTopic(key); }
-void HelpService::ShowContents() { Window()->ShowContents(); }
-void HelpService::ShowSearch() { Window()->ShowSearch(); }
+void HelpService::ShowTopic(std::string_view key) {
+    Window()->ShowTopic(key);
+}
+void HelpService::ShowContents() {
+    Window()->ShowContents();
+}
+void HelpService::ShowSearch() {
+    Window()->ShowSearch();
+}
 
 void HelpService::Close() {
     if (window_) window_->close();

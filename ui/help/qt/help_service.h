@@ -46,9 +46,9 @@ class HelpService : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QPointer<HelpWindow> window_;       // the help window, while it exists
+    QPointer<HelpWindow> window_;      // the help window, while it exists
     std::function<int()> galaxyStyle_; // the galaxy editor's style, for its relabelled boxes
-    bool watching_ = false;             // installed on the application
+    bool watching_ = false;            // installed on the application
 };
 
 } // namespace orb

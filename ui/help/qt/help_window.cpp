@@ -2,13 +2,13 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -18,7 +18,9 @@
 
 // The pages are compiled into the program's widget library; a static library needs its resources
 // registered by hand.
-static void InitHelpResources() { Q_INIT_RESOURCE(help); }
+static void InitHelpResources() {
+    Q_INIT_RESOURCE(help);
+}
 
 namespace orb {
 
@@ -161,7 +163,8 @@ void HelpWindow::BuildIndex() {
         const QString name = QString::fromUtf8(page.data(), static_cast<int>(page.size()));
         const QByteArray html = ReadResource(name).toUtf8();
         auto s = SplitHelpPage(page, std::string_view(html.constData(), static_cast<size_t>(html.size())));
-        sections_.insert(sections_.end(), std::make_move_iterator(s.begin()), std::make_move_iterator(s.end()));
+        sections_.insert(sections_.end(), std::make_move_iterator(s.begin()),
+                         std::make_move_iterator(s.end()));
     }
 }
 
@@ -171,10 +174,12 @@ int HelpWindow::Search(const QString& text) {
     if (searchBox_->text() != text) searchBox_->setText(text);
     results_->clear();
     const QByteArray query = text.toUtf8();
-    for (const HelpSection* s : SearchHelp(sections_, std::string_view(query.constData(), static_cast<size_t>(query.size())))) {
+    for (const HelpSection* s :
+         SearchHelp(sections_, std::string_view(query.constData(), static_cast<size_t>(query.size())))) {
         QString target = QString::fromStdString(s->page);
         if (!s->anchor.empty()) target += QLatin1Char('#') + QString::fromStdString(s->anchor);
-        auto* item = new QListWidgetItem(QString::fromStdString(s->title.empty() ? s->page : s->title), results_);
+        auto* item =
+            new QListWidgetItem(QString::fromStdString(s->title.empty() ? s->page : s->title), results_);
         item->setData(Qt::UserRole, target);
         item->setToolTip(target);
     }

@@ -15,7 +15,7 @@ namespace orb {
 
 namespace {
 
-constexpr int kPictureWidth = 256;  // picZEFO, pixels
+constexpr int kPictureWidth = 256; // picZEFO, pixels
 constexpr int kPictureHeight = 200;
 
 const char* const kNotice = "  As such, please share it with "
@@ -67,7 +67,8 @@ class ShowPicture : public QWidget {
     QImage image_;
 };
 
-AboutWindow::AboutWindow(AboutContext context, QWidget* owner) : QDialog(owner), context_(std::move(context)) {
+AboutWindow::AboutWindow(AboutContext context, QWidget* owner)
+    : QDialog(owner), context_(std::move(context)) {
     setWindowTitle(tr("About Orbelune"));
     setWindowModality(Qt::WindowModal);
     using Tone = ShadowLabel::Tone;
@@ -114,8 +115,8 @@ AboutWindow::AboutWindow(AboutContext context, QWidget* owner) : QDialog(owner),
                        static_cast<QWidget*>(lblVersion), static_cast<QWidget*>(lblKLVA)})
         text->addWidget(w);
     text->addSpacing(8);
-    for (QWidget* w : {static_cast<QWidget*>(lblContact), static_cast<QWidget*>(lblEmail),
-                       static_cast<QWidget*>(lblWeb)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(lblContact), static_cast<QWidget*>(lblEmail), static_cast<QWidget*>(lblWeb)})
         text->addWidget(w);
     text->addStretch(1);
     auto* top = new QHBoxLayout;
@@ -142,7 +143,9 @@ AboutWindow::AboutWindow(AboutContext context, QWidget* owner) : QDialog(owner),
 
 AboutWindow::~AboutWindow() = default;
 
-QWidget* AboutWindow::Picture() const { return picZEFO_; }
+QWidget* AboutWindow::Picture() const {
+    return picZEFO_;
+}
 
 void AboutWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -197,7 +200,8 @@ void AboutWindow::Resume() {
 }
 
 void AboutWindow::OpenWeb() {
-    if (context_.opener && context_.messages) OpenMakerPage(*context_.opener, *context_.messages, context_.homePage);
+    if (context_.opener && context_.messages)
+        OpenMakerPage(*context_.opener, *context_.messages, context_.homePage);
 }
 
 void AboutWindow::done(int result) {

@@ -24,12 +24,12 @@ namespace orb {
 class ShowPicture;
 
 struct AboutContext {
-    UniverseSettings universe;           // the user's universe values: the show's fade hues
-    Messages* messages = nullptr;        // for the unreachable page message
-    PageOpener* opener = nullptr;        // the desktop's handler
+    UniverseSettings universe;            // the user's universe values: the show's fade hues
+    Messages* messages = nullptr;         // for the unreachable page message
+    PageOpener* opener = nullptr;         // the desktop's handler
     std::string homePage = HomePageUrl(); // what "&Web..." opens
-    TickSource* ticks = &DefaultTicks(); // frame pacing (tests step it)
-    QRect creditsOver;                   // where the Credits window lies (the Properties dialog)
+    TickSource* ticks = &DefaultTicks();  // frame pacing (tests step it)
+    QRect creditsOver;                    // where the Credits window lies (the Properties dialog)
 };
 
 class AboutWindow : public QDialog {

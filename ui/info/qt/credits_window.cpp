@@ -32,10 +32,12 @@ class CreditStarView : public QWidget {
         if (!std::isfinite(x) || !std::isfinite(y) || image_.isNull()) return;
         const double cx = (x + 1.0) * 0.5 * image_.width(), cy = (y + 1.0) * 0.5 * image_.height();
         const int w = std::clamp(width, 1, 64);
-        const int left = static_cast<int>(std::floor(cx - w / 2.0)), top = static_cast<int>(std::floor(cy - w / 2.0));
+        const int left = static_cast<int>(std::floor(cx - w / 2.0)),
+                  top = static_cast<int>(std::floor(cy - w / 2.0));
         for (int py = std::max(top, 0); py < std::min(top + w, image_.height()); ++py) {
             auto* row = reinterpret_cast<QRgb*>(image_.scanLine(py));
-            for (int px = std::max(left, 0); px < std::min(left + w, image_.width()); ++px) row[px] ^= 0x00FFFFFFu;
+            for (int px = std::max(left, 0); px < std::min(left + w, image_.width()); ++px)
+                row[px] ^= 0x00FFFFFFu;
         }
     }
 
@@ -82,9 +84,12 @@ class FontMeasure : public TextMeasure {
   public:
     explicit FontMeasure(QFont base) : base_(std::move(base)) {}
     double Width(std::string_view text, int pointSize) const override {
-        return QFontMetricsF(At(pointSize)).horizontalAdvance(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+        return QFontMetricsF(At(pointSize))
+            .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
     }
-    double Height(std::string_view, int pointSize) const override { return QFontMetricsF(At(pointSize)).height(); }
+    double Height(std::string_view, int pointSize) const override {
+        return QFontMetricsF(At(pointSize)).height();
+    }
     QFont At(int pointSize) const {
         QFont f = base_;
         f.setPointSize(pointSize);
@@ -125,16 +130,21 @@ CreditsWindow::CreditsWindow(int frameDelayMs, TickSource& ticks, QRect over, QW
 
 CreditsWindow::~CreditsWindow() = default;
 
-QWidget* CreditsWindow::Field() const { return field_; }
+QWidget* CreditsWindow::Field() const {
+    return field_;
+}
 
-void CreditsWindow::FormLet(const CreditsParams& params) { params_ = params; }
+void CreditsWindow::FormLet(const CreditsParams& params) {
+    params_ = params;
+}
 
 void CreditsWindow::BuildColumn() {
     const FontMeasure measure(font());
     const bool highDpi = logicalDpiX() >= 120;
     column_ = LayoutCreditColumn(params_.credits, highDpi, measure);
-    QImage image(QSize(static_cast<int>(std::ceil(column_.width)), static_cast<int>(std::ceil(column_.height))),
-                 QImage::Format_RGB32);
+    QImage image(
+        QSize(static_cast<int>(std::ceil(column_.width)), static_cast<int>(std::ceil(column_.height))),
+        QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter p(&image);
     for (const PlacedCreditLine& l : column_.lines) {
@@ -156,7 +166,8 @@ void CreditsWindow::Place() {
     field_->setGeometry(client);
     const QSize button = cmdDismiss_->sizeHint();
     const int buttonTop = client.height() - static_cast<int>(std::lround(1.25 * button.height()));
-    cmdDismiss_->setGeometry((client.width() - button.width()) / 2, buttonTop, button.width(), button.height());
+    cmdDismiss_->setGeometry((client.width() - button.width()) / 2, buttonTop, button.width(),
+                             button.height());
     const int width = std::min(static_cast<int>(std::ceil(column_.width)), client.width());
     const int top = 10;
     frame_->setGeometry((client.width() - width) / 2, top, width, std::max(buttonTop - top - 10, 1));
@@ -184,7 +195,8 @@ void CreditsWindow::StartAnimation() {
     Place();
     columnTop_ = CreditColumnStart(frame_->height());
     credits_->move(0, static_cast<int>(std::lround(columnTop_)));
-    stars_ = std::make_unique<CreditStarField>(params_.stars, params_.speed, ticks_.Ticks() * 2654435761ULL + 1);
+    stars_ =
+        std::make_unique<CreditStarField>(params_.stars, params_.speed, ticks_.Ticks() * 2654435761ULL + 1);
     field_->Reset();
     stars_->Start([this](float x, float y, int w) { field_->XorDot(x, y, w); });
     field_->update();

@@ -47,19 +47,19 @@ class CreditsWindow : public QDialog {
     void BuildColumn();
     void Place();
 
-    int frameDelay_;                          // ms per frame
-    TickSource& ticks_;                       // frame start and throttle
-    CreditsParams params_;                    // as handed by FormLet, clamped at the start
-    CreditColumn column_;                     // the laid-out credit lines
-    std::unique_ptr<CreditStarField> stars_;  // the flying stars
-    CreditStarView* field_ = nullptr;         // picField
-    QWidget* frame_ = nullptr;                // picFrame
-    CreditColumnView* credits_ = nullptr;     // picCredits
+    int frameDelay_;                         // ms per frame
+    TickSource& ticks_;                      // frame start and throttle
+    CreditsParams params_;                   // as handed by FormLet, clamped at the start
+    CreditColumn column_;                    // the laid-out credit lines
+    std::unique_ptr<CreditStarField> stars_; // the flying stars
+    CreditStarView* field_ = nullptr;        // picField
+    QWidget* frame_ = nullptr;               // picFrame
+    CreditColumnView* credits_ = nullptr;    // picCredits
     QPushButton* cmdDismiss_ = nullptr;
-    QTimer timer_;                            // next frame
-    bool started_ = false;                    // CreditsStarted
-    double columnTop_ = 0;                    // picCredits' top within the frame, pixels
-    int64_t frames_ = 0;                      // frames animated
+    QTimer timer_;         // next frame
+    bool started_ = false; // CreditsStarted
+    double columnTop_ = 0; // picCredits' top within the frame, pixels
+    int64_t frames_ = 0;   // frames animated
 };
 
 } // namespace orb

@@ -12,7 +12,9 @@ class QPainter;
 
 namespace orb {
 
-inline QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+inline QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 // GradientFill: paints the bands over `area` with copy-pen and solid fill; the painter's state is
 // restored afterwards.

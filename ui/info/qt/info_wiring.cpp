@@ -25,15 +25,16 @@ InformationWindows* InformationWindows::Attach(PropertiesWindow& window, Setting
     return new InformationWindows(window, store, templates, std::move(opener));
 }
 
-InformationWindows::InformationWindows(PropertiesWindow& window, SettingsStore& store, TemplateState* templates,
-                                       std::unique_ptr<PageOpener> opener)
+InformationWindows::InformationWindows(PropertiesWindow& window, SettingsStore& store,
+                                       TemplateState* templates, std::unique_ptr<PageOpener> opener)
     : QObject(&window), window_(window), store_(store), templates_(templates), opener_(std::move(opener)),
       ticks_(&DefaultTicks()) {
     PropsControls& c = window.Controls();
     window.SetWelcome([this] {
         return RunWelcome(store_, PropsaveBackupPath(), window_.MessageBoxes(), templates_, &window_);
     });
-    for (QAction* a : {c.actHelpContents, c.actHelpSearch, c.actHomePage, c.actAbout}) a->setEnabled(true);
+    for (QAction* a : {c.actHelpContents, c.actHelpSearch, c.actHomePage, c.actAbout})
+        a->setEnabled(true);
     connect(c.actHelpContents, &QAction::triggered, this, [this] { help_.ShowContents(); });
     connect(c.actHelpSearch, &QAction::triggered, this, [this] { help_.ShowSearch(); });
     connect(c.actHomePage, &QAction::triggered, this, &InformationWindows::OpenHomePage);
@@ -57,7 +58,7 @@ void InformationWindows::MarkTopics() {
     for (size_t i = 0; i < c.fraUniProp.size(); ++i)
         SetHelpTopic(c.fraUniProp[i], "fraUniProp" + std::to_string(i));
     const std::pair<QWidget*, const char*> marks[] = {
-        {c.cboUniTheme, "cboUniTheme"},       {c.cboUniExtras, "cboUniExtras"},
+        {c.cboUniTheme, "cboUniTheme"},        {c.cboUniExtras, "cboUniExtras"},
         {c.cboUniProfile, "Universe_Profile"}, {c.fraAmbient, "fraAmbient"},
         {c.chkAmbDisp, "Universe_AmProf"},     {c.chkUniTour, "Universe_Tour"},
         {c.chkVisitSeq, "Universe_GVisit"},    {c.chkTrackGrav, "Universe_GTrack"},
@@ -74,9 +75,11 @@ void InformationWindows::MarkTopics() {
         {c.fraPropCopy, "fraPropCopy"},        {c.cmdAccept, "cmdAccept"},
         {c.cmdDismiss, "cmdAccept"},
     };
-    for (const auto& [widget, key] : marks) SetHelpTopic(widget, key);
+    for (const auto& [widget, key] : marks)
+        SetHelpTopic(widget, key);
     if (c.galPages)
-        for (int i = 0; i < c.galPages->count(); ++i) SetHelpTopic(c.galPages->widget(i), "fraGalProp" + std::to_string(i));
+        for (int i = 0; i < c.galPages->count(); ++i)
+            SetHelpTopic(c.galPages->widget(i), "fraGalProp" + std::to_string(i));
 }
 
 void InformationWindows::OpenAbout() {
@@ -96,6 +99,8 @@ void InformationWindows::OpenAbout() {
     about_->open();
 }
 
-void InformationWindows::OpenHomePage() { OpenMakerPage(*opener_, window_.MessageBoxes(), HomePageUrl()); }
+void InformationWindows::OpenHomePage() {
+    OpenMakerPage(*opener_, window_.MessageBoxes(), HomePageUrl());
+}
 
 } // namespace orb

@@ -66,11 +66,13 @@ WelcomeWindow::WelcomeWindow(SettingsStore& store, std::string backupPath, Messa
     outer->addWidget(picStatus_);
     outer->addLayout(buttons);
     outer->setSizeConstraint(QLayout::SetFixedSize); // the height follows the text
-    adjustSize(); // the layout's size, so that the centring uses it
+    adjustSize();                                    // the layout's size, so that the centring uses it
     CentreOnScreen(this);
 }
 
-QString WelcomeWindow::Text() const { return lblSmall_->text(); }
+QString WelcomeWindow::Text() const {
+    return lblSmall_->text();
+}
 
 void WelcomeWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -38,7 +38,8 @@ TEST_F(GuiTest, F1InAFieldOpensItsTopicAndIsSwallowed) {
     auto* marked = new CountingEdit(&window);
     SetHelpTopic(marked, "Universe_Tour");
     auto* plain = new CountingEdit(&window);
-    for (QWidget* w : {static_cast<QWidget*>(radials), static_cast<QWidget*>(marked), static_cast<QWidget*>(plain)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(radials), static_cast<QWidget*>(marked), static_cast<QWidget*>(plain)})
         layout->addWidget(w);
     window.show();
 

@@ -58,7 +58,8 @@ TEST_F(InfoWindowsTest, AboutShowMovesToTheNextCompositeAfterFiveHundredFrames) 
     const QImage shot = about->Picture()->grab().toImage();
     int lit = 0;
     for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x) lit += (shot.pixel(x, y) & 0xFFFFFF) != 0;
+        for (int x = 0; x < shot.width(); ++x)
+            lit += (shot.pixel(x, y) & 0xFFFFFF) != 0;
     EXPECT_GT(lit, 50);
     about->OkButton()->click();
     EXPECT_FALSE(about->isVisible());
@@ -152,7 +153,8 @@ TEST_F(InfoWindowsTest, ClosingAboutMidShowLeavesTheSettingsAndTablesAlone) {
         EXPECT_EQ(mine.types[t].name, before.types[t].name);
         EXPECT_EQ(mine.types[t].pct, before.types[t].pct);
     }
-    for (int c = 0; c < kCompositeSlots; ++c) EXPECT_EQ(reloaded.composites[c].name, before.composites[c].name);
+    for (int c = 0; c < kCompositeSlots; ++c)
+        EXPECT_EQ(reloaded.composites[c].name, before.composites[c].name);
     EXPECT_EQ(store.LoadUniverse()[U::Stars], 777);
 }
 
@@ -182,7 +184,8 @@ TEST_F(InfoWindowsTest, WelcomeGreetsOrOffersTheReset) {
     upgrade.show();
     EXPECT_EQ(upgrade.Kind(), WelcomeKind::Upgrade);
     EXPECT_TRUE(upgrade.ResetButton()->isVisible());
-    EXPECT_EQ(upgrade.ResetButton()->text().remove('&'), "Reset Properties to the Orbelune 3.0 Factory Settings");
+    EXPECT_EQ(upgrade.ResetButton()->text().remove('&'),
+              "Reset Properties to the Orbelune 3.0 Factory Settings");
     EXPECT_EQ(upgrade.DismissButton()->text(), "Close");
     upgrade.DismissButton()->click();
     EXPECT_FALSE(upgrade.ResetRequested());

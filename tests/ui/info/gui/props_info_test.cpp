@@ -47,7 +47,8 @@ class PropsInfoTest : public GuiTest {
 TEST_F(PropsInfoTest, FirstOpeningShowsTheWelcomeThenTheHelpAnswersF1AndClosesWithTheDialog) {
     PropertiesWindow window(PropsContext{store, cancel, exitRequested});
     window.SetMessages(&messages);
-    InformationWindows* info = InformationWindows::Attach(window, store, nullptr, std::make_unique<FailingOpener>());
+    InformationWindows* info =
+        InformationWindows::Attach(window, store, nullptr, std::make_unique<FailingOpener>());
     WelcomeKind seen = WelcomeKind::Upgrade;
     AnswerWelcome(&seen);
     window.Load();
