@@ -107,11 +107,11 @@ class InfoWindowsX11 : public ::testing::Test {
     }
     void Key(uint32_t window, const std::string& keys) {
         Xdo("windowfocus --sync " + std::to_string(window));
-        Xdo("key --window " + std::to_string(window) + " " + keys);
+        Xdo("key --clearmodifiers " + keys);
     }
     void Type(uint32_t window, const std::string& text) {
         Xdo("windowfocus --sync " + std::to_string(window));
-        Xdo("type --window " + std::to_string(window) + " '" + text + "'");
+        Xdo("type --clearmodifiers '" + text + "'");
     }
     // Settings that have seen the Properties window before: no Welcome.
     void SeenBefore() {

@@ -67,7 +67,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     searchBox_ = new QLineEdit(searchPane);
     searchBox_->setPlaceholderText(tr("Words to find"));
     searchBox_->setClearButtonEnabled(true);
-    auto* searchLabel = new QLabel(tr("&Find:"), searchPane);
+    auto* searchLabel = new QLabel(tr("F&ind:"), searchPane);
     searchLabel->setBuddy(searchBox_);
     results_ = new QListWidget(searchPane);
     auto* searchLayout = new QVBoxLayout(searchPane);
@@ -89,6 +89,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     tabs_ = new QTabWidget(this);
     tabs_->addTab(contents_, tr("C&ontents"));
     tabs_->addTab(searchPane, tr("&Search"));
+    // Choosing the search tab puts the cursor where the words go.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == 1) searchBox_->setFocus(Qt::OtherFocusReason);
+    });
 
     back_ = new QPushButton(tr("&Back"), this);
     forward_ = new QPushButton(tr("&Forward"), this);
