@@ -14,7 +14,8 @@ namespace {
 
 class PropertiesHostTest : public test::GuiTest {
   protected:
-    std::unique_ptr<PropertiesWindow> props;
+    std::unique_ptr<ScreenWindow> screen;
+    std::unique_ptr<PropertiesWindow> props; // a child of the screen window: destroyed first
     void SetUp() override {
         GuiTest::SetUp();
         ::setenv("XDG_CONFIG_HOME", runtime.Path().c_str(), 1);
@@ -24,7 +25,8 @@ class PropertiesHostTest : public test::GuiTest {
 };
 
 TEST_F(PropertiesHostTest, AKeyFreezesTheRunAndClosingTheDialogStartsAFreshOne) {
-    ScreenWindow w(store, state, {});
+    screen = std::make_unique<ScreenWindow>(store, state, ViewOptions{});
+    ScreenWindow& w = *screen;
     QObject::connect(&w, &ScreenWindow::propertiesRequested, &w,
                      [&] { OpenModalProperties(w, store, state, props); });
     w.Open();
@@ -44,7 +46,8 @@ TEST_F(PropertiesHostTest, AKeyFreezesTheRunAndClosingTheDialogStartsAFreshOne) 
 }
 
 TEST_F(PropertiesHostTest, ExitInTheDialogEndsTheProgram) {
-    ScreenWindow w(store, state, {});
+    screen = std::make_unique<ScreenWindow>(store, state, ViewOptions{});
+    ScreenWindow& w = *screen;
     QSignalSpy ended(&w, &ScreenWindow::endRequested);
     QObject::connect(&w, &ScreenWindow::propertiesRequested, &w,
                      [&] { OpenModalProperties(w, store, state, props); });
