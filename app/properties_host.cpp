@@ -6,11 +6,13 @@
 #include "platform/instance_socket.h"
 #include "platform/qt/instance_beacon.h"
 #include "ui/fields/qt/field_helpers.h"
+#include "ui/info/qt/info_wiring.h"
 
 namespace orb {
 
 void FurnishPropertiesWindow(PropertiesWindow& window, AppState&) {
-    window.SetWelcome([] { return false; }); // the Welcome window is not part of this version
+    // The Welcome step, the Help menu, F1 and the About window.
+    InformationWindows::Attach(window, window.Store());
 }
 
 int RunPropertiesDialog(SettingsStore& store, AppState& state) {

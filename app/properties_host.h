@@ -14,8 +14,8 @@
 
 namespace orb {
 
-// What the dialog gets from the rest of the program before it loads: the first-use Welcome step
-// (for now it answers "no reset").
+// What the dialog gets from the rest of the program before it loads: the first-use Welcome step,
+// the help and the About window.
 void FurnishPropertiesWindow(PropertiesWindow& window, AppState& state);
 
 // Configuration mode: the dialog, modeless, holding its caption so that a second start brings it

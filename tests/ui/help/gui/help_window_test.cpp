@@ -1,0 +1,107 @@
+// The help window and F1 on the offscreen platform.
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "app/gui/gui_fixture.h"
+#include "ui/help/help_topics.h"
+#include "ui/help/qt/help_service.h"
+#include "ui/help/qt/help_window.h"
+
+namespace orb::test {
+namespace {
+
+// A line edit that counts the F1 presses that reach it.
+class CountingEdit : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+    int f1 = 0;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->key() == Qt::Key_F1) ++f1;
+        QLineEdit::keyPressEvent(e);
+    }
+};
+
+TEST_F(GuiTest, F1InAFieldOpensItsTopicAndIsSwallowed) {
+    HelpService help;
+    int style = 0;
+    help.WatchF1([&style] { return style; });
+    QWidget window;
+    window.setObjectName("frmProps");
+    auto* layout = new QVBoxLayout(&window);
+    auto* radials = new CountingEdit(&window);
+    radials->setObjectName("txtGalaxy3");
+    auto* marked = new CountingEdit(&window);
+    SetHelpTopic(marked, "Universe_Tour");
+    auto* plain = new CountingEdit(&window);
+    for (QWidget* w :
+         {static_cast<QWidget*>(radials), static_cast<QWidget*>(marked), static_cast<QWidget*>(plain)})
+        layout->addWidget(w);
+    window.show();
+
+    struct Case {
+        CountingEdit* field;
+        int style;
+        QString shown;
+    };
+    const Case cases[] = {
+        {radials, 0, "galaxy.html#Galaxy_RadSegs"},
+        {radials, 4, "galaxy.html#Galaxy_CP_Points"}, // a Nebula shows its control points there
+        {radials, 1, "styles.html#style-ifs-attractor"},
+        {marked, 0, "universe.html#Universe_Tour"},
+        {plain, 0, "properties.html#frmProps"}, // no topic of its own: the window's
+    };
+    for (const Case& c : cases) {
+        style = c.style;
+        QTest::keyClick(c.field, Qt::Key_F1);
+        ASSERT_TRUE(help.IsOpen());
+        EXPECT_EQ(help.Window()->Current(), c.shown);
+        EXPECT_EQ(help.Window()->windowTitle(), "Orbelune Help");
+    }
+    EXPECT_EQ(radials->f1 + marked->f1 + plain->f1, 0);
+    help.Close();
+    EXPECT_FALSE(help.IsOpen());
+}
+
+TEST_F(GuiTest, HelpSearchFindsTheFocalLength) {
+    HelpWindow w;
+    w.show();
+    w.ShowContents();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    // Alt+S chooses the search tab with the cursor in its box; the words typed go there.
+    QTest::keyClick(&w, Qt::Key_S, Qt::AltModifier);
+    ASSERT_TRUE(w.SearchBox()->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), "focal");
+    EXPECT_EQ(w.SearchBox()->text(), "focal");
+    QTest::keyClick(w.SearchBox(), Qt::Key_Return);
+    ASSERT_GT(w.Results()->count(), 0);
+    EXPECT_EQ(w.Results()->item(0)->data(Qt::UserRole).toString(), "advanced.html#FocalLength");
+    EXPECT_EQ(w.Current(), "advanced.html#FocalLength");
+    EXPECT_TRUE(w.Browser()->toPlainText().contains("Focal Length Distance (0.01 - 10.0):"));
+    EXPECT_EQ(w.Search("nothing-like-this"), 0);
+}
+
+TEST_F(GuiTest, EveryTopicOpensAPageWithItsSection) {
+    HelpWindow w;
+    for (const HelpTopic& t : HelpTopics()) {
+        ASSERT_TRUE(w.ShowTopic(t.key)) << t.key;
+        EXPECT_FALSE(w.Browser()->toPlainText().isEmpty()) << t.key;
+    }
+    EXPECT_FALSE(w.ShowTopic("no-such-topic"));
+    EXPECT_EQ(w.Current(), "index.html");
+    // Back and forward walk the pages seen.
+    w.ShowPage("advanced.html");
+    w.ShowPage("linux.html");
+    w.Browser()->backward();
+    EXPECT_EQ(w.Current(), "advanced.html");
+    w.Browser()->forward();
+    EXPECT_EQ(w.Current(), "linux.html");
+}
+
+} // namespace
+} // namespace orb::test

@@ -1,0 +1,76 @@
+// The help pages as installed and built into the program: every topic lands on a section that
+// exists, and the search finds what users look for.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "ui/help/help_search.h"
+#include "ui/help/help_topics.h"
+
+namespace orb {
+namespace {
+
+std::string ReadPage(std::string_view page) {
+    std::ifstream in(std::string(ORBELUNE_SOURCE_DIR) + "/ui/help/html/" + std::string(page));
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class HelpPageFiles : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        for (std::string_view p : orb::HelpPages())
+            pages_[std::string(p)] = ReadPage(p);
+    }
+    static inline std::map<std::string, std::string> pages_;
+};
+
+TEST_F(HelpPageFiles, EveryTopicLandsOnASection) {
+    for (const auto& [name, text] : pages_)
+        ASSERT_FALSE(text.empty()) << name;
+    for (const HelpTopic& t : HelpTopics()) {
+        const std::string& page = pages_[std::string(t.page)];
+        EXPECT_NE(page.find("id=\"" + std::string(t.anchor) + "\""), std::string::npos)
+            << t.key << " has no section " << t.anchor << " on " << t.page;
+    }
+}
+
+TEST_F(HelpPageFiles, LinksBetweenPagesResolve) {
+    for (const auto& [name, text] : pages_) {
+        size_t at = 0;
+        while ((at = text.find("href=\"", at)) != std::string::npos) {
+            at += 6;
+            const std::string link = text.substr(at, text.find('"', at) - at);
+            if (link.rfind("help.css", 0) == 0) continue;
+            const size_t hash = link.find('#');
+            const std::string page = link.substr(0, hash);
+            ASSERT_TRUE(pages_.count(page)) << name << " links to " << link;
+            if (hash == std::string::npos) continue;
+            EXPECT_NE(pages_[page].find("id=\"" + link.substr(hash + 1) + "\""), std::string::npos)
+                << name << " links to " << link;
+        }
+    }
+}
+
+TEST_F(HelpPageFiles, SearchFindsTheTopicsUsersLookFor) {
+    std::vector<HelpSection> all;
+    for (const auto& [name, text] : pages_) {
+        auto s = SplitHelpPage(name, text);
+        all.insert(all.end(), s.begin(), s.end());
+    }
+    struct Case {
+        std::string_view query, anchor;
+    };
+    for (const Case& c : {Case{"focal", "FocalLength"}, Case{"comet persistence", "Galaxy_CometCPersist"},
+                          Case{"xscreensaver", "xscreensaver"}, Case{"propsave", "propsave"}}) {
+        const auto found = SearchHelp(all, c.query);
+        ASSERT_FALSE(found.empty()) << c.query;
+        EXPECT_EQ(found[0]->anchor, c.anchor) << c.query;
+    }
+}
+
+} // namespace
+} // namespace orb

@@ -1,0 +1,235 @@
+// The About, Credits and Welcome windows on the offscreen platform, paced by a stepping clock so
+// that every frame is due at once.
+#include <QApplication>
+#include <QProgressBar>
+#include <QPushButton>
+#include <filesystem>
+#include <fstream>
+
+#include "app/gui/gui_fixture.h"
+#include "app/universe_view.h"
+#include "settings/presets.h"
+#include "ui/info/qt/about_window.h"
+#include "ui/info/qt/credits_window.h"
+#include "ui/info/qt/welcome_window.h"
+#include "ui/scripted_messages.h"
+
+namespace orb::test {
+namespace {
+
+class FakeOpener : public PageOpener {
+  public:
+    bool works = true;
+    std::vector<std::string> opened;
+    bool Open(const std::string& url) override {
+        opened.push_back(url);
+        return works;
+    }
+};
+
+class InfoWindowsTest : public GuiTest {
+  protected:
+    SteppingTicks ticks{0, 40}; // every read is a frame later: no frame waits
+    ScriptedMessages messages;
+    FakeOpener opener;
+
+    std::unique_ptr<AboutWindow> MakeAbout() {
+        AboutContext c;
+        c.messages = &messages;
+        c.opener = &opener;
+        c.homePage = "file:///nowhere/index.html";
+        c.ticks = &ticks;
+        auto about = std::make_unique<AboutWindow>(std::move(c));
+        frames = 0;
+        QObject::connect(about.get(), &AboutWindow::frameShown, [this] { ++frames; });
+        return about;
+    }
+    int frames = 0; // frames the About window presented
+};
+
+TEST_F(InfoWindowsTest, AboutShowMovesToTheNextCompositeAfterFiveHundredFrames) {
+    auto about = MakeAbout();
+    about->show();
+    ASSERT_TRUE(WaitFor([&] { return about->Show() && about->Show()->Composite() == 0; }));
+    ASSERT_TRUE(WaitFor([&] { return about->Show()->Composite() != 0; }, 60000));
+    EXPECT_EQ(frames, 501); // 500 of composite 0, then the first of the next
+    EXPECT_GT(about->Show()->Composite(), 0);
+    // The picture shows the galaxy: some of its pixels are lit.
+    const QImage shot = about->Picture()->grab().toImage();
+    int lit = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            lit += (shot.pixel(x, y) & 0xFFFFFF) != 0;
+    EXPECT_GT(lit, 50);
+    about->OkButton()->click();
+    EXPECT_FALSE(about->isVisible());
+}
+
+TEST_F(InfoWindowsTest, CreditsPauseTheShowWhichGoesOnWithTheNextComposite) {
+    auto about = MakeAbout();
+    about->show();
+    ASSERT_TRUE(WaitFor([&] { return frames >= 20; }));
+    const int16_t k = about->Show()->Composite();
+    about->CreditsButton()->click();
+    ASSERT_NE(about->Credits(), nullptr);
+    CreditsWindow* credits = about->Credits();
+    ASSERT_TRUE(WaitFor([&] { return credits->FramesRun() >= 30; }));
+    EXPECT_TRUE(about->Paused());
+    const int framesDuringCredits = frames;
+    QTest::qWait(50);
+    EXPECT_EQ(frames, framesDuringCredits); // the show waits
+    // The column scrolls up by 2 pixels a frame.
+    const double top = credits->ColumnTop();
+    const int64_t at = credits->FramesRun();
+    ASSERT_TRUE(WaitFor([&] { return credits->FramesRun() > at; }));
+    EXPECT_LE(credits->ColumnTop(), top - 2);
+    credits->DismissButton()->click();
+    ASSERT_TRUE(WaitFor([&] { return frames > framesDuringCredits; }));
+    int16_t next = static_cast<int16_t>((k + 1) % kAboutComposites);
+    EXPECT_EQ(about->Show()->Composite(), next); // the factory record k+1 weighs at least 1
+    EXPECT_FALSE(about->Paused());
+}
+
+TEST_F(InfoWindowsTest, CreditsDoubleClickMaximizesAndRestores) {
+    CreditsWindow credits(32, ticks, QRect(100, 100, 500, 380));
+    credits.show();
+    ASSERT_TRUE(WaitFor([&] { return credits.FramesRun() > 2; }));
+    EXPECT_EQ(credits.Stars()->Stars().size(), 150u);
+    QTest::mouseDClick(credits.Field(), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return credits.isMaximized(); }));
+    QTest::mouseDClick(credits.Field(), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return !credits.isMaximized(); }));
+    // The frame is centred over the field and no wider than the column.
+    const QRect frame = credits.Frame()->geometry();
+    EXPECT_NEAR(frame.center().x(), credits.rect().center().x(), 1);
+    EXPECT_LE(frame.width(), static_cast<int>(std::ceil(credits.Column().width)));
+    credits.DismissButton()->click();
+    const int64_t at = credits.FramesRun();
+    QTest::qWait(50);
+    EXPECT_EQ(credits.FramesRun(), at); // no frame after Dismiss
+}
+
+// OK and Dismiss end only their own animation: the application window's run behind goes on.
+TEST_F(InfoWindowsTest, ClosingTheInformationWindowsLeavesOtherAnimationsRunning) {
+    UniverseView view(store, state, ViewOptions{true, 7, 10});
+    view.resize(160, 120);
+    view.show();
+    view.StartRun();
+    auto about = MakeAbout();
+    about->show();
+    ASSERT_TRUE(WaitFor([&] { return frames > 5; }));
+    about->CreditsButton()->click();
+    ASSERT_TRUE(WaitFor([&] { return about->Credits() && about->Credits()->FramesRun() > 3; }));
+    about->Credits()->DismissButton()->click();
+    about->OkButton()->click();
+    EXPECT_FALSE(state.stopFlag);
+    const int64_t presented = view.FramesPresented();
+    EXPECT_TRUE(WaitFor([&] { return view.FramesPresented() > presented + 3; }));
+    EXPECT_TRUE(view.Running());
+}
+
+TEST_F(InfoWindowsTest, ClosingAboutMidShowLeavesTheSettingsAndTablesAlone) {
+    GalaxyTables mine;
+    ApplyFactoryGalaxyTypes(mine, 1);
+    ApplyFactoryComposites(mine, 1);
+    mine.types[3].name = "Kept";
+    UniverseSettings u;
+    u[U::Stars] = 777;
+    ASSERT_TRUE(store.SaveAllSettings(u, mine));
+    const size_t storedValues = backend.Size();
+    GalaxyTables before = mine;
+
+    auto about = MakeAbout();
+    about->show();
+    ASSERT_TRUE(WaitFor([&] { return frames > 30; }));
+    about->OkButton()->click();
+
+    EXPECT_EQ(backend.Size(), storedValues);
+    GalaxyTables reloaded;
+    store.LoadAllGalaxyTypes(reloaded);
+    store.LoadAllComposites(reloaded);
+    for (int t = 0; t < kGalaxyTypeSlots; ++t) {
+        EXPECT_EQ(reloaded.types[t].name, before.types[t].name);
+        EXPECT_EQ(mine.types[t].name, before.types[t].name);
+        EXPECT_EQ(mine.types[t].pct, before.types[t].pct);
+    }
+    for (int c = 0; c < kCompositeSlots; ++c)
+        EXPECT_EQ(reloaded.composites[c].name, before.composites[c].name);
+    EXPECT_EQ(store.LoadUniverse()[U::Stars], 777);
+}
+
+TEST_F(InfoWindowsTest, WebButtonOpensTheHomePageOrSaysItCannot) {
+    auto about = MakeAbout();
+    about->WebButton()->click();
+    ASSERT_EQ(opener.opened.size(), 1u);
+    EXPECT_EQ(opener.opened[0], "file:///nowhere/index.html");
+    EXPECT_TRUE(messages.shown.empty());
+    opener.works = false;
+    about->WebButton()->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.LastText(), "The Web Page could not be reached.\n\nURL:  file:///nowhere/index.html");
+}
+
+TEST_F(InfoWindowsTest, WelcomeGreetsOrOffersTheReset) {
+    {
+        WelcomeWindow greeting(store, runtime.File("propsave.orb"), messages, nullptr);
+        greeting.show();
+        EXPECT_EQ(greeting.Kind(), WelcomeKind::Greeting);
+        EXPECT_FALSE(greeting.ResetButton()->isVisible());
+        EXPECT_EQ(greeting.DismissButton()->text(), "OK");
+        EXPECT_TRUE(greeting.Text().startsWith("Thank you for installing Orbelune 3.0."));
+    }
+    store.WriteText(kSectionGeneral, kAnimationType, "0");
+    WelcomeWindow upgrade(store, runtime.File("propsave.orb"), messages, nullptr);
+    upgrade.show();
+    EXPECT_EQ(upgrade.Kind(), WelcomeKind::Upgrade);
+    EXPECT_TRUE(upgrade.ResetButton()->isVisible());
+    EXPECT_EQ(upgrade.ResetButton()->text().remove('&'),
+              "Reset Properties to the Orbelune 3.0 Factory Settings");
+    EXPECT_EQ(upgrade.DismissButton()->text(), "Close");
+    upgrade.DismissButton()->click();
+    EXPECT_FALSE(upgrade.ResetRequested());
+}
+
+TEST_F(InfoWindowsTest, WelcomeResetBacksUpEverySettingFirst) {
+    GalaxyTables mine;
+    ApplyFactoryGalaxyTypes(mine, 1);
+    ApplyFactoryComposites(mine, 0);
+    mine.types[9].name = "Backed up";
+    UniverseSettings u;
+    u[U::Galaxy] = 42;
+    ASSERT_TRUE(store.SaveAllSettings(u, mine));
+    TemplateState templates;
+    const std::string path = runtime.File("config/propsave.orb");
+    WelcomeWindow w(store, path, messages, &templates);
+    w.show();
+    w.ResetButton()->click();
+    EXPECT_TRUE(w.ResetRequested());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(w.Status()->value(), w.Status()->maximum());
+    EXPECT_EQ(templates.currentTemplateFile, path);
+    MemoryBackend copy;
+    SettingsStore copyStore(copy);
+    ASSERT_EQ(ImportTemplateFile(copyStore, path), TemplateStatus::Done);
+    EXPECT_EQ(copyStore.LoadUniverse()[U::Galaxy], 42);
+    GalaxyTables back;
+    copyStore.LoadAllGalaxyTypes(back);
+    EXPECT_EQ(back.types[9].name, "Backed up");
+}
+
+TEST_F(InfoWindowsTest, FailingBackupPreventsTheReset) {
+    store.WriteText(kSectionGeneral, kAnimationType, "0");
+    const std::string blocker = runtime.File("a-file");
+    std::ofstream(blocker) << "x";
+    WelcomeWindow w(store, blocker + "/propsave.orb", messages, nullptr);
+    w.show();
+    w.ResetButton()->click();
+    EXPECT_FALSE(w.ResetRequested());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.ResetButton()->isVisible()); // the user may try again or close
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.LastText().find("were not reset"), std::string::npos);
+}
+
+} // namespace
+} // namespace orb::test
