@@ -1,5 +1,7 @@
 #include "ui/properties/composite_editor.h"
 
+#include <algorithm>
+
 #include "settings/numeric.h"
 
 namespace orb {
@@ -46,30 +48,25 @@ std::vector<int16_t> CompositeMembers(const CompositeSelection& s) {
 }
 
 CompositeCommitOutcome CommitComposite(GalaxyTables& tables, int slot, const CompositeSelection& s,
-                                       std::string_view name, std::string_view weightText) {
+                                       std::string_view name, std::string_view weightText,
+                                       const TextWidth& width) {
     CompositeCommitOutcome out;
     if (slot < 0 || slot >= kCompositeSlots) return out;
     if (s.major < 0 || s.major >= kGalaxyTypeSlots) {
         out.result = CompositeCommit::NoMajor;
         return out;
     }
-    const auto weight = static_cast<int16_t>(ClampToDef(ZeroPrefixedValue(weightText), kCompGalPctDef));
-    out.weightText = std::to_string(weight);
     out.ifsNote = IfsWarning(tables, s);
     CompositeGalaxy& c = tables.composites[slot];
-    c.pct = weight;
-    c.name = std::string(TrimBlanks(name));
     const std::vector<int16_t> members = CompositeMembers(s);
     c.member.fill(0);
     std::copy(members.begin(), members.end(), c.member.begin());
     c.count = static_cast<int16_t>(members.size());
+    // The line shows name and weight only, so it can be written before the members.
+    auto commit = CommitWeight(tables, WeightedTable::Composites, slot, name, weightText, width);
+    if (commit) out.commit = std::move(*commit);
     out.result = CompositeCommit::Stored;
     return out;
-}
-
-std::string CompositeLineName(const CompositeGalaxy& c, int slot) {
-    if (!c.name.empty()) return c.name;
-    return "< Galaxy Composite " + std::to_string(slot + 1) + " >";
 }
 
 } // namespace orb

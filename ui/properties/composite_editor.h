@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "settings/records.h"
+#include "ui/properties/weights.h"
 
 namespace orb {
 
@@ -47,15 +48,14 @@ enum class CompositeCommit : uint8_t {
 };
 struct CompositeCommitOutcome {
     CompositeCommit result = CompositeCommit::Nothing;
-    bool ifsNote = false;    // show kIfsNote (the commit goes on regardless)
-    std::string weightText;  // the weight box's text after its clamp to 0..9999
+    bool ifsNote = false; // show kIfsNote (the commit goes on regardless)
+    CommitResult commit;  // Stored: the rewritten line, the clamped weight text, the stored name
 };
 
-// Composite "Commit" into slot `slot` (-1: none selected) from the name and weight boxes.
+// Composite "Commit" into slot `slot` (-1: none selected) from the name and weight boxes: the
+// name and weight as the weight lists commit them, then the members.
 CompositeCommitOutcome CommitComposite(GalaxyTables& tables, int slot, const CompositeSelection& s,
-                                       std::string_view name, std::string_view weightText);
-
-// The name a composite line shows: its name, or "< Galaxy Composite n >" when it has none.
-std::string CompositeLineName(const CompositeGalaxy& c, int slot);
+                                       std::string_view name, std::string_view weightText,
+                                       const TextWidth& width);
 
 } // namespace orb

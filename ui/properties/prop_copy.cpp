@@ -7,9 +7,9 @@ namespace orb {
 namespace {
 
 using S = GalaxyStyle;
-constexpr ValueType I = ValueType::Integer;
-constexpr ValueType L = ValueType::Long;
-constexpr ValueType R = ValueType::Real;
+constexpr FieldKind I = FieldKind::Integer;
+constexpr FieldKind L = FieldKind::Long;
+constexpr FieldKind R = FieldKind::Real;
 
 constexpr uint8_t Only(S s) { return StyleBit(s); }
 constexpr uint8_t AllBut(S s) { return static_cast<uint8_t>(kAllStyles & ~StyleBit(s)); }
@@ -18,7 +18,7 @@ constexpr uint8_t kArmStyles = static_cast<uint8_t>(StyleBit(S::Standard) | Styl
                                                     StyleBit(S::Quasar) | StyleBit(S::Graviton) |
                                                     StyleBit(S::Starwave));
 
-constexpr PropCopyItem Box(std::string_view text, G g, ValueType kind, double min, double max,
+constexpr PropCopyItem Box(std::string_view text, G g, FieldKind kind, double min, double max,
                            std::string_view range, uint8_t styles = kAllStyles) {
     return {text, g, CopyInput::Box, kind, min, max, range, styles};
 }
@@ -106,19 +106,10 @@ std::vector<std::string_view> CopyListTexts(int item) {
     }
 }
 
-namespace {
-
-double ClampToItem(const PropCopyItem& it, double v) {
-    return ClampToDef(v, SettingDef{it.text, it.kind, it.min, it.max, it.min});
-}
-
-} // namespace
-
 std::string ClampCopyBoxText(int item, std::string_view text) {
     if (item < 0 || item >= kPropCopyItemCount) return std::string(text);
     const PropCopyItem& it = kPropCopyItems[item];
-    const double v = ClampToItem(it, ZeroPrefixedValue(text));
-    return it.kind == ValueType::Real ? FormatSingle(static_cast<float>(v)) : std::to_string(NearestLong(v));
+    return ClampTextField(text, it.kind, it.min, it.max);
 }
 
 CopyDecision DecideCopy(const CopyRequest& request) {
@@ -134,7 +125,7 @@ CopyDecision DecideCopy(const CopyRequest& request) {
     case CopyInput::Box: break;
     }
     if (TrimBlanks(request.boxText).empty()) return {kCopyNoBoxValue};
-    return {std::nullopt, ClampToItem(it, ZeroPrefixedValue(request.boxText))};
+    return {std::nullopt, ReadFieldNumber(ClampCopyBoxText(request.item, request.boxText))};
 }
 
 SlotMask CopyProperty(GalaxyTables& tables, int item, double value) {
@@ -151,6 +142,25 @@ SlotMask CopyProperty(GalaxyTables& tables, int item, double value) {
         took |= 1u << slot;
     }
     return took;
+}
+
+bool ShowCopiedValue(GalaxyFields& fields, int style, G property, double value) {
+    bool shown = false;
+    for (const GalaxyBinding& b : kGalaxyBindings) {
+        if (ShownProp(b, style) != property) continue;
+        shown = true;
+        const std::string text = KindText(value, b.kind);
+        switch (b.control) {
+        case GalaxyControl::Field: fields.SetFieldText(b.index, text); break;
+        case GalaxyControl::HueField: fields.SetHueText(b.index, text); break;
+        case GalaxyControl::Style: fields.SetListIndex(GalaxyList::Style, NearestInt(value)); break;
+        case GalaxyControl::Plane: fields.SetListIndex(GalaxyList::Plane, NearestInt(value)); break;
+        case GalaxyControl::Colour: fields.SetListIndex(GalaxyList::Colour, NearestInt(value)); break;
+        case GalaxyControl::Profile: fields.SetListIndex(GalaxyList::Profile, NearestInt(value)); break;
+        case GalaxyControl::CpClosed: fields.SetCpClosed(NearestInt(value) == 1); break;
+        }
+    }
+    return shown;
 }
 
 } // namespace orb

@@ -12,6 +12,7 @@
 
 #include "settings/records.h"
 #include "settings/setting_defs.h"
+#include "ui/properties/galaxy_fields.h"
 
 namespace orb {
 
@@ -26,7 +27,7 @@ struct PropCopyItem {
     std::string_view text;      // the item's line in the "Props:" list
     G property;                 // the galaxy property it writes
     CopyInput input;            // box, list or check box
-    ValueType kind;             // box items: Integer, Long or Real (how the box reads and clamps)
+    FieldKind kind;             // box items: how the box reads and clamps
     double min, max;            // box items: the range the box clamps into
     std::string_view rangeText; // box items: caption of the "Value:" label
     uint8_t styles;             // styles whose types receive the value
@@ -69,5 +70,10 @@ constexpr bool SlotTook(SlotMask m, int slot) { return slot >= 0 && slot < 32 &&
 // Write the value into every slot 0..31 whose stored style passes the item's filter (whole
 // properties rounded, halves to even). Gives the slots that took it.
 SlotMask CopyProperty(GalaxyTables& tables, int item, double value);
+
+// Put a copied value into the galaxy editor's control that shows the property under the editor's
+// style, if one does. The caller does this only when the edited slot took the value (its
+// fields are stored back into that slot on Return). False when no control shows the property.
+bool ShowCopiedValue(GalaxyFields& fields, int style, G property, double value);
 
 } // namespace orb
