@@ -30,11 +30,11 @@ enum class KeyFilter : uint8_t {
 struct FieldSpec {
     FieldKind kind = FieldKind::Integer; // read and clamp rule
     KeyFilter filter = KeyFilter::Digits;
-    double min = 0;            // range of the focus-loss clamp, arrow keys and spinner
+    double min = 0; // range of the focus-loss clamp, arrow keys and spinner
     double max = 0;
-    bool clampOnLeave = true;  // false: the range is applied elsewhere (the weight boxes, on Commit)
-    int arrowStep = 0;         // Up adds it, Down subtracts it; 0: the arrow keys are ignored
-    int spinLength = 0;        // > 0: the box has a spinner and at most this many characters
+    bool clampOnLeave = true; // false: the range is applied elsewhere (the weight boxes, on Commit)
+    int arrowStep = 0;        // Up adds it, Down subtracts it; 0: the arrow keys are ignored
+    int spinLength = 0;       // > 0: the box has a spinner and at most this many characters
 };
 
 // Backspace as a typed character.
@@ -63,8 +63,8 @@ KeyDecision FilterKey(KeyFilter filter, std::string_view text, size_t selStart, 
 // filter as if typed in turn, and the result is cut to maxLength characters (0: no limit; a name
 // box is also kept within kNameMaxBytes). Offsets are in bytes of the UTF-8 text.
 struct InsertResult {
-    std::string text;    // the box's new text
-    size_t cursor = 0;   // caret after the inserted part, bytes
+    std::string text;     // the box's new text
+    size_t cursor = 0;    // caret after the inserted part, bytes
     bool refused = false; // a character was refused with a beep (Drop does not count)
 };
 InsertResult FilterInsertion(KeyFilter filter, std::string_view text, size_t selStart, size_t selLength,

@@ -113,10 +113,10 @@ class GalaxyFieldValues : public GalaxyFields {
     void SetCpClosed(bool on) override { cpClosed_ = on; }
 
   private:
-    std::array<std::string, kGalaxyFieldSlots> text_;   // txtGalaxy texts by index
-    std::array<std::string, kHueFieldCount> hue_;       // txtPixHue texts
-    std::array<int, 4> list_{-1, -1, -1, -1};           // selected entry by GalaxyList, -1 none
-    bool cpClosed_ = false;                             // chkCP_Closed
+    std::array<std::string, kGalaxyFieldSlots> text_; // txtGalaxy texts by index
+    std::array<std::string, kHueFieldCount> hue_;     // txtPixHue texts
+    std::array<int, 4> list_{-1, -1, -1, -1};         // selected entry by GalaxyList, -1 none
+    bool cpClosed_ = false;                           // chkCP_Closed
 };
 
 } // namespace orb

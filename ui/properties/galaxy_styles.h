@@ -49,9 +49,9 @@ struct SpinRange {
 
 struct StyleView {
     std::array<std::string_view, kGalaxyLabelCount> captions; // every label's caption, by GalaxyLabel
-    uint32_t hidden = 0;                                       // GalaxyHide bits
-    std::array<SpinRange, 4> boxes3to6;                        // spinner ranges of txtGalaxy(3)..(6)
-    SpinRange box93;                                           // range of txtGalaxy(93) (no spinner)
+    uint32_t hidden = 0;                                      // GalaxyHide bits
+    std::array<SpinRange, 4> boxes3to6;                       // spinner ranges of txtGalaxy(3)..(6)
+    SpinRange box93;                                          // range of txtGalaxy(93) (no spinner)
 };
 
 // The view of a style; a style outside 0..7 is clamped into it first.
