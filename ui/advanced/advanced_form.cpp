@@ -25,6 +25,20 @@ size_t CodePointEnd(std::string_view text, size_t maxPoints) {
     return text.size();
 }
 
+// The focal length's clamped text, keeping a text that already states the value from its first
+// digit ("1.0" stays as the factory writes it; ".5" becomes "0.5", "12.5" becomes "10").
+std::string ClampFocalText(std::string_view text) {
+    const FieldSpec& s = kFocalLengthSpec;
+    std::string clamped = ClampTextField(text, s.kind, s.min, s.max);
+    const std::string_view trimmed = TrimBlanks(text);
+    const auto value = ParseNumericText(trimmed);
+    const bool startsWithDigit = !trimmed.empty() && trimmed[0] >= '0' && trimmed[0] <= '9';
+    if (startsWithDigit && value && static_cast<float>(*value) == static_cast<float>(ReadFieldNumber(clamped)) &&
+        trimmed.find_first_not_of("0123456789.") == std::string_view::npos)
+        return std::string(trimmed);
+    return clamped;
+}
+
 } // namespace
 
 const std::array<AdvancedNumberField, kAdvancedNumberCount> kAdvancedNumbers{{
@@ -68,8 +82,7 @@ AdvancedForm ClampedAdvancedForm(const AdvancedForm& form) {
         const FieldSpec& s = kAdvancedNumbers[i].spec;
         f.number[i] = ClampTextField(form.number[i], s.kind, s.min, s.max);
     }
-    f.focalLength = ClampTextField(form.focalLength, kFocalLengthSpec.kind, kFocalLengthSpec.min,
-                                   kFocalLengthSpec.max);
+    f.focalLength = ClampFocalText(form.focalLength);
     f.message = std::string(TrimBlanks(LimitMessage(form.message)));
     return f;
 }

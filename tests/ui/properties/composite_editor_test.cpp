@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/presets.h"
-#include "scripted_messages.h"
+#include "ui/scripted_messages.h"
 
 namespace orb {
 namespace {
@@ -45,8 +45,9 @@ TEST_F(CompositeEditorTest, AtMost31Members) {
     ASSERT_EQ(c.count, 31);
     EXPECT_EQ(c.member[0], 4);
     EXPECT_EQ(c.member[1], 0);
-    EXPECT_EQ(c.member[4], 5); // the major type is not repeated
-    EXPECT_EQ(c.member[30], 31 - 1);
+    EXPECT_EQ(c.member[4], 3);
+    EXPECT_EQ(c.member[5], 5); // the major type is not repeated
+    EXPECT_EQ(c.member[30], 30);
 }
 
 TEST_F(CompositeEditorTest, NothingWithoutALineAndAMessageWithoutAMajorType) {
