@@ -25,9 +25,9 @@ size_t CodePointEnd(std::string_view text, size_t maxPoints) {
     return text.size();
 }
 
-// The focal length's clamped text, keeping a text that already states the value from its first
-// digit ("1.0" stays as the factory writes it; ".5" becomes "0.5", "12.5" becomes "10").
-std::string ClampFocalText(std::string_view text) {
+} // namespace
+
+std::string ClampFocalLengthText(std::string_view text) {
     const FieldSpec& s = kFocalLengthSpec;
     std::string clamped = ClampTextField(text, s.kind, s.min, s.max);
     const std::string_view trimmed = TrimBlanks(text);
@@ -38,8 +38,6 @@ std::string ClampFocalText(std::string_view text) {
         return std::string(trimmed);
     return clamped;
 }
-
-} // namespace
 
 const std::array<AdvancedNumberField, kAdvancedNumberCount> kAdvancedNumbers{{
     {A::TimeDelay, "Delay in Milliseconds (0 - 999):", Number(0, 999, 10, 3)},
@@ -82,7 +80,7 @@ AdvancedForm ClampedAdvancedForm(const AdvancedForm& form) {
         const FieldSpec& s = kAdvancedNumbers[i].spec;
         f.number[i] = ClampTextField(form.number[i], s.kind, s.min, s.max);
     }
-    f.focalLength = ClampFocalText(form.focalLength);
+    f.focalLength = ClampFocalLengthText(form.focalLength);
     f.message = std::string(TrimBlanks(LimitMessage(form.message)));
     return f;
 }

@@ -50,6 +50,9 @@ AdvancedForm LoadAdvancedForm(SettingsStore& store);
 // Every value as OK writes it: numbers clamped (saturated first, so no number overflows past
 // the clamp), focal length and message trimmed.
 AdvancedForm ClampedAdvancedForm(const AdvancedForm& form);
+// The focal length box's clamp (on leaving it and on OK): into 0.01..10 as a single, keeping a
+// text that already states its value from its first digit ("1.0" stays, ".5" becomes "0.5").
+std::string ClampFocalLengthText(std::string_view text);
 // OK: the eight clamped values in one store batch, in the table's order. False when the store
 // refused them.
 bool SaveAdvancedForm(SettingsStore& store, const AdvancedForm& form);
