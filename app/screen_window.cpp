@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QTimer>
 #include <QScreen>
 
 #include "app/core/saver_input.h"
@@ -74,6 +76,20 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
     StopRun();
     event->accept();
     emit endRequested();
+}
+
+void ScreenWindow::PropertiesClosed() {
+    if (QLabel* label = MessageLabel()) {
+        label->clear();
+        label->hide();
+    }
+    screenActivated_ = false;
+    // Without a window manager the window may never be activated again: start the run here.
+    QTimer::singleShot(0, this, [this] {
+        if (screenActivated_ || !isVisible()) return;
+        screenActivated_ = true;
+        StartRun();
+    });
 }
 
 void ScreenWindow::SaveWindowPlacement() {

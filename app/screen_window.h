@@ -22,6 +22,9 @@ class ScreenWindow : public UniverseView {
     // WindowState and WindowSize (twips) in section General.
     void SaveWindowPlacement();
     void RestoreWindowPlacement();
+    // The Properties dialog opened from this window has closed: the message is cleared and a
+    // fresh run with the new settings starts (at once when the window is still shown).
+    void PropertiesClosed();
 
   signals:
     void endRequested();        // Escape or a closed window: the program ends

@@ -11,11 +11,15 @@
 #include "app/hosted_view.h"
 #include "app/saver_session.h"
 #include "app/saver_window.h"
+#include "app/core/startup.h"
 #include "app/screen_window.h"
+#include "platform/qt/instance_beacon.h"
 #include "platform/instance_socket.h"
 #include "platform/qt/termination.h"
 #include "platform/saver_system.h"
 #include "settings/store.h"
+#include "ui/fields/qt/field_helpers.h"
+#include "ui/properties/qt/props_window.h"
 
 namespace orb {
 
@@ -48,6 +52,55 @@ void ReportStats(std::ostream& err, int64_t frames, qint64 ms) {
     err << "orbelune: " << frames << " frames in " << ms / 1000.0 << " s\n";
 }
 
+// The Properties dialog of configuration mode: modeless, the one window of the process, holding
+// its caption so that a second start brings it to the front instead of opening another.
+int RunProperties(SettingsStore& store, AppState& state) {
+    InstanceBeacon beacon(kPropertiesCaption);
+    if (!beacon.Held()) { // another start took the caption first
+        RequestToFront(kPropertiesCaption);
+        return kExitOk;
+    }
+    PropertiesWindow window(PropsContext{store, state.previewCancel, state.exitRequested});
+    QObject::connect(&beacon, &InstanceBeacon::frontRequested, &window, [&window] {
+        if (window.isMinimized()) window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+    QObject::connect(&window, &PropertiesWindow::closed, &window, EndLoop, Qt::QueuedConnection);
+    window.Load();
+    window.show();
+    CentreOnScreen(&window);
+    window.activateWindow();
+    return QApplication::exec();
+}
+
+// Any key but Escape and F5, or a click, in the application window: the animation freezes and
+// the dialog opens modally over it; when it closes a fresh run starts with the new settings,
+// or the program ends after File > Exit.
+void OpenModalProperties(ScreenWindow& screen, SettingsStore& store, AppState& state,
+                         std::unique_ptr<PropertiesWindow>& properties) {
+    if (properties) return;
+    screen.StopRun();
+    properties = std::make_unique<PropertiesWindow>(PropsContext{store, state.previewCancel, state.exitRequested},
+                                                    &screen);
+    properties->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(
+        properties.get(), &PropertiesWindow::closed, &screen,
+        [&screen, &state, &properties] {
+            properties.release()->deleteLater();
+            if (state.exitRequested) {
+                screen.close(); // ends the program with the window
+                return;
+            }
+            screen.PropertiesClosed();
+        },
+        Qt::QueuedConnection);
+    properties->Load();
+    properties->show();
+    CentreOnScreen(properties.get());
+    properties->activateWindow();
+}
+
 } // namespace
 
 GuiWindowModes::GuiWindowModes(const char* programName, StoreBackend& backend)
@@ -62,10 +115,6 @@ bool GuiWindowModes::BringToFront(std::string_view caption) {
 }
 
 int GuiWindowModes::Run(const WindowRequest& request, std::ostream& err) {
-    if (request.mode == WindowMode::Properties) {
-        err << "orbelune: the Properties dialog is not part of this build yet\n";
-        return kExitNoWindows;
-    }
     if (request.mode == WindowMode::Preview && request.hostWindow == 0) return kExitOk; // nothing to draw in
     if (!DisplayAvailable(request.mode)) {
         err << "orbelune: no display to show the animation on (set DISPLAY)\n";
@@ -95,7 +144,10 @@ int GuiWindowModes::Run(const WindowRequest& request, std::ostream& err) {
         QCoreApplication::exit(0);
     });
 
+    if (request.mode == WindowMode::Properties) return RunProperties(store, state);
+
     std::unique_ptr<SaverSession> saver;
+    std::unique_ptr<PropertiesWindow> properties;
     std::unique_ptr<ScreenWindow> screen;
     std::unique_ptr<HostedRun> hosted;
     std::function<int64_t()> frames;
@@ -115,6 +167,8 @@ int GuiWindowModes::Run(const WindowRequest& request, std::ostream& err) {
     case WindowMode::ApplicationWindow:
         screen = std::make_unique<ScreenWindow>(store, state, options);
         QObject::connect(screen.get(), &ScreenWindow::endRequested, &app, EndLoop, Qt::QueuedConnection);
+        QObject::connect(screen.get(), &ScreenWindow::propertiesRequested, &app,
+                         [&] { OpenModalProperties(*screen, store, state, properties); });
         screen->Open();
         frames = [&] { return screen->FramesPresented(); };
         break;

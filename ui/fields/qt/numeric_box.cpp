@@ -32,6 +32,7 @@ NumericBox::NumericBox(const FieldSpec& spec, QWidget* parent)
     }
     setFocusProxy(edit_);
     setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     edit_->SetArrowHandler([this](int direction) { return Step(direction); });
     connect(edit_, &QLineEdit::textChanged, this, [this](const QString& t) {
         SyncSpinner(t);

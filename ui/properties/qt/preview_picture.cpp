@@ -11,7 +11,8 @@ namespace orb {
 PreviewPicture::PreviewPicture(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setMinimumSize(160, 120);
+    const int h = fontMetrics().height();
+    setMinimumSize(h * 16, h * 12);
 }
 
 QSize PreviewPicture::sizeHint() const {

@@ -84,9 +84,9 @@ QWidget* RightColumn(PropsControls& c) {
 void BuildPropsWindow(QMainWindow& window, PropsControls& c) {
     auto* central = new QWidget(&window);
     auto* columns = new QHBoxLayout(central);
-    columns->addWidget(BuildUniverseFrame(c), 1);
-    columns->addWidget(BuildGalaxyPages(c), 1);
-    columns->addWidget(RightColumn(c), 1);
+    columns->addWidget(BuildUniverseFrame(c), 3);
+    columns->addWidget(BuildGalaxyPages(c), 3);
+    columns->addWidget(RightColumn(c), 2);
     window.setCentralWidget(central);
     BuildMenus(window, c);
 }

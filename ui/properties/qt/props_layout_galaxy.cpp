@@ -229,7 +229,7 @@ QGroupBox* ListPage(PropsControls& c) {
     c.cmdGalPreview = new QPushButton(Text("Galaxy Preview"), types);
     c.cmdResetGalPct = new QPushButton(Text("Reset %"), types);
     c.txtResetGalPct = new NumericBox(kResetPctFieldSpec, types);
-    c.txtResetGalPct->SetMaxLength(4);
+    c.txtResetGalPct->Edit()->setMaxLength(4);
     for (QPushButton* b : {c.cmdGalCommit, c.cmdGalProps, c.cmdGalPreview, c.cmdResetGalPct}) {
         b->setAutoDefault(false);
         buttons->addWidget(b);

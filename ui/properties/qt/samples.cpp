@@ -2,7 +2,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 #include <memory>
 
 #include "engine/animation/random.h"
