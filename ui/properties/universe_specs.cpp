@@ -53,6 +53,14 @@ std::optional<FieldSpec> UniverseFieldSpec(int index) {
     return std::nullopt;
 }
 
+void ClampUniverseFields(UniverseFields& fields) {
+    for (const UniverseBinding& b : kUniverseBindings) {
+        if (b.control != UniverseControl::Field) continue;
+        if (auto spec = UniverseFieldSpec(b.index))
+            fields.SetFieldText(b.index, LeaveFieldText(fields.FieldText(b.index), *spec));
+    }
+}
+
 bool LoadUniverseTheme(int item, bool v20, UniverseFields& fields) {
     if (item < 1 || item > kThemeCount) return false;
     UniverseSettings u;

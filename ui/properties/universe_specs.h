@@ -25,6 +25,10 @@ extern const std::array<UniverseBoxExtra, 5> kUniverseBoxExtras;
 // reals), the key filter of the kind, arrow step and spinner; nothing for an index with no box.
 std::optional<FieldSpec> UniverseFieldSpec(int index);
 
+// Every universe box given its focus-loss text, as if each had had the focus and lost it: values
+// stored out of range show (and are saved) clamped.
+void ClampUniverseFields(UniverseFields& fields);
+
 // The weight boxes txtUniGalPct and txtCompGalPct: digits, 0..9999 applied on Commit, step 1,
 // spinner with 4 characters.
 extern const FieldSpec kWeightFieldSpec;

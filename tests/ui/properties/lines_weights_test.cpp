@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include "settings/numeric.h"
+#include "settings/presets.h"
+#include "ui/properties/list_lines.h"
+#include "ui/properties/weights.h"
+#include "ui/scripted_messages.h"
+
+namespace orb {
+namespace {
+
+// Every character 100 twips wide, a blank 50.
+double FakeWidth(std::string_view s) {
+    double w = 0;
+    for (char c : s)
+        w += c == ' ' ? 50 : 100;
+    return w;
+}
+
+TEST(ListLines, BlanksReachTheColumnAndReadBack) {
+    struct Case {
+        std::string_view name;
+        int weight;
+        size_t blanks;
+    } cases[] = {
+        {"Standard Galaxy", 25, 19}, // 1450 twips (one blank inside) + 19 blanks of 50 = 2400
+        {"", 0, 48},
+        {"A name far too long for the column", 9999, 3},
+    };
+    for (const Case& c : cases) {
+        const std::string line = FormatListLine(c.name, c.weight, FakeWidth);
+        EXPECT_EQ(line, std::string(c.name) + std::string(c.blanks, ' ') + std::to_string(c.weight));
+        const ListLine back = ParseListLine(line);
+        EXPECT_EQ(back.name, TrimBlanks(c.name));
+        EXPECT_EQ(back.weight, c.weight);
+    }
+}
+
+TEST(ListLines, OddWidthsAndShortLines) {
+    // (2400 - 2350) / 20 = 2.5 rounds to 2, then at least 3.
+    auto narrow = [](std::string_view s) { return s == " " ? 20.0 : 2350.0; };
+    EXPECT_EQ(FormatListLine("x", 7, narrow), "x   7");
+    // (2400 - 2330) / 20 = 3.5 rounds to 4 (halves to even).
+    auto wide = [](std::string_view s) { return s == " " ? 20.0 : 2330.0; };
+    EXPECT_EQ(FormatListLine("x", 7, wide), "x    7");
+    auto noBlank = [](std::string_view s) { return s == " " ? 0.0 : 10.0; };
+    EXPECT_EQ(FormatListLine("x", 7, noBlank), "x   7");
+    EXPECT_EQ(ParseListLine("12").weight, 12);
+    EXPECT_EQ(ParseListLine("12").name, "");
+    EXPECT_EQ(ParseListLine("Spiral   abcd").weight, 0);
+    EXPECT_EQ(LineWithoutWeight("Spiral   25"), "Spiral ");
+    EXPECT_EQ(LineWithoutWeight("25"), "");
+}
+
+class WeightsTest : public ::testing::Test {
+  protected:
+    GalaxyTables tables;
+    test::ScriptedMessages messages;
+    void SetUp() override {
+        ApplyFactoryGalaxyTypes(tables, 0);
+        ApplyFactoryComposites(tables, 0);
+    }
+};
+
+TEST_F(WeightsTest, CommitClampsTrimsAndRewritesTheLine) {
+    struct Case {
+        WeightedTable table;
+        int slot;
+        std::string_view name, weight;
+        std::string_view storedName;
+        int storedWeight;
+    } cases[] = {
+        {WeightedTable::GalaxyTypes, 4, "  Spiral  ", "12345", "Spiral", 9999},
+        {WeightedTable::GalaxyTypes, 31, "Dust, gas", "", "Dust gas", 0},
+        {WeightedTable::GalaxyTypes, 0, "x", "2.5", "x", 2},
+        {WeightedTable::Composites, 15, "Pair", "40", "Pair", 40},
+    };
+    for (const Case& c : cases) {
+        auto r = CommitWeight(tables, c.table, c.slot, c.name, c.weight, FakeWidth);
+        ASSERT_TRUE(r);
+        EXPECT_EQ(ShownName(tables, c.table, c.slot), c.storedName);
+        EXPECT_EQ(SlotWeight(tables, c.table, c.slot), c.storedWeight);
+        EXPECT_EQ(r->weightText, std::to_string(c.storedWeight));
+        EXPECT_EQ(ParseListLine(r->line).name, c.storedName);
+        EXPECT_EQ(ParseListLine(r->line).weight, c.storedWeight);
+    }
+    const GalaxyTables before = tables;
+    EXPECT_FALSE(CommitWeight(tables, WeightedTable::GalaxyTypes, -1, "x", "1", FakeWidth));
+    EXPECT_FALSE(CommitWeight(tables, WeightedTable::Composites, 16, "x", "1", FakeWidth));
+    EXPECT_EQ(tables.types[0].name, before.types[0].name);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(WeightsTest, ResetPercentSetsEveryWeightOrAsksForAValue) {
+    for (std::string_view blank : {"", "   "}) {
+        EXPECT_FALSE(ResetWeights(tables, WeightedTable::GalaxyTypes, blank, FakeWidth, messages));
+        EXPECT_EQ(messages.LastText(), "Please enter a value for the Reset percent.");
+        EXPECT_EQ(messages.shown.back().icon, MessageIcon::Exclamation);
+    }
+    EXPECT_EQ(tables.types[0].pct, 25); // unchanged
+
+    auto lines = ResetWeights(tables, WeightedTable::GalaxyTypes, "25", FakeWidth, messages);
+    ASSERT_TRUE(lines);
+    ASSERT_EQ(lines->size(), 32u);
+    for (int s = 0; s < 32; ++s) {
+        EXPECT_EQ(tables.types[s].pct, 25);
+        EXPECT_EQ(ParseListLine((*lines)[s]).weight, 25);
+        EXPECT_EQ(ParseListLine((*lines)[s]).name, tables.types[s].name);
+    }
+    tables.composites[2].name.clear();
+    lines = ResetWeights(tables, WeightedTable::Composites, "123456", FakeWidth, messages);
+    ASSERT_TRUE(lines);
+    ASSERT_EQ(lines->size(), 16u);
+    EXPECT_EQ(tables.composites[15].pct, 9999);
+    EXPECT_EQ(tables.types[0].pct, 25); // the other table is left alone
+    EXPECT_EQ(ParseListLine((*lines)[2]).name, "< Galaxy Composite 3 >");
+}
+
+} // namespace
+} // namespace orb

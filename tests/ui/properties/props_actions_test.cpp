@@ -1,0 +1,252 @@
+#include "ui/properties/props_actions.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/file_store_backend.h"
+#include "platform/temp_dir.h"
+#include "settings/presets.h"
+#include "settings/template_values.h"
+#include "ui/properties/universe_specs.h"
+#include "ui/scripted_messages.h"
+
+namespace orb {
+namespace {
+
+TEST(Opening, DecisionTable) {
+    using L = OpeningLoad;
+    struct Case {
+        int16_t resetSettings, animationType;
+        bool welcomeReset;
+        bool welcome;
+        L load;
+    } cases[] = {
+        {-1, -1, true, true, L::Reset},        {-1, -1, false, true, L::Reset},
+        {-1, 0, true, true, L::Reset},         {-1, 0, false, true, L::Stored},
+        {1, -1, true, false, L::ResetAndSave}, {1, 0, true, false, L::Stored},
+        {1, 5, false, false, L::Stored},
+    };
+    for (const Case& c : cases) {
+        const bool shown = ShowsWelcome(c.resetSettings);
+        EXPECT_EQ(shown, c.welcome) << c.resetSettings;
+        EXPECT_EQ(DecideOpeningLoad(shown, c.welcomeReset, c.animationType), c.load)
+            << c.resetSettings << " " << c.animationType << " " << c.welcomeReset;
+    }
+}
+
+class PropsActionsTest : public ::testing::Test {
+  protected:
+    MemoryBackend backend;
+    SettingsStore store{backend};
+    GalaxyTables tables;
+    UniverseFieldValues fields;
+    test::ScriptedMessages messages;
+    test::TempDir dir;
+
+    std::string Stored(std::string_view section, std::string_view name) {
+        return store.ReadText(section, name, "<absent>");
+    }
+};
+
+TEST_F(PropsActionsTest, FirstOpeningAsksWelcomeAndStoresNothingButTheMarker) {
+    int asked = 0;
+    auto r = OpenProperties(store, tables, fields, [&] {
+        ++asked;
+        return false;
+    });
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(r.load, OpeningLoad::Reset); // never saved: factory settings, stored on Accept
+    EXPECT_EQ(Stored(kSectionGeneral, kResetSettings), "1");
+    EXPECT_EQ(Stored(kSectionGeneral, kAnimationType), "<absent>");
+    EXPECT_EQ(tables.types[0].name, "Standard Galaxy");
+    EXPECT_EQ(fields.FieldText(0), "4000");
+}
+
+TEST_F(PropsActionsTest, OpeningWithoutSavedSettingsSavesTheFactorySet) {
+    store.WriteText(kSectionGeneral, kResetSettings, "1");
+    auto r = OpenProperties(store, tables, fields, [] { return true; });
+    EXPECT_EQ(r.load, OpeningLoad::ResetAndSave);
+    EXPECT_FALSE(r.saveFailed);
+    EXPECT_EQ(Stored(kSectionGeneral, kAnimationType), "0");
+    EXPECT_EQ(Stored("Universe\\Galaxy31", kUniGalName), "Globe of Points");
+    EXPECT_EQ(Stored(kSectionUniverse, "Universe_Stars"), "4000");
+}
+
+TEST_F(PropsActionsTest, OpeningLoadsStoredSettings) {
+    store.WriteText(kSectionGeneral, kResetSettings, "1");
+    store.WriteText(kSectionGeneral, kAnimationType, "0");
+    store.WriteText(kSectionUniverse, "Universe_Stars", "123456");
+    store.WriteText("Universe\\Galaxy3", kUniGalName, "Mine");
+    store.WriteText("Universe\\CompGal0", kCompGalPct, "77");
+    auto r = OpenProperties(store, tables, fields, [] {
+        ADD_FAILURE() << "no Welcome once ResetSettings is stored";
+        return true;
+    });
+    EXPECT_EQ(r.load, OpeningLoad::Stored);
+    EXPECT_EQ(fields.FieldText(0), "123456"); // shown as stored
+    ClampUniverseFields(fields);
+    EXPECT_EQ(fields.FieldText(0), "30000");
+    EXPECT_EQ(fields.FieldText(12), "0.985"); // in range: as it was
+    EXPECT_EQ(tables.types[3].name, "Mine");
+    EXPECT_EQ(tables.composites[0].pct, 77);
+}
+
+TEST_F(PropsActionsTest, ResetGivesEachSetsThemeAndWritesTheAdvancedValuesAtOnce) {
+    struct Case {
+        int set;
+        const char* stars;
+        const char* firstName;
+    } cases[] = {{kResetSet20, "2500", "Standard Galaxy"}, {kResetSet30, "4000", "Standard Galaxy"}};
+    for (const Case& c : cases) {
+        store.WriteText(kSectionAdvanced, "Adv_TimeDelay", "77");
+        tables.types[1].name = "edited";
+        EXPECT_TRUE(ResetProperties(c.set, store, tables, fields));
+        EXPECT_EQ(fields.FieldText(0), c.stars);
+        EXPECT_EQ(Stored(kSectionAdvanced, "Adv_TimeDelay"), "30");
+        EXPECT_EQ(tables.types[1].name, FactoryNameOf(c.set, 1).name);
+        EXPECT_EQ(tables.composites[0].count, c.set == kResetSet20 ? 6 : 2);
+        EXPECT_EQ(Stored(kSectionUniverse, "Universe_Stars"), "<absent>"); // saved only on Accept
+    }
+}
+
+TEST_F(PropsActionsTest, ResetAnswers) {
+    const std::string backup = dir.File("cfg/propsave.orb");
+    struct Case {
+        MessageAnswer answer;
+        ResetOutcome outcome;
+        bool backedUp;
+    } cases[] = {
+        {MessageAnswer::Cancel, ResetOutcome::Cancelled, false},
+        {MessageAnswer::No, ResetOutcome::Reset, false},
+        {MessageAnswer::Yes, ResetOutcome::Reset, true},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(backup);
+        ApplyFactoryGalaxyTypes(tables, 1);
+        tables.types[0].name = "Before";
+        messages.answers = {c.answer};
+        const ResetReport r = RunResetProperties(kResetSet30, messages, store, tables, fields, backup);
+        EXPECT_EQ(r.outcome, c.outcome);
+        EXPECT_EQ(messages.shown.back().icon, MessageIcon::Question);
+        EXPECT_NE(messages.LastText().find("'" + backup + "' then Reset"), std::string::npos);
+        EXPECT_EQ(tables.types[0].name, c.outcome == ResetOutcome::Reset ? "Standard Galaxy" : "Before");
+        ASSERT_EQ(std::filesystem::exists(backup), c.backedUp);
+        if (c.backedUp) { // the backup holds the settings from before the reset
+            auto tpl = LoadTemplateFile(backup);
+            ASSERT_TRUE(tpl);
+            EXPECT_EQ(ReadTemplateText(*tpl, TemplateGalaxySection(0), kUniGalName, ""), "Before");
+        }
+    }
+}
+
+TEST_F(PropsActionsTest, AFailedBackupPreventsTheReset) {
+    const std::string blocker = dir.File("file");
+    {
+        std::FILE* f = std::fopen(blocker.c_str(), "w");
+        ASSERT_TRUE(f);
+        std::fclose(f);
+    }
+    const std::string backup = blocker + "/propsave.orb"; // its folder is a file
+    ApplyFactoryGalaxyTypes(tables, 1);
+    store.WriteText(kSectionAdvanced, "Adv_TimeDelay", "77");
+    fields.SetFieldText(0, "1234");
+    messages.answers = {MessageAnswer::Yes};
+    const ResetReport r = RunResetProperties(kResetSet30, messages, store, tables, fields, backup);
+    EXPECT_EQ(r.outcome, ResetOutcome::BackupFailed);
+    EXPECT_EQ(messages.LastText(), BackupFailedText(backup));
+    EXPECT_NE(messages.LastText().find(backup), std::string::npos);
+    EXPECT_EQ(tables.types[1].name, FactoryNameOf(1, 1).name);
+    EXPECT_EQ(fields.FieldText(0), "1234");
+    EXPECT_EQ(Stored(kSectionAdvanced, "Adv_TimeDelay"), "77");
+}
+
+TEST_F(PropsActionsTest, AcceptSavesEverythingOrSaysWhy) {
+    ApplyFactoryGalaxyTypes(tables, 0);
+    fields.SetFieldText(0, "12abc");
+    EXPECT_TRUE(AcceptSave(store, fields, tables, messages));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(Stored(kSectionGeneral, kAnimationType), "0");
+    EXPECT_EQ(Stored(kSectionUniverse, "Universe_Stars"), "12");
+    EXPECT_EQ(Stored("Universe\\Galaxy30", kUniGalName), "Globe of Latitudes");
+
+    backend.failWrites = true;
+    EXPECT_FALSE(AcceptSave(store, fields, tables, messages));
+    EXPECT_EQ(messages.LastText(), "The settings could not be saved.");
+}
+
+TEST_F(PropsActionsTest, AFailingSettingsFileIsNamed) {
+    const std::string blocker = dir.File("file");
+    {
+        std::FILE* f = std::fopen(blocker.c_str(), "w");
+        ASSERT_TRUE(f);
+        std::fclose(f);
+    }
+    const std::string path = blocker + "/orbelune.ini";
+    FileStoreBackend file(path);
+    SettingsStore fileStore(file);
+    EXPECT_FALSE(AcceptSave(fileStore, fields, tables, messages));
+    EXPECT_EQ(messages.shown.back().icon, MessageIcon::Exclamation);
+    EXPECT_NE(messages.LastText().find("'" + path + "'"), std::string::npos);
+}
+
+TEST(PropsBackup, LivesBesideTheSettingsFile) {
+    const std::string settings = DefaultSettingsPath();
+    const std::string backup = PropsaveBackupPath();
+    EXPECT_EQ(backup, settings.substr(0, settings.rfind('/')) + "/propsave.orb");
+}
+
+TEST(UniverseSpecs, KindsRangesAndSteps) {
+    struct Case {
+        int index;
+        FieldKind kind;
+        double min, max;
+        int step, spin;
+    } cases[] = {
+        {0, FieldKind::Long, 10, 30000, 10, 5},  {10, FieldKind::Long, 0, 99999, 0, 0},
+        {33, FieldKind::Long, 0, 999999, 0, 0},  {44, FieldKind::Long, 1, 99999, 0, 0},
+        {1, FieldKind::Integer, 1, 999, 1, 3},   {2, FieldKind::Integer, 1, 99, 1, 2},
+        {11, FieldKind::Integer, 1, 9999, 0, 0}, {17, FieldKind::Integer, 0, 999, 1, 3},
+        {21, FieldKind::Integer, 0, 100, 0, 0},  {32, FieldKind::Integer, 0, 999, 0, 0},
+        {40, FieldKind::Integer, 0, 3000, 0, 0}, {51, FieldKind::Integer, 1, 999, 0, 0},
+        {12, FieldKind::Real, 0.25, 1.0, 0, 0},  {14, FieldKind::Real, 0, 1, 0, 0},
+        {15, FieldKind::Real, 0, 99.9, 0, 0},    {42, FieldKind::Real, 0, 10, 0, 0},
+    };
+    for (const Case& c : cases) {
+        auto s = UniverseFieldSpec(c.index);
+        ASSERT_TRUE(s) << c.index;
+        EXPECT_EQ(s->kind, c.kind) << c.index;
+        EXPECT_EQ(s->filter, c.kind == FieldKind::Real ? KeyFilter::Decimal : KeyFilter::Digits) << c.index;
+        EXPECT_EQ(s->min, c.min) << c.index;
+        EXPECT_EQ(s->max, c.max) << c.index;
+        EXPECT_EQ(s->arrowStep, c.step) << c.index;
+        EXPECT_EQ(s->spinLength, c.spin) << c.index;
+    }
+    EXPECT_FALSE(UniverseFieldSpec(3));
+    EXPECT_FALSE(UniverseFieldSpec(52));
+    // Up on txtUni(0) holding 29995 gives 30000, Down on 15 gives 10; Down on txtUni(2) at 1 keeps 1.
+    EXPECT_EQ(StepFieldText("29995", *UniverseFieldSpec(0), +1), "30000");
+    EXPECT_EQ(StepFieldText("15", *UniverseFieldSpec(0), -1), "10");
+    EXPECT_EQ(StepFieldText("1", *UniverseFieldSpec(2), -1), "1");
+    EXPECT_EQ(StepFieldText("5000", kWeightFieldSpec, +1), "5001");
+}
+
+TEST(UniverseSpecs, ThemesFillTheFields) {
+    UniverseFieldValues f;
+    f.SetFieldText(0, "sentinel");
+    EXPECT_FALSE(LoadUniverseTheme(0, false, f));
+    EXPECT_FALSE(LoadUniverseTheme(9, false, f));
+    EXPECT_EQ(f.FieldText(0), "sentinel");
+    ASSERT_TRUE(LoadUniverseTheme(8, false, f)); // "Galaxies in Motion:  Gravity On"
+    EXPECT_EQ(f.FieldText(50), "125000");
+    EXPECT_EQ(f.FieldText(12), "0.99");
+    EXPECT_FALSE(f.Checked(UniverseCheck::UniTour));
+    ASSERT_TRUE(LoadUniverseTheme(1, true, f));
+    EXPECT_EQ(f.FieldText(0), "2500");
+    EXPECT_EQ(f.ProfileIndex(), 2);
+    EXPECT_EQ(UniverseThemeItems()[0], "< NONE >");
+    EXPECT_EQ(UniverseThemeItems()[8], "Galaxies in Motion:  Gravity On");
+}
+
+} // namespace
+} // namespace orb
