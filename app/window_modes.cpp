@@ -19,6 +19,7 @@
 #include "platform/saver_system.h"
 #include "settings/store.h"
 #include "ui/fields/qt/field_helpers.h"
+#include "ui/properties/qt/props_extras.h"
 #include "ui/properties/qt/props_window.h"
 
 namespace orb {
@@ -68,6 +69,7 @@ int RunProperties(SettingsStore& store, AppState& state) {
     });
     QObject::connect(&window, &PropertiesWindow::closed, &window, EndLoop, Qt::QueuedConnection);
     window.Load();
+    AttachPropertiesExtras(window, store, state.templates);
     window.show();
     CentreOnScreen(&window);
     window.activateWindow();
@@ -96,6 +98,7 @@ void OpenModalProperties(ScreenWindow& screen, SettingsStore& store, AppState& s
         },
         Qt::QueuedConnection);
     properties->Load();
+    AttachPropertiesExtras(*properties, store, state.templates);
     properties->show();
     CentreOnScreen(properties.get());
     properties->activateWindow();

@@ -31,8 +31,8 @@ QLabel* Buddy(const QString& text, QWidget* control) {
 
 } // namespace
 
-CompositePanel::CompositePanel(GalaxyTables& tables, Messages& messages, int twipsPerPixel, QWidget* parent)
-    : QWidget(parent), tables_(tables), messages_(messages), twipsPerPixel_(twipsPerPixel) {
+CompositePanel::CompositePanel(GalaxyTables& tables, Messages& messages, TextWidth width, QWidget* parent)
+    : QWidget(parent), tables_(tables), messages_(messages), width_(std::move(width)) {
     lstCompGalaxy_ = new QListWidget(this);
     cboCompMajor_ = new QComboBox(this);
     cboCompMajor_->setMaxVisibleItems(16);
@@ -90,20 +90,16 @@ CompositePanel::CompositePanel(GalaxyTables& tables, Messages& messages, int twi
     connect(cboCompMajor_, &QComboBox::currentIndexChanged, this, &CompositePanel::ShowIfsWarning);
     connect(lstCompMinor_, &QListWidget::itemSelectionChanged, this, &CompositePanel::ShowIfsWarning);
     connect(cmdCompCommit_, &QPushButton::clicked, this, &CompositePanel::Commit);
-    connect(cmdCompPreview_, &QPushButton::clicked, this, [this] {
-        if (previewRunning_)
-            emit stopRequested();
-        else
-            RequestPreview();
-    });
+    connect(cmdCompPreview_, &QPushButton::clicked, this, &CompositePanel::RequestPreview);
     connect(cmdResetCompPct_, &QPushButton::clicked, this, &CompositePanel::ResetPercent);
     Refill();
 }
 
 TextWidth CompositePanel::LineWidth() const {
+    if (width_) return width_;
+    constexpr double kTwipsPerPixel = 15; // 96 dots per inch
     const QFontMetricsF fm(lstCompGalaxy_->font());
-    const double scale = twipsPerPixel_;
-    return [fm, scale](std::string_view s) { return fm.horizontalAdvance(Q(s)) * scale; };
+    return [fm](std::string_view s) { return fm.horizontalAdvance(Q(s)) * kTwipsPerPixel; };
 }
 
 void CompositePanel::Refill() {
@@ -200,11 +196,6 @@ void CompositePanel::RequestPreview() {
         return;
     }
     emit previewRequested(composite);
-}
-
-void CompositePanel::SetPreviewRunning(bool running) {
-    previewRunning_ = running;
-    cmdCompPreview_->setText(running ? QStringLiteral("Stop") : QStringLiteral("Comp Preview"));
 }
 
 } // namespace orb

@@ -23,16 +23,15 @@ class NumericBox;
 class CompositePanel : public QWidget {
     Q_OBJECT
   public:
-    // twipsPerPixel: the screen's layout units, for measuring list lines.
-    CompositePanel(GalaxyTables& tables, Messages& messages, int twipsPerPixel = 15, QWidget* parent = nullptr);
+    // width: how the window measures list lines (twips); by default the composite list's font at
+    // 15 twips to a pixel.
+    CompositePanel(GalaxyTables& tables, Messages& messages, TextWidth width = {}, QWidget* parent = nullptr);
 
     // Refills the major and minor lists from the galaxy types and the composite list from the
     // composites in memory (when the dialog opens and whenever the page is chosen).
     void Refill();
     // The composite whose line is selected, -1 for none.
     int SelectedComposite() const;
-    // "Comp Preview" reads "Stop" while a composite preview runs.
-    void SetPreviewRunning(bool running);
 
     void Commit();
     void ResetPercent();
@@ -52,8 +51,8 @@ class CompositePanel : public QWidget {
     bool NameWarns() const { return warns_; }
 
   signals:
-    void previewRequested(int composite); // Comp Preview or a double click on a line
-    void stopRequested();                 // "Stop" pressed while a preview runs
+    // Comp Preview (also as "Stop" while a preview runs) or a double click on a line.
+    void previewRequested(int composite);
 
   private:
     void ChooseComposite(int row);
@@ -63,8 +62,7 @@ class CompositePanel : public QWidget {
 
     GalaxyTables& tables_;
     Messages& messages_;
-    int twipsPerPixel_;                     // layout units per pixel
-    bool previewRunning_ = false;           // the preview button reads "Stop"
+    TextWidth width_;                       // measures list lines, or empty for the list's own font
     bool warns_ = false;                    // name box is cyan
     QPalette normalNamePalette_;            // the name box's colours without the warning
     QListWidget* lstCompGalaxy_ = nullptr;  // 16 composite lines
