@@ -34,11 +34,14 @@ TemplateChooser::TemplateChooser(QWidget* parent) : QFileDialog(parent) {
 
 QLineEdit* TemplateChooser::FileNameBox() const { return findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); }
 
+// The name box holds the chosen file's name (or a typed name or path, "~" for the home folder),
+// taken relative to the folder shown.
 QString TemplateChooser::ChosenPath() const {
     const QLineEdit* box = FileNameBox();
-    if (box && box->text().trimmed().isEmpty()) return {};
-    const QStringList files = selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
+    QString name = box ? box->text() : QString();
+    if (name.trimmed().isEmpty()) return {};
+    if (name == QStringLiteral("~") || name.startsWith(QStringLiteral("~/"))) name = QDir::homePath() + name.mid(1);
+    return QDir::cleanPath(directory().absoluteFilePath(name));
 }
 
 void TemplateChooser::accept() {
@@ -121,7 +124,7 @@ bool TemplateDialog::Save(const QString& chosen) {
     }
     const std::string path = TemplateSavePath(Std(chosen));
     const QFileInfo target(Q(path));
-    if (target.exists()) {
+    if (target.exists() && !target.isDir()) { // a folder in the way fails below
         const std::string question =
             "\"" + Std(target.fileName()) + "\" already exists.\nDo you want to replace it?";
         if (messages_.Show(MessageIcon::Question, MessageButtons::YesNoCancel, question) != MessageAnswer::Yes)
