@@ -12,6 +12,7 @@
 #include "app/saver_session.h"
 #include "app/saver_window.h"
 #include "app/core/startup.h"
+#include "app/properties_host.h"
 #include "app/screen_window.h"
 #include "platform/qt/instance_beacon.h"
 #include "platform/instance_socket.h"
@@ -74,34 +75,6 @@ int RunProperties(SettingsStore& store, AppState& state) {
     CentreOnScreen(&window);
     window.activateWindow();
     return QApplication::exec();
-}
-
-// Any key but Escape and F5, or a click, in the application window: the animation freezes and
-// the dialog opens modally over it; when it closes a fresh run starts with the new settings,
-// or the program ends after File > Exit.
-void OpenModalProperties(ScreenWindow& screen, SettingsStore& store, AppState& state,
-                         std::unique_ptr<PropertiesWindow>& properties) {
-    if (properties) return;
-    screen.StopRun();
-    properties = std::make_unique<PropertiesWindow>(PropsContext{store, state.previewCancel, state.exitRequested},
-                                                    &screen);
-    properties->setWindowModality(Qt::ApplicationModal);
-    QObject::connect(
-        properties.get(), &PropertiesWindow::closed, &screen,
-        [&screen, &state, &properties] {
-            properties.release()->deleteLater();
-            if (state.exitRequested) {
-                screen.close(); // ends the program with the window
-                return;
-            }
-            screen.PropertiesClosed();
-        },
-        Qt::QueuedConnection);
-    properties->Load();
-    AttachPropertiesExtras(*properties, store, state.templates);
-    properties->show();
-    CentreOnScreen(properties.get());
-    properties->activateWindow();
 }
 
 } // namespace

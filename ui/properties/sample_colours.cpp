@@ -12,12 +12,17 @@ int16_t WholeIn(std::string_view text, double lo, double hi) {
 } // namespace
 
 uint32_t ChannelSampleColour(SampleChannel channel, std::string_view boxText) {
-    const uint32_t level = static_cast<uint32_t>(NearestInt(ClampRange(ReadFieldNumber(boxText), 0.0, 100.0) * 2.55));
+    const uint32_t level =
+        static_cast<uint32_t>(NearestInt(ClampRange(ReadFieldNumber(boxText), 0.0, 100.0) * 2.55));
     switch (channel) {
-    case SampleChannel::Red: return level;
-    case SampleChannel::Green: return level << 8;
-    case SampleChannel::Blue: return level << 16;
-    case SampleChannel::Grey: return level | (level << 8) | (level << 16);
+    case SampleChannel::Red:
+        return level;
+    case SampleChannel::Green:
+        return level << 8;
+    case SampleChannel::Blue:
+        return level << 16;
+    case SampleChannel::Grey:
+        return level | (level << 8) | (level << 16);
     }
     return 0;
 }

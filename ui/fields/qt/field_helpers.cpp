@@ -39,7 +39,8 @@ void CentreOnScreen(QWidget* window) {
     if (!screen) return;
     const QRect area = screen->availableGeometry();
     const QSize size = window->frameGeometry().size();
-    window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+    window->move(area.x() + (area.width() - size.width()) / 2,
+                 area.y() + (area.height() - size.height()) / 2);
 }
 
 } // namespace orb

@@ -34,15 +34,16 @@ void FilteredLineEdit::InsertFiltered(const QString& inserted) {
     }
     const QByteArray utf8 = old.toUtf8();
     const QByteArray add = inserted.toUtf8();
-    const InsertResult r = FilterInsertion(*filter_, std::string_view(utf8.constData(), utf8.size()),
-                                           Utf8Offset(old, start), Utf8Offset(old.mid(start), length),
-                                           std::string_view(add.constData(), add.size()),
-                                           static_cast<size_t>(maxLength()));
+    const InsertResult r =
+        FilterInsertion(*filter_, std::string_view(utf8.constData(), utf8.size()), Utf8Offset(old, start),
+                        Utf8Offset(old.mid(start), length), std::string_view(add.constData(), add.size()),
+                        static_cast<size_t>(maxLength()));
     if (r.refused) QApplication::beep();
     const QString now = QString::fromUtf8(r.text.data(), static_cast<qsizetype>(r.text.size()));
     if (now == old) return;
     setText(now);
-    setCursorPosition(static_cast<int>(QString::fromUtf8(r.text.data(), static_cast<qsizetype>(r.cursor)).size()));
+    setCursorPosition(
+        static_cast<int>(QString::fromUtf8(r.text.data(), static_cast<qsizetype>(r.cursor)).size()));
     emit textEdited(now);
 }
 
@@ -72,9 +73,9 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
         const int start = hasSelectedText() ? selectionStart() : cursorPosition();
         const int length = static_cast<int>(selectedText().size());
         const QByteArray utf8 = old.toUtf8();
-        const KeyDecision d = FilterKey(*filter_, std::string_view(utf8.constData(), utf8.size()),
-                                        Utf8Offset(old, start), Utf8Offset(old.mid(start), length),
-                                        static_cast<char32_t>(typed.at(0).unicode()));
+        const KeyDecision d =
+            FilterKey(*filter_, std::string_view(utf8.constData(), utf8.size()), Utf8Offset(old, start),
+                      Utf8Offset(old.mid(start), length), static_cast<char32_t>(typed.at(0).unicode()));
         if (d != KeyDecision::Accept) {
             if (d == KeyDecision::Beep) QApplication::beep();
             event->accept();
@@ -110,7 +111,8 @@ void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event) {
     for (QAction* a : menu->actions()) {
         if (a->objectName() != QLatin1String("edit-paste")) continue;
         a->disconnect();
-        connect(a, &QAction::triggered, this, [this] { InsertFiltered(QGuiApplication::clipboard()->text()); });
+        connect(a, &QAction::triggered, this,
+                [this] { InsertFiltered(QGuiApplication::clipboard()->text()); });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

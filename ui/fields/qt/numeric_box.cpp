@@ -1,6 +1,7 @@
 #include "ui/fields/qt/numeric_box.h"
 
 #include <QHBoxLayout>
+#include <algorithm>
 
 namespace orb {
 
@@ -48,6 +49,13 @@ QString NumericBox::Text() const {
 
 void NumericBox::SetText(const QString& text) {
     edit_->setText(text);
+}
+
+void NumericBox::SetClampedText(const QString& text) {
+    const int limit = edit_->maxLength();
+    edit_->setMaxLength(std::max(limit, static_cast<int>(text.size())));
+    edit_->setText(Q(LeaveFieldText(Std(text), spec_)));
+    edit_->setMaxLength(limit);
 }
 
 double NumericBox::Number() const {

@@ -24,6 +24,9 @@ class NumericBox : public QWidget {
     const FieldSpec& Spec() const { return spec_; }
     QString Text() const;
     void SetText(const QString& text);
+    // A value put in by the program: shown as the box would hold it after losing the focus
+    // (clamped into its range), even when it is longer than the box's character limit.
+    void SetClampedText(const QString& text);
     // The box's number as the rules read it ("0" + text, leading numeric part).
     double Number() const;
 

@@ -24,15 +24,19 @@ std::string QtUniverseFields::FieldText(int index) const {
 }
 
 void QtUniverseFields::SetFieldText(int index, std::string_view text) {
-    if (NumericBox* box = Find(c_.txtUni, index)) box->SetText(Q(text));
+    if (NumericBox* box = Find(c_.txtUni, index)) box->SetClampedText(Q(text));
 }
 
 QCheckBox* QtUniverseFields::Box(UniverseCheck box) const {
     switch (box) {
-    case UniverseCheck::UniTour: return c_.chkUniTour;
-    case UniverseCheck::VisitSeq: return c_.chkVisitSeq;
-    case UniverseCheck::TrackGrav: return c_.chkTrackGrav;
-    case UniverseCheck::AmbDisp: return c_.chkAmbDisp;
+    case UniverseCheck::UniTour:
+        return c_.chkUniTour;
+    case UniverseCheck::VisitSeq:
+        return c_.chkVisitSeq;
+    case UniverseCheck::TrackGrav:
+        return c_.chkTrackGrav;
+    case UniverseCheck::AmbDisp:
+        return c_.chkAmbDisp;
     }
     return nullptr;
 }
@@ -74,10 +78,14 @@ void QtGalaxyFields::SetHueText(int index, std::string_view text) {
 
 QComboBox* QtGalaxyFields::List(GalaxyList list) const {
     switch (list) {
-    case GalaxyList::Style: return c_.cboGalStyle;
-    case GalaxyList::Plane: return c_.cboGalPlane;
-    case GalaxyList::Colour: return c_.cboGalColor;
-    case GalaxyList::Profile: return c_.cboGalProfile;
+    case GalaxyList::Style:
+        return c_.cboGalStyle;
+    case GalaxyList::Plane:
+        return c_.cboGalPlane;
+    case GalaxyList::Colour:
+        return c_.cboGalColor;
+    case GalaxyList::Profile:
+        return c_.cboGalProfile;
     }
     return nullptr;
 }

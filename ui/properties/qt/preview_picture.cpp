@@ -59,7 +59,8 @@ void PreviewPicture::paintEvent(QPaintEvent* event) {
     p.drawImage(QPointF(0, 0), image_);
 }
 
-PreviewRun::PreviewRun(SettingsStore& store, PreviewPicture& picture, std::atomic<bool>& cancel, QObject* parent)
+PreviewRun::PreviewRun(SettingsStore& store, PreviewPicture& picture, std::atomic<bool>& cancel,
+                       QObject* parent)
     : QObject(parent), store_(store), picture_(picture), cancel_(cancel) {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);

@@ -32,65 +32,65 @@ class ProfileSketch;
 
 struct PropsControls {
     // ---- universe ----
-    QGroupBox* fraBack = nullptr;             // "Universe Properties"
-    std::map<int, NumericBox*> txtUni;        // by txtUni index
-    std::map<int, QLabel*> uniLabel;          // label of each txtUni row, by its first index
-    QComboBox* cboUniTheme = nullptr;         // "< NONE >" and the 8 themes
-    QComboBox* cboUniExtras = nullptr;        // the five pages
-    QStackedWidget* uniPages = nullptr;       // fraUniProp(0..4)
-    std::array<QWidget*, 5> fraUniProp{};     // the pages
-    QComboBox* cboUniProfile = nullptr;       // universe shape profile
-    ProfileSketch* picUniProfile = nullptr;   // its sketch
-    ColourSample* picColUni = nullptr;        // universe hue run
-    QGroupBox* fraAmbient = nullptr;          // "Ambient Stars"
-    QCheckBox* chkAmbDisp = nullptr;          // Universe_AmProf
-    QCheckBox* chkUniTour = nullptr;          // Universe_Tour
-    QGroupBox* fraUniTour = nullptr;          // the tour fields
-    QCheckBox* chkVisitSeq = nullptr;         // Universe_GVisit
-    QCheckBox* chkTrackGrav = nullptr;        // Universe_GTrack
-    QLabel* lblGravityWarning = nullptr;      // the note about gravity's cost
-    QVBoxLayout* compositeHost = nullptr;     // page 3: where the composite editor goes
+    QGroupBox* fraBack = nullptr;           // "Universe Properties"
+    std::map<int, NumericBox*> txtUni;      // by txtUni index
+    std::map<int, QLabel*> uniLabel;        // label of each txtUni row, by its first index
+    QComboBox* cboUniTheme = nullptr;       // "< NONE >" and the 8 themes
+    QComboBox* cboUniExtras = nullptr;      // the five pages
+    QStackedWidget* uniPages = nullptr;     // fraUniProp(0..4)
+    std::array<QWidget*, 5> fraUniProp{};   // the pages
+    QComboBox* cboUniProfile = nullptr;     // universe shape profile
+    ProfileSketch* picUniProfile = nullptr; // its sketch
+    ColourSample* picColUni = nullptr;      // universe hue run
+    QGroupBox* fraAmbient = nullptr;        // "Ambient Stars"
+    QCheckBox* chkAmbDisp = nullptr;        // Universe_AmProf
+    QCheckBox* chkUniTour = nullptr;        // Universe_Tour
+    QGroupBox* fraUniTour = nullptr;        // the tour fields
+    QCheckBox* chkVisitSeq = nullptr;       // Universe_GVisit
+    QCheckBox* chkTrackGrav = nullptr;      // Universe_GTrack
+    QLabel* lblGravityWarning = nullptr;    // the note about gravity's cost
+    QVBoxLayout* compositeHost = nullptr;   // page 3: where the composite editor goes
 
     // ---- galaxy-type list page, fraAni(1) ----
-    QStackedWidget* aniPages = nullptr;       // fraAni(1) and fraAni(0) sharing the lower area
-    QGroupBox* fraAniList = nullptr;          // fraAni(1) "Universe Galaxies"
-    QListWidget* lstUniGalaxy = nullptr;      // 32 lines
+    QStackedWidget* aniPages = nullptr;  // fraAni(1) and fraAni(0) sharing the lower area
+    QGroupBox* fraAniList = nullptr;     // fraAni(1) "Universe Galaxies"
+    QListWidget* lstUniGalaxy = nullptr; // 32 lines
     FilteredLineEdit* txtUniGalName = nullptr;
-    NumericBox* txtUniGalPct = nullptr;       // with spnUniGalPct
-    QPushButton* cmdGalCommit = nullptr;      // "Commit"
-    QPushButton* cmdGalProps = nullptr;       // "Show Props"
-    QPushButton* cmdGalPreview = nullptr;     // "Galaxy Preview" / "Stop"
-    QPushButton* cmdResetGalPct = nullptr;    // "Reset %"
+    NumericBox* txtUniGalPct = nullptr;    // with spnUniGalPct
+    QPushButton* cmdGalCommit = nullptr;   // "Commit"
+    QPushButton* cmdGalProps = nullptr;    // "Show Props"
+    QPushButton* cmdGalPreview = nullptr;  // "Galaxy Preview" / "Stop"
+    QPushButton* cmdResetGalPct = nullptr; // "Reset %"
     NumericBox* txtResetGalPct = nullptr;
 
     // ---- galaxy editor, fraAni(0) ----
-    QGroupBox* fraAniEditor = nullptr;        // fraAni(0) "Galaxy Properties" / "Galaxy:  " + line
+    QGroupBox* fraAniEditor = nullptr; // fraAni(0) "Galaxy Properties" / "Galaxy:  " + line
     QComboBox* cboGalStyle = nullptr;
     QComboBox* cboGalTheme = nullptr;
     QComboBox* cboGalaxExtras = nullptr;
-    QStackedWidget* galPages = nullptr;       // fraGalProp(0..2)
-    std::map<int, NumericBox*> txtGalaxy;     // by txtGalaxy index
-    std::array<NumericBox*, 5> txtPixHue{};   // R, G, B, base, blend
-    std::array<ColourSample*, 4> picPixHue{}; // R, G, B, base
+    QStackedWidget* galPages = nullptr;                // fraGalProp(0..2)
+    std::map<int, NumericBox*> txtGalaxy;              // by txtGalaxy index
+    std::array<NumericBox*, 5> txtPixHue{};            // R, G, B, base, blend
+    std::array<ColourSample*, 4> picPixHue{};          // R, G, B, base
     std::array<QLabel*, kGalaxyLabelCount> galLabel{}; // the labels a style recaptions
-    QLabel* lblGalProfile = nullptr;          // "Galaxy Profile:"
+    QLabel* lblGalProfile = nullptr;                   // "Galaxy Profile:"
     QComboBox* cboGalPlane = nullptr;
     QComboBox* cboGalColor = nullptr;
-    QLabel* lblNebulaColorCycles = nullptr;   // in place of cboGalColor for Nebula
+    QLabel* lblNebulaColorCycles = nullptr; // in place of cboGalColor for Nebula
     QComboBox* cboGalProfile = nullptr;
     ProfileSketch* picGalProfile = nullptr;
-    ColourSample* picGalHue = nullptr;        // hue wheel start
-    ColourSample* picColNova = nullptr;       // comet hue run
+    ColourSample* picGalHue = nullptr;  // hue wheel start
+    ColourSample* picColNova = nullptr; // comet hue run
     QCheckBox* chkCP_Closed = nullptr;
     QGroupBox* fraGalaxyColor = nullptr;
 
     // ---- right-hand side and buttons ----
-    QGroupBox* fraPreview = nullptr;          // "Galaxy / Composite Preview"
+    QGroupBox* fraPreview = nullptr; // "Galaxy / Composite Preview"
     PreviewPicture* picPreview = nullptr;
-    QGroupBox* fraPropCopy = nullptr;         // "Copy Galaxy Props to All Types"
-    QVBoxLayout* propCopyHost = nullptr;      // where the property copy panel goes
-    QPushButton* cmdAccept = nullptr;         // "&Accept Settings" / "&Return to Universe Settings"
-    QPushButton* cmdDismiss = nullptr;        // "Cancel"
+    QGroupBox* fraPropCopy = nullptr;    // "Copy Galaxy Props to All Types"
+    QVBoxLayout* propCopyHost = nullptr; // where the property copy panel goes
+    QPushButton* cmdAccept = nullptr;    // "&Accept Settings" / "&Return to Universe Settings"
+    QPushButton* cmdDismiss = nullptr;   // "Cancel"
 
     // ---- menus ----
     QMenu* mnuFile = nullptr;
@@ -100,7 +100,7 @@ struct PropsControls {
     QAction* actSaveTemplate = nullptr;
     QAction* actSaveTemplateAs = nullptr;
     QAction* actExit = nullptr;
-    std::array<QAction*, 2> actReset{};       // by factory set: [0] "Orbelune 3.0", [1] "&Orbelune 2.0"
+    std::array<QAction*, 2> actReset{}; // by factory set: [0] "Orbelune 3.0", [1] "&Orbelune 2.0"
     QAction* actAdvanced = nullptr;
     QAction* actHelpContents = nullptr;
     QAction* actHelpSearch = nullptr;

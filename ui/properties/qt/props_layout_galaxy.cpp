@@ -43,8 +43,8 @@ NumericBox* HueBox(PropsControls& c, int index, QWidget* parent) {
 }
 
 // A row: a label (kept in galLabel when a style may recaption it), then boxes from column 1.
-QLabel* Row(PropsControls& c, QGridLayout* grid, QWidget* parent, const QString& text, std::initializer_list<int> boxes,
-            int styleLabel = -1) {
+QLabel* Row(PropsControls& c, QGridLayout* grid, QWidget* parent, const QString& text,
+            std::initializer_list<int> boxes, int styleLabel = -1) {
     const int row = grid->rowCount();
     auto* label = new QLabel(text, parent);
     if (styleLabel >= 0) c.galLabel[static_cast<size_t>(styleLabel)] = label;

@@ -140,8 +140,9 @@ QWidget* GravityPage(PropsControls& c) {
     auto* grid = new QGridLayout;
     grid->setColumnStretch(0, 1);
     layout->addLayout(grid);
-    AddRows(c, grid, page,
-            {{"Gravitational Magnitude (0 - 999999):", 50}, {"Calc. Velocity Vectors per Frame (1 - 999):", 51}});
+    AddRows(
+        c, grid, page,
+        {{"Gravitational Magnitude (0 - 999999):", 50}, {"Calc. Velocity Vectors per Frame (1 - 999):", 51}});
     c.lblGravityWarning = new QLabel(page);
     c.lblGravityWarning->setWordWrap(true);
     layout->addWidget(c.lblGravityWarning);
@@ -171,8 +172,8 @@ QGroupBox* BuildUniverseFrame(PropsControls& c) {
     };
     addList("Theme:", c.cboUniTheme);
     addList("Extras:", c.cboUniExtras);
-    for (const char* item : {"Universe Creation", "New / Ambient Star Creation", "Galaxy Tour Characteristics",
-                             "Composite Galaxies", "Gravity between Galaxies"})
+    for (const char* item : {"Universe Creation", "New / Ambient Star Creation",
+                             "Galaxy Tour Characteristics", "Composite Galaxies", "Gravity between Galaxies"})
         c.cboUniExtras->addItem(Text(item));
     c.uniPages = new QStackedWidget(c.fraBack);
     c.fraUniProp = {CreationPage(c), StarCreationPage(c), TourPage(c), CompositePage(c), GravityPage(c)};

@@ -6,13 +6,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStackedWidget>
 #include <QSignalBlocker>
+#include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
@@ -110,7 +111,8 @@ void PropertiesWindow::Connect() {
         c_.uniPages->setCurrentIndex(page);
         if (page == kCompositePage) emit compositePageShown();
     });
-    connect(c_.cboGalaxExtras, &QComboBox::currentIndexChanged, c_.galPages, &QStackedWidget::setCurrentIndex);
+    connect(c_.cboGalaxExtras, &QComboBox::currentIndexChanged, c_.galPages,
+            &QStackedWidget::setCurrentIndex);
     connect(c_.cboUniTheme, &QComboBox::activated, this, &PropertiesWindow::OnUniverseTheme);
     connect(c_.cboGalTheme, &QComboBox::activated, this, &PropertiesWindow::OnGalaxyTheme);
     connect(c_.cboGalStyle, &QComboBox::activated, this, &PropertiesWindow::ApplyStyle);
@@ -120,8 +122,8 @@ void PropertiesWindow::Connect() {
 }
 
 void PropertiesWindow::ConnectSamples() {
-    static constexpr SampleChannel kChannels[] = {SampleChannel::Red, SampleChannel::Green, SampleChannel::Blue,
-                                                  SampleChannel::Grey};
+    static constexpr SampleChannel kChannels[] = {SampleChannel::Red, SampleChannel::Green,
+                                                  SampleChannel::Blue, SampleChannel::Grey};
     for (size_t i = 0; i < 4; ++i) {
         connect(c_.txtPixHue[i], &NumericBox::textChanged, this, [this, i](const QString& t) {
             c_.picPixHue[i]->SetColour(ChannelSampleColour(kChannels[i], Std(t)));
@@ -166,8 +168,8 @@ double PropertiesWindow::ListWidth(std::string_view text) const {
 void PropertiesWindow::RefillGalaxyList(int select) {
     const QSignalBlocker block(c_.lstUniGalaxy);
     c_.lstUniGalaxy->clear();
-    for (const std::string& line :
-         WeightLines(tables_, WeightedTable::GalaxyTypes, [this](std::string_view s) { return ListWidth(s); }))
+    for (const std::string& line : WeightLines(tables_, WeightedTable::GalaxyTypes,
+                                               [this](std::string_view s) { return ListWidth(s); }))
         c_.lstUniGalaxy->addItem(QString::fromStdString(line));
     c_.lstUniGalaxy->scrollToTop();
     c_.lstUniGalaxy->setCurrentRow(select);
@@ -278,8 +280,9 @@ void PropertiesWindow::OnTour(bool on) {
 
 void PropertiesWindow::CommitGalaxy() {
     const int slot = SelectedGalaxyLine();
-    const auto r = CommitWeight(tables_, WeightedTable::GalaxyTypes, slot, Std(c_.txtUniGalName->text()),
-                                Std(c_.txtUniGalPct->Text()), [this](std::string_view s) { return ListWidth(s); });
+    const auto r =
+        CommitWeight(tables_, WeightedTable::GalaxyTypes, slot, Std(c_.txtUniGalName->text()),
+                     Std(c_.txtUniGalPct->Text()), [this](std::string_view s) { return ListWidth(s); });
     if (!r) return;
     const QSignalBlocker block(c_.lstUniGalaxy);
     c_.lstUniGalaxy->item(slot)->setText(QString::fromStdString(r->line));
@@ -288,8 +291,9 @@ void PropertiesWindow::CommitGalaxy() {
 }
 
 void PropertiesWindow::ResetGalaxyWeights() {
-    const auto lines = ResetWeights(tables_, WeightedTable::GalaxyTypes, Std(c_.txtResetGalPct->Text()),
-                                    [this](std::string_view s) { return ListWidth(s); }, *messages_);
+    const auto lines = ResetWeights(
+        tables_, WeightedTable::GalaxyTypes, Std(c_.txtResetGalPct->Text()),
+        [this](std::string_view s) { return ListWidth(s); }, *messages_);
     if (!lines) return;
     for (size_t i = 0; i < lines->size() && i < static_cast<size_t>(c_.lstUniGalaxy->count()); ++i)
         c_.lstUniGalaxy->item(static_cast<int>(i))->setText(QString::fromStdString((*lines)[i]));
@@ -407,6 +411,16 @@ void PropertiesWindow::Escape() {
         ReturnToUniverse();
     else
         close();
+}
+
+// Escape reaches the window itself when no shortcut took it (the window not yet active).
+void PropertiesWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Escape();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void PropertiesWindow::ExitProgram() {

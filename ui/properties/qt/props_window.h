@@ -13,6 +13,7 @@
 
 #include "settings/records.h"
 #include "settings/store.h"
+#include "settings/templates.h"
 #include "settings/universe_fields.h"
 #include "ui/fields/messages.h"
 #include "ui/properties/galaxy_fields.h"
@@ -27,9 +28,9 @@ class PreviewRun;
 
 // What the window needs from the program around it.
 struct PropsContext {
-    SettingsStore& store;              // the user's settings
-    std::atomic<bool>& previewCancel;  // PreviewCancel
-    std::atomic<bool>& exitRequested;  // ExitRequested: set by File > Exit
+    SettingsStore& store;             // the user's settings
+    std::atomic<bool>& previewCancel; // PreviewCancel
+    std::atomic<bool>& exitRequested; // ExitRequested: set by File > Exit
 };
 
 class PropertiesWindow : public QMainWindow {
@@ -48,12 +49,12 @@ class PropertiesWindow : public QMainWindow {
     void Load();
 
     // ---- operations of the window ----
-    void ShowGalaxyEditor();        // "Show Props", or a double click on a galaxy type
-    void ReturnToUniverse();        // "&Return to Universe Settings"
-    void ApplyStyle(int style);     // relabel, hide and re-range the galaxy fields
-    bool Accept();                  // save everything and close; false (window open) when the save failed
-    void ResetProperties(int set);  // Edit > Reset Properties, with its question
-    void ExitProgram();             // File > Exit: close without saving and ask the program to end
+    void ShowGalaxyEditor();       // "Show Props", or a double click on a galaxy type
+    void ReturnToUniverse();       // "&Return to Universe Settings"
+    void ApplyStyle(int style);    // relabel, hide and re-range the galaxy fields
+    bool Accept();                 // save everything and close; false (window open) when the save failed
+    void ResetProperties(int set); // Edit > Reset Properties, with its question
+    void ExitProgram();            // File > Exit: close without saving and ask the program to end
     // A preview of galaxy type `index` (or composite) in picPreview, `button` turning into its
     // Stop button with the caption "Stop".
     void StartPreview(int index, bool composite, QPushButton* button);
@@ -64,6 +65,8 @@ class PropertiesWindow : public QMainWindow {
     PropsControls& Controls() { return c_; }
     GalaxyTables& Tables() { return tables_; }
     Messages& MessageBoxes() { return *messages_; }
+    // The current template file and the template dialog's last folder (empty at start).
+    TemplateState& Templates() { return templates_; }
     UniverseFields& UniverseView() { return universe_; }
     GalaxyFields& GalaxyView() { return galaxy_; }
     bool EditorShown() const;
@@ -83,6 +86,7 @@ class PropertiesWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Connect();
@@ -108,6 +112,7 @@ class PropertiesWindow : public QMainWindow {
     QtUniverseFields universe_{c_};           // the universe controls as fields
     QtGalaxyFields galaxy_{c_};               // the galaxy editor's controls as fields
     GalaxyTables tables_;                     // galaxy types and composites being edited
+    TemplateState templates_;                 // current template file path, for the File menu
     std::unique_ptr<Messages> ownMessages_;   // Qt message boxes
     Messages* messages_ = nullptr;            // where messages go
     std::function<bool()> welcome_;           // the Welcome step's answer

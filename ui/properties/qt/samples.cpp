@@ -4,8 +4,8 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
-#include <vector>
 #include <memory>
+#include <vector>
 
 #include "engine/animation/random.h"
 #include "engine/creation/colour.h"
@@ -55,7 +55,8 @@ void ColourSample::paintEvent(QPaintEvent*) {
     } else {
         for (int i = 0; i < 80; ++i) {
             const int x0 = r.width() * i / 80, x1 = r.width() * (i + 1) / 80;
-            p.fillRect(QRect(x0, 0, std::max(1, x1 - x0), r.height()), ToQColor(strips_[static_cast<size_t>(i)]));
+            p.fillRect(QRect(x0, 0, std::max(1, x1 - x0), r.height()),
+                       ToQColor(strips_[static_cast<size_t>(i)]));
         }
     }
     p.setPen(palette().color(QPalette::Mid));
@@ -89,7 +90,8 @@ void ProfileSketch::paintEvent(QPaintEvent*) {
     double top = 0;
     for (int x = 0; x < w; ++x) {
         const float r = std::abs((x + 0.5f) / w * 2.0f - 1.0f) * R;
-        env[static_cast<size_t>(x)] = std::abs(ProfileHeight(random, static_cast<int16_t>(profile_), r, R, Q));
+        env[static_cast<size_t>(x)] =
+            std::abs(ProfileHeight(random, static_cast<int16_t>(profile_), r, R, Q));
         top = std::max(top, env[static_cast<size_t>(x)]);
     }
     if (top <= 0) top = 1;

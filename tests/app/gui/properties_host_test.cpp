@@ -1,0 +1,58 @@
+// The settings dialog opened over the application window.
+#include "app/properties_host.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include "gui_fixture.h"
+#include "ui/fields/qt/numeric_box.h"
+
+namespace orb {
+namespace {
+
+class PropertiesHostTest : public test::GuiTest {
+  protected:
+    std::unique_ptr<PropertiesWindow> props;
+    void SetUp() override {
+        GuiTest::SetUp();
+        ::setenv("XDG_CONFIG_HOME", runtime.Path().c_str(), 1);
+        Advanced("Adv_WinResize", "1");
+        store.WriteText(kSectionGeneral, kResetSettings, "1"); // no Welcome step
+    }
+};
+
+TEST_F(PropertiesHostTest, AKeyFreezesTheRunAndClosingTheDialogStartsAFreshOne) {
+    ScreenWindow w(store, state, {});
+    QObject::connect(&w, &ScreenWindow::propertiesRequested, &w,
+                     [&] { OpenModalProperties(w, store, state, props); });
+    w.Open();
+    ASSERT_TRUE(WaitFor([&] { return w.FramesPresented() > 0; }));
+    QTest::keyClick(&w, Qt::Key_X);
+    ASSERT_NE(props, nullptr);
+    EXPECT_TRUE(props->isModal());
+    EXPECT_EQ(props->windowTitle(), "Galaxy Properties");
+    EXPECT_FALSE(w.Running()) << "the animation freezes";
+    props->Controls().txtUni.at(1)->SetText("7");
+    props->Controls().cmdAccept->click();
+    EXPECT_TRUE(WaitFor([&] { return props == nullptr && w.Running() && w.RunsStarted() == 2; }))
+        << "a fresh run after the dialog";
+    EXPECT_EQ(store.ReadText(kSectionUniverse, "Universe_Galaxy", ""), "7");
+    EXPECT_TRUE(w.isVisible());
+}
+
+TEST_F(PropertiesHostTest, ExitInTheDialogEndsTheProgram) {
+    ScreenWindow w(store, state, {});
+    QSignalSpy ended(&w, &ScreenWindow::endRequested);
+    QObject::connect(&w, &ScreenWindow::propertiesRequested, &w,
+                     [&] { OpenModalProperties(w, store, state, props); });
+    w.Open();
+    QTest::mouseClick(&w, Qt::LeftButton);
+    ASSERT_NE(props, nullptr);
+    props->Controls().actExit->trigger();
+    EXPECT_TRUE(WaitFor([&] { return ended.count() == 1; }));
+    EXPECT_TRUE(state.exitRequested);
+}
+
+} // namespace
+} // namespace orb

@@ -1,0 +1,162 @@
+// The number box as a user meets it: typed and pasted keys through the field rules, the arrow
+// keys, the spinner beside it, the clamp when it loses the focus and the selection on entry.
+#include "ui/fields/qt/numeric_box.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace orb {
+namespace {
+
+const FieldSpec kStars{FieldKind::Long, KeyFilter::Digits, 10, 30000, true, 10, 5};
+const FieldSpec kPersist{FieldKind::Real, KeyFilter::Decimal, 0.25, 1.0, true, 0, 0};
+const FieldSpec kCometPersist{FieldKind::Real, KeyFilter::Decimal, 0.1, 0.9999, true, 0, 0};
+const FieldSpec kWeight{FieldKind::Integer, KeyFilter::Digits, 0, 9999, false, 1, 4};
+const FieldSpec kName{FieldKind::Integer, KeyFilter::Name, 0, 0, false, 0, 0};
+
+// A window with two boxes, so that the focus can move from one to the other.
+struct Window {
+    QWidget top;
+    NumericBox* box;
+    NumericBox* other;
+    explicit Window(const FieldSpec& spec) {
+        auto* layout = new QVBoxLayout(&top);
+        box = new NumericBox(spec, &top);
+        other = new NumericBox(kWeight, &top);
+        layout->addWidget(box);
+        layout->addWidget(other);
+        top.show();
+        top.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&top));
+    }
+};
+
+struct TypingCase {
+    const char* name;
+    FieldSpec spec;
+    const char* before;
+    bool selectAll; // the whole text selected before typing, else the caret at the end
+    const char* typed;
+    const char* after;
+};
+
+TEST(NumericBox, TypedKeysPassTheBoxsFilter) {
+    const TypingCase cases[] = {
+        {"digits refuse a point and letters", kStars, "", false, "12.5x", "125"},
+        {"a second point is refused", kPersist, "0.9", false, ".", "0.9"},
+        {"a point replacing the selected one is taken", kPersist, "0.9", true, ".5", ".5"},
+        {"names drop the comma", kName, "", false, "Spiral, Arms", "Spiral Arms"},
+        {"the character limit holds", kStars, "", false, "1234567", "12345"},
+    };
+    for (const TypingCase& c : cases) {
+        Window w(c.spec);
+        w.box->SetText(QString::fromUtf8(c.before));
+        w.box->Edit()->setFocus();
+        if (c.selectAll)
+            w.box->Edit()->selectAll();
+        else
+            w.box->Edit()->end(false);
+        QTest::keyClicks(w.box->Edit(), QString::fromUtf8(c.typed));
+        EXPECT_EQ(w.box->Text(), QString::fromUtf8(c.after)) << c.name;
+    }
+}
+
+TEST(NumericBox, PastedTextPassesTheFilterCharacterByCharacter) {
+    Window w(kStars);
+    w.box->SetText("");
+    w.box->Edit()->setFocus();
+    QGuiApplication::clipboard()->setText("1a2.3-4");
+    QTest::keySequence(w.box->Edit(), QKeySequence::Paste);
+    EXPECT_EQ(w.box->Text(), "1234");
+    QGuiApplication::clipboard()->setText("999999");
+    w.box->Edit()->selectAll();
+    QTest::keySequence(w.box->Edit(), QKeySequence::Paste);
+    EXPECT_EQ(w.box->Text(), "99999") << "cut to the character limit";
+}
+
+TEST(NumericBox, ArrowKeysStepWithinTheRange) {
+    struct Case {
+        FieldSpec spec;
+        const char* before;
+        Qt::Key key;
+        const char* after;
+    } const cases[] = {
+        {kStars, "29995", Qt::Key_Up, "30000"},
+        {kStars, "15", Qt::Key_Down, "10"},
+        {kStars, "", Qt::Key_Up, "10"}, // an empty box reads 0
+        {kWeight, "5000", Qt::Key_Up, "5001"},
+        {kPersist, "0.5", Qt::Key_Up, "0.5"}, // no step: the box ignores the arrows
+    };
+    for (const Case& c : cases) {
+        Window w(c.spec);
+        w.box->SetText(c.before);
+        w.box->Edit()->setFocus();
+        QTest::keyClick(w.box->Edit(), c.key);
+        EXPECT_EQ(w.box->Text(), c.after) << c.before;
+    }
+}
+
+TEST(NumericBox, LeavingTheBoxClampsItIntoItsRange) {
+    struct Case {
+        FieldSpec spec;
+        const char* before;
+        const char* after;
+    } const cases[] = {
+        {kCometPersist, "1.5", "0.9999"}, {kCometPersist, "", "0.1"},  {kStars, "5", "10"},
+        {kPersist, ".5", "0.5"},          {kWeight, "12345", "12345"}, // weights are clamped on Commit, not
+                                                                       // on leaving
+    };
+    for (const Case& c : cases) {
+        Window w(c.spec);
+        w.box->Edit()->setMaxLength(12);
+        w.box->SetText(c.before);
+        w.box->Edit()->setFocus();
+        w.other->Edit()->setFocus();
+        EXPECT_EQ(w.box->Text(), c.after) << c.before;
+    }
+}
+
+TEST(NumericBox, EnteringTheBoxSelectsItsWholeText) {
+    Window w(kStars);
+    w.box->SetText("4000");
+    w.other->Edit()->setFocus();
+    w.box->Edit()->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.box->Edit()->selectedText() == "4000"; }, 2000));
+    QTest::keyClicks(w.box->Edit(), "25");
+    EXPECT_EQ(w.box->Text(), "25") << "typing replaces the selected text";
+}
+
+TEST(NumericBox, TheSpinnerAndTheBoxFollowEachOther) {
+    Window w(kStars);
+    Spinner* s = w.box->SpinnerControl();
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->Step(), 50);
+    EXPECT_EQ(s->Minimum(), 10);
+    EXPECT_EQ(s->Maximum(), 30000);
+    w.box->SetText("4000");
+    s->StepBy(1);
+    EXPECT_EQ(w.box->Text(), "4050");
+    w.box->SetText("29990");
+    s->StepBy(1);
+    EXPECT_EQ(w.box->Text(), "30000") << "never past the top end";
+    w.box->SetText("123");
+    EXPECT_EQ(s->Value(), 123);
+    w.box->SetText("99999");
+    EXPECT_EQ(s->Value(), 123) << "a number outside the ends leaves the spinner";
+    EXPECT_EQ(Window(kPersist).box->SpinnerControl(), nullptr);
+}
+
+TEST(NumericBox, AProgramValueTooLongForTheBoxIsShownClamped) {
+    Window w(kStars);
+    w.box->SetClampedText("123456");
+    EXPECT_EQ(w.box->Text(), "30000");
+    EXPECT_EQ(w.box->Edit()->maxLength(), 5);
+}
+
+} // namespace
+} // namespace orb
