@@ -32,7 +32,12 @@ class DialogMenusTest : public ::testing::Test {
     static inline XvfbServer* server = nullptr;
     test::TempDir home;
 
-    static void SetUpTestSuite() { server = new XvfbServer; }
+    static void SetUpTestSuite() {
+        server = new XvfbServer;
+        // A client can talk to the server before the program is started against it.
+        if (!server->Display().empty())
+            WaitUntil([] { return XClient(server->Display()).Ok(); }, std::chrono::seconds(5));
+    }
     static void TearDownTestSuite() {
         delete server;
         server = nullptr;
