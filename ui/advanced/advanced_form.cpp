@@ -13,7 +13,9 @@ constexpr FieldSpec Number(double min, double max, int step, int length) {
     return {FieldKind::Integer, KeyFilter::Digits, min, max, true, step, length};
 }
 
-const SettingDef& DefOf(AdvancedNumber n) { return Def(kAdvancedNumbers[static_cast<int>(n)].value); }
+const SettingDef& DefOf(AdvancedNumber n) {
+    return Def(kAdvancedNumbers[static_cast<int>(n)].value);
+}
 
 // Code points of a UTF-8 text (continuation bytes do not start one).
 size_t CodePointEnd(std::string_view text, size_t maxPoints) {
@@ -33,7 +35,8 @@ std::string ClampFocalLengthText(std::string_view text) {
     const std::string_view trimmed = TrimBlanks(text);
     const auto value = ParseNumericText(trimmed);
     const bool startsWithDigit = !trimmed.empty() && trimmed[0] >= '0' && trimmed[0] <= '9';
-    if (startsWithDigit && value && static_cast<float>(*value) == static_cast<float>(ReadFieldNumber(clamped)) &&
+    if (startsWithDigit && value &&
+        static_cast<float>(*value) == static_cast<float>(ReadFieldNumber(clamped)) &&
         trimmed.find_first_not_of("0123456789.") == std::string_view::npos)
         return std::string(trimmed);
     return clamped;
@@ -62,7 +65,8 @@ AdvancedForm DefaultAdvancedForm() {
 AdvancedForm LoadAdvancedForm(SettingsStore& store) {
     AdvancedForm f;
     StoreBatch batch(store.Backend()); // one parse of a settings file for the eight reads
-    for (int i = 0; i < kAdvancedNumberCount; ++i) f.number[i] = store.ReadAdvanced(kAdvancedNumbers[i].value);
+    for (int i = 0; i < kAdvancedNumberCount; ++i)
+        f.number[i] = store.ReadAdvanced(kAdvancedNumbers[i].value);
     f.focalLength = store.ReadAdvanced(A::FocalLength);
     f.message = store.ReadAdvanced(A::LockMessage);
     f.fontName = store.ReadAdvanced(A::FontName);
@@ -120,7 +124,8 @@ FontChoices FontChoicesFor(std::vector<std::string> screenFonts, std::string_vie
     // Keep the name in the list's alphabetical place.
     auto lower = [](std::string_view s) { return AsciiLower(s); };
     const std::string key = lower(wanted);
-    auto at = std::find_if(c.entries.begin(), c.entries.end(), [&](const std::string& e) { return lower(e) > key; });
+    auto at = std::find_if(c.entries.begin(), c.entries.end(),
+                           [&](const std::string& e) { return lower(e) > key; });
     c.selected = static_cast<int>(at - c.entries.begin());
     c.entries.insert(at, std::string(wanted));
     return c;

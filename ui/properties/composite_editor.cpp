@@ -11,7 +11,8 @@ CompositeSelection SelectionOf(const CompositeGalaxy& c) {
     const int count = ClampRange<int>(c.count, 0, kMaxMembers);
     if (count == 0) return s;
     s.major = ClampRange<int>(c.member[0], 0, kGalaxyTypeSlots - 1);
-    for (int i = 1; i < count; ++i) s.minor[ClampRange<int>(c.member[i], 0, kGalaxyTypeSlots - 1)] = true;
+    for (int i = 1; i < count; ++i)
+        s.minor[ClampRange<int>(c.member[i], 0, kGalaxyTypeSlots - 1)] = true;
     return s;
 }
 

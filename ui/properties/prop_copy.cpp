@@ -11,12 +11,16 @@ constexpr FieldKind I = FieldKind::Integer;
 constexpr FieldKind L = FieldKind::Long;
 constexpr FieldKind R = FieldKind::Real;
 
-constexpr uint8_t Only(S s) { return StyleBit(s); }
-constexpr uint8_t AllBut(S s) { return static_cast<uint8_t>(kAllStyles & ~StyleBit(s)); }
+constexpr uint8_t Only(S s) {
+    return StyleBit(s);
+}
+constexpr uint8_t AllBut(S s) {
+    return static_cast<uint8_t>(kAllStyles & ~StyleBit(s));
+}
 constexpr uint8_t kNotNebulaStarwave = AllBut(S::Nebula) & AllBut(S::Starwave);
-constexpr uint8_t kArmStyles = static_cast<uint8_t>(StyleBit(S::Standard) | StyleBit(S::Nebula) |
-                                                    StyleBit(S::Quasar) | StyleBit(S::Graviton) |
-                                                    StyleBit(S::Starwave));
+constexpr uint8_t kArmStyles =
+    static_cast<uint8_t>(StyleBit(S::Standard) | StyleBit(S::Nebula) | StyleBit(S::Quasar) |
+                         StyleBit(S::Graviton) | StyleBit(S::Starwave));
 
 constexpr PropCopyItem Box(std::string_view text, G g, FieldKind kind, double min, double max,
                            std::string_view range, uint8_t styles = kAllStyles) {
@@ -91,18 +95,23 @@ const std::array<PropCopyItem, kPropCopyItemCount> kPropCopyItems{{
     Box("Starwave Expansion Rate", G::Radius, L, 1, 30000, "Range (1 - 30000):", Only(S::Starwave)),
     Box("Starwave Interleaved Waves", G::RadBands, I, 1, 99, "Range (1 - 99):", Only(S::Starwave)),
     Box("Starwave Amplitude Persistence", G::RadBFill, I, 0, 999, "Range (1 - 999):", Only(S::Starwave)),
-    Box("Starwave Particle Angle Increment", G::RadiusExp, R, 0, 99.9, "Range (0 - 99.9):",
-        Only(S::Starwave)),
+    Box("Starwave Particle Angle Increment", G::RadiusExp, R, 0, 99.9,
+        "Range (0 - 99.9):", Only(S::Starwave)),
 }};
 
 std::vector<std::string_view> CopyListTexts(int item) {
     if (item < 0 || item >= kPropCopyItemCount || kPropCopyItems[item].input != CopyInput::List) return {};
     switch (kPropCopyItems[item].property) {
-    case G::GalStyle: return {kStyleListText.begin(), kStyleListText.end()};
-    case G::AxisPlane: return {"Y-Z", "X-Z"};
-    case G::Profile: return {kProfileNames.begin(), kProfileNames.end()};
-    case G::ColorComp: return {kColourCompNames.begin(), kColourCompNames.end()};
-    default: return {};
+    case G::GalStyle:
+        return {kStyleListText.begin(), kStyleListText.end()};
+    case G::AxisPlane:
+        return {"Y-Z", "X-Z"};
+    case G::Profile:
+        return {kProfileNames.begin(), kProfileNames.end()};
+    case G::ColorComp:
+        return {kColourCompNames.begin(), kColourCompNames.end()};
+    default:
+        return {};
     }
 }
 
@@ -121,8 +130,10 @@ CopyDecision DecideCopy(const CopyRequest& request) {
         if (request.listIndex < 0 || request.listIndex >= entries) return {kCopyNoListValue};
         return {std::nullopt, static_cast<double>(request.listIndex)};
     }
-    case CopyInput::Check: return {std::nullopt, request.checked ? 1.0 : 0.0};
-    case CopyInput::Box: break;
+    case CopyInput::Check:
+        return {std::nullopt, request.checked ? 1.0 : 0.0};
+    case CopyInput::Box:
+        break;
     }
     if (TrimBlanks(request.boxText).empty()) return {kCopyNoBoxValue};
     return {std::nullopt, ReadFieldNumber(ClampCopyBoxText(request.item, request.boxText))};
@@ -151,13 +162,27 @@ bool ShowCopiedValue(GalaxyFields& fields, int style, G property, double value) 
         shown = true;
         const std::string text = KindText(value, b.kind);
         switch (b.control) {
-        case GalaxyControl::Field: fields.SetFieldText(b.index, text); break;
-        case GalaxyControl::HueField: fields.SetHueText(b.index, text); break;
-        case GalaxyControl::Style: fields.SetListIndex(GalaxyList::Style, NearestInt(value)); break;
-        case GalaxyControl::Plane: fields.SetListIndex(GalaxyList::Plane, NearestInt(value)); break;
-        case GalaxyControl::Colour: fields.SetListIndex(GalaxyList::Colour, NearestInt(value)); break;
-        case GalaxyControl::Profile: fields.SetListIndex(GalaxyList::Profile, NearestInt(value)); break;
-        case GalaxyControl::CpClosed: fields.SetCpClosed(NearestInt(value) == 1); break;
+        case GalaxyControl::Field:
+            fields.SetFieldText(b.index, text);
+            break;
+        case GalaxyControl::HueField:
+            fields.SetHueText(b.index, text);
+            break;
+        case GalaxyControl::Style:
+            fields.SetListIndex(GalaxyList::Style, NearestInt(value));
+            break;
+        case GalaxyControl::Plane:
+            fields.SetListIndex(GalaxyList::Plane, NearestInt(value));
+            break;
+        case GalaxyControl::Colour:
+            fields.SetListIndex(GalaxyList::Colour, NearestInt(value));
+            break;
+        case GalaxyControl::Profile:
+            fields.SetListIndex(GalaxyList::Profile, NearestInt(value));
+            break;
+        case GalaxyControl::CpClosed:
+            fields.SetCpClosed(NearestInt(value) == 1);
+            break;
         }
     }
     return shown;

@@ -20,7 +20,9 @@ namespace orb {
 enum class CopyInput : uint8_t { Box, List, Check };
 
 // Style masks: bit s stands for galaxy style s.
-constexpr uint8_t StyleBit(GalaxyStyle s) { return static_cast<uint8_t>(1u << static_cast<int>(s)); }
+constexpr uint8_t StyleBit(GalaxyStyle s) {
+    return static_cast<uint8_t>(1u << static_cast<int>(s));
+}
 inline constexpr uint8_t kAllStyles = 0xFF;
 
 struct PropCopyItem {
@@ -47,10 +49,10 @@ std::vector<std::string_view> CopyListTexts(int item);
 
 // What the frame's inputs hold when "Copy" is pressed.
 struct CopyRequest {
-    int item = -1;         // chosen item of the "Props:" list, -1 for none
-    int listIndex = -1;    // chosen entry of the value list, -1 for none
-    std::string boxText;   // text of the value box
-    bool checked = false;  // state of the check box
+    int item = -1;        // chosen item of the "Props:" list, -1 for none
+    int listIndex = -1;   // chosen entry of the value list, -1 for none
+    std::string boxText;  // text of the value box
+    bool checked = false; // state of the check box
 };
 
 // The value to copy, or the message that stops the copy.
@@ -65,7 +67,9 @@ std::string ClampCopyBoxText(int item, std::string_view text);
 
 // Bit s set when galaxy-type slot s took the value.
 using SlotMask = uint32_t;
-constexpr bool SlotTook(SlotMask m, int slot) { return slot >= 0 && slot < 32 && ((m >> slot) & 1u); }
+constexpr bool SlotTook(SlotMask m, int slot) {
+    return slot >= 0 && slot < 32 && ((m >> slot) & 1u);
+}
 
 // Write the value into every slot 0..31 whose stored style passes the item's filter (whole
 // properties rounded, halves to even). Gives the slots that took it.

@@ -46,13 +46,17 @@ bool AnyComposite(const ProfileText& text, int slot) {
 void CopyFields(const UniverseFields& from, UniverseFields& to) {
     for (const UniverseBinding& b : kUniverseBindings) {
         switch (b.control) {
-        case UniverseControl::Field: to.SetFieldText(b.index, from.FieldText(b.index)); break;
+        case UniverseControl::Field:
+            to.SetFieldText(b.index, from.FieldText(b.index));
+            break;
         case UniverseControl::Check: {
             const auto box = static_cast<UniverseCheck>(b.index);
             to.SetChecked(box, from.Checked(box));
             break;
         }
-        case UniverseControl::Profile: to.SetProfileIndex(from.ProfileIndex()); break;
+        case UniverseControl::Profile:
+            to.SetProfileIndex(from.ProfileIndex());
+            break;
         }
     }
 }
@@ -77,8 +81,8 @@ TemplateOutcome SaveTemplateAt(TemplateState& state, const std::string& path, Te
                                ProgressSink* progress) {
     TemplateState attempt = state;
     attempt.currentTemplateFile = path;
-    if (path.empty() || SaveTemplate(attempt, target.store, target.fields, target.tables, progress) !=
-                            TemplateStatus::Done)
+    if (path.empty() ||
+        SaveTemplate(attempt, target.store, target.fields, target.tables, progress) != TemplateStatus::Done)
         return {false, kInvalidPath};
     state.currentTemplateFile = path;
     return {true, {}};
@@ -98,9 +102,12 @@ TemplateOutcome OpenTemplateAt(TemplateState& state, const std::string& path, Te
     UniverseFieldValues fields;
     auto tables = std::make_unique<GalaxyTables>(target.tables);
     switch (OpenTemplate(attempt, target.store, fields, *tables, progress)) {
-    case TemplateStatus::Done: break;
-    case TemplateStatus::StoreFailed: return {false, kAdvancedNotStored};
-    default: return {false, kUnreadableTemplate};
+    case TemplateStatus::Done:
+        break;
+    case TemplateStatus::StoreFailed:
+        return {false, kAdvancedNotStored};
+    default:
+        return {false, kUnreadableTemplate};
     }
     CopyFields(fields, target.fields);
     target.tables = *tables;

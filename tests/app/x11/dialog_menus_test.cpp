@@ -44,10 +44,14 @@ class DialogMenusTest : public ::testing::Test {
     }
     void SetUp() override {
         if (server->Display().empty()) GTEST_SKIP() << "Xvfb is not available";
-        if (std::system("command -v xdotool >/dev/null 2>&1") != 0) GTEST_SKIP() << "xdotool is not installed";
+        if (std::system("command -v xdotool >/dev/null 2>&1") != 0)
+            GTEST_SKIP() << "xdotool is not installed";
         ::mkdir((home.Path() + "/run").c_str(), 0700);
     }
-    std::unique_ptr<Program> Start() { return std::make_unique<Program>(server->Display(), home.Path(), std::vector<std::string>{"--config"}); }
+    std::unique_ptr<Program> Start() {
+        return std::make_unique<Program>(server->Display(), home.Path(),
+                                         std::vector<std::string>{"--config"});
+    }
     std::string SettingsFile() const { return home.Path() + "/config/orbelune/orbelune.ini"; }
 
     std::vector<std::string> Xdotool(const std::string& args) {
@@ -57,7 +61,8 @@ class DialogMenusTest : public ::testing::Test {
             char buf[256];
             while (std::fgets(buf, sizeof buf, p)) {
                 std::string line(buf);
-                while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+                while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+                    line.pop_back();
                 if (!line.empty()) lines.push_back(line);
             }
             ::pclose(p);
@@ -107,7 +112,8 @@ TEST_F(DialogMenusTest, SaveTemplateAsByKeyboardWritesEveryGalaxyType) {
     const std::string text = ReadFile(path + ".orb");
     std::set<std::string> sections;
     const std::regex section(R"(\[UniGal(\d+)\])");
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), section); it != std::sregex_iterator(); ++it)
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), section); it != std::sregex_iterator();
+         ++it)
         sections.insert((*it)[1]);
     EXPECT_EQ(sections.size(), 32u) << text.substr(0, 300);
     EXPECT_NE(text.find("[CompGal15]"), std::string::npos);

@@ -21,14 +21,9 @@ TEST_F(AdvancedFormTest, StoredNumbersShowClampedWithoutOverflow) {
         std::string_view stored, shown;
     } cases[] = {
         {A::TimeDelay, "70000", "999"}, // beyond 16 bits: saturated, then clamped
-        {A::TimeDelay, "-70000", "0"},
-        {A::TimeDelay, "45", "45"},
-        {A::FontSize, "5", "10"},
-        {A::FontSize, "", "10"},
-        {A::FontHueV, "1e9", "359"},
-        {A::FocalLength, "12.5", "10"},
-        {A::FocalLength, ".5", "0.5"},
-        {A::FocalLength, "", "0.01"},
+        {A::TimeDelay, "-70000", "0"},  {A::TimeDelay, "45", "45"},   {A::FontSize, "5", "10"},
+        {A::FontSize, "", "10"},        {A::FontHueV, "1e9", "359"},  {A::FocalLength, "12.5", "10"},
+        {A::FocalLength, ".5", "0.5"},  {A::FocalLength, "", "0.01"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
@@ -48,7 +43,8 @@ TEST_F(AdvancedFormTest, DefaultsThenOkWriteTheFactoryTexts) {
     Store(A::TimeDelay, "200");
     Store(A::MouseMove, "1");
     ASSERT_TRUE(SaveAdvancedForm(store, DefaultAdvancedForm()));
-    for (const SettingDef& d : kAdvancedDefs) EXPECT_EQ(store.ReadText(kSectionAdvanced, d.name, "<absent>"), d.defText);
+    for (const SettingDef& d : kAdvancedDefs)
+        EXPECT_EQ(store.ReadText(kSectionAdvanced, d.name, "<absent>"), d.defText);
     EXPECT_EQ(backend.Size(), 8u);
 }
 
@@ -62,11 +58,13 @@ TEST(AdvancedMessage, LimitedToFiftyCharactersAndWhatTheStoreReadsBack) {
     EXPECT_EQ(LimitMessage(std::string(60, 'a')), std::string(50, 'a'));
     const std::string cyrillic = "Ж"; // two bytes
     std::string fifty;
-    for (int i = 0; i < 60; ++i) fifty += cyrillic;
+    for (int i = 0; i < 60; ++i)
+        fifty += cyrillic;
     EXPECT_EQ(LimitMessage(fifty).size(), 100u); // 50 characters fit
-    const std::string cjk = "星"; // three bytes: 50 of them would not read back
+    const std::string cjk = "星";                // three bytes: 50 of them would not read back
     std::string many;
-    for (int i = 0; i < 50; ++i) many += cjk;
+    for (int i = 0; i < 50; ++i)
+        many += cjk;
     const std::string limited = LimitMessage(many);
     EXPECT_LT(limited.size(), kStoreReadBuffer);
     EXPECT_EQ(limited.size() % 3, 0u); // never cut inside a character

@@ -14,7 +14,8 @@ const TextWidth kWidth = [](std::string_view s) { return static_cast<double>(s.s
 CompositeSelection Select(int major, std::initializer_list<int> minors) {
     CompositeSelection s;
     s.major = major;
-    for (int m : minors) s.minor[m] = true;
+    for (int m : minors)
+        s.minor[m] = true;
     return s;
 }
 
@@ -90,7 +91,8 @@ TEST_F(CompositeEditorTest, ChoosingALineSelectsItsMembers) {
     c.member[2] = 30;
     const CompositeSelection s = SelectionOf(c);
     EXPECT_EQ(s.major, 7);
-    for (int i = 0; i < kGalaxyTypeSlots; ++i) EXPECT_EQ(s.minor[i], i == 2 || i == 30) << i;
+    for (int i = 0; i < kGalaxyTypeSlots; ++i)
+        EXPECT_EQ(s.minor[i], i == 2 || i == 30) << i;
 }
 
 TEST(CompositeWeights, ResetGivesEveryCompositeTheWeight) {

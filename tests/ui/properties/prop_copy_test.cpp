@@ -11,8 +11,10 @@ namespace orb {
 namespace {
 
 std::string RangeText(const PropCopyItem& it) {
-    auto num = [&](double v) { return it.kind == FieldKind::Real ? FormatSingle(static_cast<float>(v))
-                                                                 : std::to_string(NearestLong(v)); };
+    auto num = [&](double v) {
+        return it.kind == FieldKind::Real ? FormatSingle(static_cast<float>(v))
+                                          : std::to_string(NearestLong(v));
+    };
     return "Range (" + num(it.min) + " - " + num(it.max) + "):";
 }
 
@@ -48,7 +50,8 @@ TEST(PropCopyTable, AgreesWithTheSettingDefinitions) {
         }
         case CopyInput::List:
             EXPECT_TRUE(it.rangeText.empty());
-            EXPECT_EQ(CopyListTexts(i).size(), it.property == G::ColorComp ? 5u : static_cast<size_t>(d.max) + 1);
+            EXPECT_EQ(CopyListTexts(i).size(),
+                      it.property == G::ColorComp ? 5u : static_cast<size_t>(d.max) + 1);
             break;
         case CopyInput::Check:
             EXPECT_EQ(d.type, ValueType::Flag);
@@ -105,7 +108,8 @@ TEST_F(PropCopyOnFactorySet, EachItemReachesOnlyTheStylesThatTakeIt) {
     tables = before;
     took = CopyProperty(tables, Item("Galaxy Radial Arms"), 7);
     for (GalaxyStyle s : {GalaxyStyle::IfsAttractor, GalaxyStyle::IfsWireframe, GalaxyStyle::IfsFractal})
-        for (int slot : SlotsOf(s)) EXPECT_FALSE(SlotTook(took, slot)) << slot;
+        for (int slot : SlotsOf(s))
+            EXPECT_FALSE(SlotTook(took, slot)) << slot;
 
     tables = before;
     const CopyDecision off = DecideCopy({Item("Nebula Control Points Closed"), -1, "", false});

@@ -22,7 +22,8 @@ TEST(TemplateSavePath, OrbIsAddedWhenTheFileNameHasNoPoint) {
         {"/home/u/.hidden", "/home/u/.hidden"},
         {"mine", "mine.orb"},
     };
-    for (const Case& c : cases) EXPECT_EQ(TemplateSavePath(c.in), c.out);
+    for (const Case& c : cases)
+        EXPECT_EQ(TemplateSavePath(c.in), c.out);
 }
 
 class TemplateActionsTest : public ::testing::Test {
@@ -70,11 +71,8 @@ TEST_F(TemplateActionsTest, FailedOpensChangeNothing) {
         std::string path;
         std::string_view message;
     } cases[] = {
-        {notTemplate, kNotATemplate},
-        {empty, kNotATemplate},
-        {dir.File("absent.orb"), kNeedExistingFile},
-        {dir.Path(), kNeedExistingFile},
-        {"", kNeedExistingFile},
+        {notTemplate, kNotATemplate},    {empty, kNotATemplate},  {dir.File("absent.orb"), kNeedExistingFile},
+        {dir.Path(), kNeedExistingFile}, {"", kNeedExistingFile},
     };
     state.currentTemplateFile = "/previous.orb";
     for (const Case& c : cases) {

@@ -19,14 +19,21 @@ namespace orb {
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-std::string Std(const QString& s) { return s.toStdString(); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+std::string Std(const QString& s) {
+    return s.toStdString();
+}
 
-QColor ToQColor(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor ToQColor(uint32_t c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
 std::vector<std::string> ScreenFonts() {
     std::vector<std::string> fonts;
-    for (const QString& family : QFontDatabase::families()) fonts.push_back(Std(family));
+    for (const QString& family : QFontDatabase::families())
+        fonts.push_back(Std(family));
     return fonts;
 }
 
@@ -120,16 +127,18 @@ void AdvancedDialog::Build() {
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget* const order[] = {txtAdv_[0]->Edit(), txtFocalLen_->Edit(), txtMessage_, cboFont_,
-                              txtAdv_[1]->Edit(), txtAdv_[2]->Edit(), chkResize_, chkMouseM_,
-                              cmdDefaults_, cmdOK_, cmdDismiss_};
+    QWidget* const order[] = {
+        txtAdv_[0]->Edit(), txtFocalLen_->Edit(), txtMessage_, cboFont_,     txtAdv_[1]->Edit(),
+        txtAdv_[2]->Edit(), chkResize_,           chkMouseM_,  cmdDefaults_, cmdOK_,
+        cmdDismiss_};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
 
 AdvancedForm AdvancedDialog::Form() const {
     AdvancedForm f;
-    for (int i = 0; i < kAdvancedNumberCount; ++i) f.number[i] = Std(txtAdv_[i]->Text());
+    for (int i = 0; i < kAdvancedNumberCount; ++i)
+        f.number[i] = Std(txtAdv_[i]->Text());
     f.focalLength = Std(txtFocalLen_->Text());
     f.message = Std(txtMessage_->text());
     f.fontName = Std(cboFont_->currentText());
@@ -139,7 +148,8 @@ AdvancedForm AdvancedDialog::Form() const {
 }
 
 void AdvancedDialog::ShowForm(const AdvancedForm& form) {
-    for (int i = 0; i < kAdvancedNumberCount; ++i) txtAdv_[i]->SetText(Q(form.number[i]));
+    for (int i = 0; i < kAdvancedNumberCount; ++i)
+        txtAdv_[i]->SetText(Q(form.number[i]));
     txtFocalLen_->SetText(Q(form.focalLength));
     txtMessage_->setText(Q(form.message));
     SelectFont(form.fontName);
@@ -152,7 +162,9 @@ void AdvancedDialog::Load() {
     CentreOnScreen(this);
 }
 
-void AdvancedDialog::Reset() { ShowForm(DefaultAdvancedForm()); }
+void AdvancedDialog::Reset() {
+    ShowForm(DefaultAdvancedForm());
+}
 
 bool AdvancedDialog::Apply() {
     const AdvancedForm clamped = ClampedAdvancedForm(Form());
@@ -168,13 +180,15 @@ bool AdvancedDialog::Apply() {
 // The screen's fonts, with the wanted name kept as an entry when the screen has no such font.
 void AdvancedDialog::SelectFont(const std::string& name) {
     std::vector<std::string> current;
-    for (int i = 0; i < cboFont_->count(); ++i) current.push_back(Std(cboFont_->itemText(i)));
+    for (int i = 0; i < cboFont_->count(); ++i)
+        current.push_back(Std(cboFont_->itemText(i)));
     if (current.empty()) current = ScreenFonts();
     const FontChoices choices = FontChoicesFor(std::move(current), name);
     if (static_cast<int>(choices.entries.size()) != cboFont_->count()) {
         QSignalBlocker block(cboFont_);
         cboFont_->clear();
-        for (const std::string& e : choices.entries) cboFont_->addItem(Q(e));
+        for (const std::string& e : choices.entries)
+            cboFont_->addItem(Q(e));
     }
     cboFont_->setCurrentIndex(choices.selected);
     ShowFont(cboFont_->currentText());

@@ -17,8 +17,12 @@ namespace orb {
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-std::string Std(const QString& s) { return s.toStdString(); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+std::string Std(const QString& s) {
+    return s.toStdString();
+}
 
 constexpr FieldSpec kWeightSpec{FieldKind::Integer, KeyFilter::Digits, 0, 9999, false, 1, 4};
 constexpr FieldSpec kResetSpec{FieldKind::Integer, KeyFilter::Digits, 0, 9999, false, 0, 0};
@@ -159,13 +163,17 @@ void CompositePanel::ShowIfsWarning() {
 }
 
 void CompositePanel::Commit() {
-    const CompositeCommitOutcome out = CommitComposite(tables_, SelectedComposite(), Selection(),
-                                                       Std(txtCompGalName_->text()),
-                                                       Std(txtCompGalPct_->Text()), LineWidth());
+    const CompositeCommitOutcome out =
+        CommitComposite(tables_, SelectedComposite(), Selection(), Std(txtCompGalName_->text()),
+                        Std(txtCompGalPct_->Text()), LineWidth());
     switch (out.result) {
-    case CompositeCommit::Nothing: return;
-    case CompositeCommit::NoMajor: messages_.Warn(std::string(kNoMajorType)); return;
-    case CompositeCommit::Stored: break;
+    case CompositeCommit::Nothing:
+        return;
+    case CompositeCommit::NoMajor:
+        messages_.Warn(std::string(kNoMajorType));
+        return;
+    case CompositeCommit::Stored:
+        break;
     }
     txtCompGalPct_->SetText(Q(out.commit.weightText));
     if (out.ifsNote) messages_.Note(std::string(kIfsNote));

@@ -62,16 +62,16 @@ class CompositePanel : public QWidget {
 
     GalaxyTables& tables_;
     Messages& messages_;
-    TextWidth width_;                       // measures list lines, or empty for the list's own font
-    bool warns_ = false;                    // name box is cyan
-    QPalette normalNamePalette_;            // the name box's colours without the warning
-    QListWidget* lstCompGalaxy_ = nullptr;  // 16 composite lines
-    QComboBox* cboCompMajor_ = nullptr;     // "Major:"
-    QListWidget* lstCompMinor_ = nullptr;   // "Minor Types:", several may be chosen
+    TextWidth width_;                      // measures list lines, or empty for the list's own font
+    bool warns_ = false;                   // name box is cyan
+    QPalette normalNamePalette_;           // the name box's colours without the warning
+    QListWidget* lstCompGalaxy_ = nullptr; // 16 composite lines
+    QComboBox* cboCompMajor_ = nullptr;    // "Major:"
+    QListWidget* lstCompMinor_ = nullptr;  // "Minor Types:", several may be chosen
     FilteredLineEdit* txtCompGalName_ = nullptr;
-    NumericBox* txtCompGalPct_ = nullptr;   // with spnCompGalPct
-    QPushButton* cmdCompCommit_ = nullptr;  // "Commit"
-    QPushButton* cmdCompPreview_ = nullptr; // "Comp Preview" / "Stop"
+    NumericBox* txtCompGalPct_ = nullptr;    // with spnCompGalPct
+    QPushButton* cmdCompCommit_ = nullptr;   // "Commit"
+    QPushButton* cmdCompPreview_ = nullptr;  // "Comp Preview" / "Stop"
     QPushButton* cmdResetCompPct_ = nullptr; // "Reset %"
     NumericBox* txtResetCompPct_ = nullptr;
 };

@@ -13,7 +13,9 @@ namespace orb {
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 FieldSpec BoxSpec(const PropCopyItem& it) {
     FieldSpec s;
@@ -29,7 +31,8 @@ FieldSpec BoxSpec(const PropCopyItem& it) {
 PropCopyPanel::PropCopyPanel(GalaxyTables& tables, Messages& messages, QWidget* parent)
     : QWidget(parent), tables_(tables), messages_(messages) {
     cboPropCopyList_ = new QComboBox(this);
-    for (const PropCopyItem& it : kPropCopyItems) cboPropCopyList_->addItem(Q(it.text));
+    for (const PropCopyItem& it : kPropCopyItems)
+        cboPropCopyList_->addItem(Q(it.text));
     cboPropCopyList_->setCurrentIndex(-1);
     cboPropCopyList_->setMaxVisibleItems(20);
     lblPropCopy_ = new QLabel(QStringLiteral("Value:"), this);
@@ -73,7 +76,8 @@ void PropCopyPanel::ChooseItem(int item) {
         break;
     case CopyInput::List:
         cboPropCopy_->clear();
-        for (std::string_view text : CopyListTexts(item)) cboPropCopy_->addItem(Q(text));
+        for (std::string_view text : CopyListTexts(item))
+            cboPropCopy_->addItem(Q(text));
         cboPropCopy_->setCurrentIndex(-1);
         lblPropCopy_->setText(QStringLiteral("Value:"));
         lblPropCopy_->setBuddy(cboPropCopy_);

@@ -33,8 +33,9 @@ PropsExtras::PropsExtras(PropertiesWindow& window, SettingsStore& store, Templat
 
     copy_ = new PropCopyPanel(window.Tables(), *messages_);
     window.SetPropertyCopyPanel(copy_);
-    connect(copy_, &PropCopyPanel::copied, this,
-            [this](SlotMask took, G property, double value) { Copied(took, static_cast<int>(property), value); });
+    connect(copy_, &PropCopyPanel::copied, this, [this](SlotMask took, G property, double value) {
+        Copied(took, static_cast<int>(property), value);
+    });
 
     composite_ = new CompositePanel(window.Tables(), *messages_,
                                     [&window](std::string_view s) { return window.ListWidth(s); });
@@ -54,7 +55,8 @@ PropsExtras::PropsExtras(PropertiesWindow& window, SettingsStore& store, Templat
     templates_ = std::make_unique<TemplateMenu>(&window, templates,
                                                 TemplateTarget{store, window.UniverseView(), window.Tables()},
                                                 *messages_, [this] { TemplateOpened(); });
-    for (QAction* a : {c.actOpenTemplate, c.actSaveTemplate, c.actSaveTemplateAs}) a->setEnabled(true);
+    for (QAction* a : {c.actOpenTemplate, c.actSaveTemplate, c.actSaveTemplateAs})
+        a->setEnabled(true);
     connect(c.actOpenTemplate, &QAction::triggered, this, [this] { templates_->Open(); });
     connect(c.actSaveTemplate, &QAction::triggered, this, [this] { templates_->Save(); });
     connect(c.actSaveTemplateAs, &QAction::triggered, this, [this] { templates_->SaveAs(); });
@@ -85,7 +87,8 @@ void PropsExtras::ShowAdvanced() {
     dialog.exec();
 }
 
-PropsExtras* AttachPropertiesExtras(PropertiesWindow& window, SettingsStore& store, TemplateState& templates) {
+PropsExtras* AttachPropertiesExtras(PropertiesWindow& window, SettingsStore& store,
+                                    TemplateState& templates) {
     return new PropsExtras(window, store, templates);
 }
 

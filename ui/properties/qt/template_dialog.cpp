@@ -14,8 +14,12 @@ namespace orb {
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-std::string Std(const QString& s) { return s.toStdString(); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+std::string Std(const QString& s) {
+    return s.toStdString();
+}
 
 } // namespace
 
@@ -25,14 +29,16 @@ TemplateChooser::TemplateChooser(QWidget* parent) : QFileDialog(parent) {
     setOption(QFileDialog::DontUseNativeDialog, true);
     setWindowFlags(Qt::Widget);
     setSizeGripEnabled(false);
-    setFileMode(QFileDialog::AnyFile); // the dialog itself says when a file is missing
+    setFileMode(QFileDialog::AnyFile);                  // the dialog itself says when a file is missing
     setOption(QFileDialog::DontConfirmOverwrite, true); // asked after ".orb" is added
     setNameFilters({Q(kTemplateTypeName), Q(kAllFilesTypeName)});
     selectNameFilter(Q(kTemplateTypeName));
     if (QLineEdit* box = FileNameBox()) SelectAllOnFocus(box);
 }
 
-QLineEdit* TemplateChooser::FileNameBox() const { return findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); }
+QLineEdit* TemplateChooser::FileNameBox() const {
+    return findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+}
 
 // The name box holds the chosen file's name (or a typed name or path, "~" for the home folder),
 // taken relative to the folder shown.
@@ -40,7 +46,8 @@ QString TemplateChooser::ChosenPath() const {
     const QLineEdit* box = FileNameBox();
     QString name = box ? box->text() : QString();
     if (name.trimmed().isEmpty()) return {};
-    if (name == QStringLiteral("~") || name.startsWith(QStringLiteral("~/"))) name = QDir::homePath() + name.mid(1);
+    if (name == QStringLiteral("~") || name.startsWith(QStringLiteral("~/")))
+        name = QDir::homePath() + name.mid(1);
     return QDir::cleanPath(directory().absoluteFilePath(name));
 }
 
@@ -54,7 +61,9 @@ void TemplateChooser::accept() {
     emit chosen(path);
 }
 
-void TemplateChooser::reject() { emit cancelled(); }
+void TemplateChooser::reject() {
+    emit cancelled();
+}
 
 // ---- progress ----
 
@@ -68,7 +77,9 @@ void TemplateProgress::Progress(int step, int total) {
     repaint();
 }
 
-QSize TemplateProgress::sizeHint() const { return {200, fontMetrics().height()}; }
+QSize TemplateProgress::sizeHint() const {
+    return {200, fontMetrics().height()};
+}
 
 void TemplateProgress::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -90,9 +101,11 @@ TemplateDialog::TemplateDialog(TemplateMode mode, TemplateState& state, Template
     chooser_->setAcceptMode(mode == TemplateMode::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     const QFileInfo current(Q(state.currentTemplateFile));
     QString folder = Q(state.lastTemplateFolder);
-    if (folder.isEmpty()) folder = state.currentTemplateFile.empty() ? QDir::homePath() : current.absolutePath();
+    if (folder.isEmpty())
+        folder = state.currentTemplateFile.empty() ? QDir::homePath() : current.absolutePath();
     chooser_->setDirectory(folder);
-    if (mode == TemplateMode::SaveAs && !state.currentTemplateFile.empty()) chooser_->selectFile(current.fileName());
+    if (mode == TemplateMode::SaveAs && !state.currentTemplateFile.empty())
+        chooser_->selectFile(current.fileName());
     connect(chooser_, &TemplateChooser::chosen, this, &TemplateDialog::Choose);
     connect(chooser_, &TemplateChooser::cancelled, this, &QDialog::reject);
 
@@ -127,7 +140,8 @@ bool TemplateDialog::Save(const QString& chosen) {
     if (target.exists() && !target.isDir()) { // a folder in the way fails below
         const std::string question =
             "\"" + Std(target.fileName()) + "\" already exists.\nDo you want to replace it?";
-        if (messages_.Show(MessageIcon::Question, MessageButtons::YesNoCancel, question) != MessageAnswer::Yes)
+        if (messages_.Show(MessageIcon::Question, MessageButtons::YesNoCancel, question) !=
+            MessageAnswer::Yes)
             return false;
     }
     picStatus_->Progress(0, kTemplateProgressSteps);
@@ -164,8 +178,12 @@ TemplateMenu::TemplateMenu(QWidget* window, TemplateState& state, TemplateTarget
                            std::function<void()> opened)
     : window_(window), state_(state), target_(target), messages_(messages), opened_(std::move(opened)) {}
 
-void TemplateMenu::Open() { Show(TemplateMode::Open); }
-void TemplateMenu::SaveAs() { Show(TemplateMode::SaveAs); }
+void TemplateMenu::Open() {
+    Show(TemplateMode::Open);
+}
+void TemplateMenu::SaveAs() {
+    Show(TemplateMode::SaveAs);
+}
 
 void TemplateMenu::Save() {
     if (state_.currentTemplateFile.empty()) {

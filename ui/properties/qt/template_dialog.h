@@ -80,8 +80,8 @@ class TemplateDialog : public QDialog {
     void Refuse(std::string_view message);
 
     TemplateMode mode_;
-    TemplateState& state_;   // current template file and last folder (process-wide)
-    TemplateTarget target_;  // store, universe fields, tables
+    TemplateState& state_;  // current template file and last folder (process-wide)
+    TemplateTarget target_; // store, universe fields, tables
     Messages& messages_;
     TemplateChooser* chooser_ = nullptr;
     QLabel* lblStatus_ = nullptr;           // "Saving Status:" / "Loading Status:"

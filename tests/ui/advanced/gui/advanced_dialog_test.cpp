@@ -136,7 +136,8 @@ TEST_F(AdvancedDialogTest, ARefusedOkKeepsTheDialogOpenWithAMessage) {
 TEST_F(AdvancedDialogTest, TheMessageBoxHoldsWhatTheStoreReadsBack) {
     AdvancedDialog dialog(store, messages);
     QString text;
-    for (int i = 0; i < 60; ++i) text += QChar(0x661F); // three bytes each in UTF-8
+    for (int i = 0; i < 60; ++i)
+        text += QChar(0x661F); // three bytes each in UTF-8
     dialog.Message()->setText(text);
     EXPECT_LT(dialog.Message()->text().toUtf8().size(), static_cast<qsizetype>(kStoreReadBuffer));
     ASSERT_TRUE(dialog.Apply());

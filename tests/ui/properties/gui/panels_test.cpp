@@ -48,7 +48,8 @@ TEST_F(PanelTest, CopyShowsTheInputThatSuitsTheItemAndItsMessages) {
     panel.Copy();
     EXPECT_EQ(messages.LastText(), kCopyNoBoxValue);
     ASSERT_EQ(messages.shown.size(), 3u);
-    for (const auto& m : messages.shown) EXPECT_EQ(m.icon, MessageIcon::Exclamation);
+    for (const auto& m : messages.shown)
+        EXPECT_EQ(m.icon, MessageIcon::Exclamation);
 
     qRegisterMetaType<G>("orb::G");
     QSignalSpy copied(&panel, &PropCopyPanel::copied);
@@ -59,7 +60,8 @@ TEST_F(PanelTest, CopyShowsTheInputThatSuitsTheItemAndItsMessages) {
     EXPECT_EQ(panel.ValueBox()->Text(), "359");
     ASSERT_EQ(copied.count(), 1);
     EXPECT_EQ(copied[0][0].value<SlotMask>(), 0xFFFFFFFFu);
-    for (int i = 0; i < kGalaxyTypeSlots; ++i) EXPECT_EQ(tables.types[i][G::AngleTilt], 359) << i;
+    for (int i = 0; i < kGalaxyTypeSlots; ++i)
+        EXPECT_EQ(tables.types[i][G::AngleTilt], 359) << i;
 }
 
 class CompositePanelTest : public PanelTest {
@@ -69,7 +71,8 @@ class CompositePanelTest : public PanelTest {
     void Choose(int major, std::initializer_list<int> minors) {
         panel.Major()->setCurrentIndex(major);
         panel.Minors()->clearSelection();
-        for (int m : minors) panel.Minors()->item(m)->setSelected(true);
+        for (int m : minors)
+            panel.Minors()->item(m)->setSelected(true);
     }
 };
 
@@ -149,7 +152,8 @@ TEST_F(CompositePanelTest, PreviewAndResetMessages) {
     QTest::mouseClick(panel.ResetButton(), Qt::LeftButton);
     EXPECT_EQ(panel.Composites()->currentRow(), 0);
     EXPECT_EQ(panel.WeightBox()->Text(), "25");
-    for (const CompositeGalaxy& c : tables.composites) EXPECT_EQ(c.pct, 25);
+    for (const CompositeGalaxy& c : tables.composites)
+        EXPECT_EQ(c.pct, 25);
 }
 
 } // namespace

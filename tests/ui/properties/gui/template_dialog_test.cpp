@@ -59,7 +59,8 @@ TEST_F(TemplateDialogTest, SaveThenOpenBringsEveryValueBack) {
     tables.composites[15].count = 3;
     tables.composites[15].member = {4, 8, 15};
     store.WriteText(kSectionAdvanced, "Adv_TimeDelay", "77");
-    for (GalaxyType& t : tables.types) ValidateGalaxyType(t);
+    for (GalaxyType& t : tables.types)
+        ValidateGalaxyType(t);
     const UniverseFieldValues savedFields = fields;
     const GalaxyTables saved = tables;
 
