@@ -1,9 +1,42 @@
 #include "app/properties_host.h"
 
+#include <QApplication>
+
+#include "app/core/startup.h"
+#include "platform/instance_socket.h"
+#include "platform/qt/instance_beacon.h"
 #include "ui/fields/qt/field_helpers.h"
 #include "ui/properties/qt/props_extras.h"
 
 namespace orb {
+
+void FurnishPropertiesWindow(PropertiesWindow& window, AppState&) {
+    window.SetWelcome([] { return false; }); // the Welcome window is not part of this version
+}
+
+int RunPropertiesDialog(SettingsStore& store, AppState& state) {
+    InstanceBeacon beacon(kPropertiesCaption);
+    if (!beacon.Held()) { // another start took the caption first
+        RequestToFront(kPropertiesCaption);
+        return 0;
+    }
+    PropertiesWindow window(PropsContext{store, state.previewCancel, state.exitRequested});
+    QObject::connect(&beacon, &InstanceBeacon::frontRequested, &window, [&window] {
+        if (window.isMinimized()) window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
+    // Leaves the event loop without asking other windows to close.
+    QObject::connect(
+        &window, &PropertiesWindow::closed, &window, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    FurnishPropertiesWindow(window, state);
+    window.Load();
+    AttachPropertiesExtras(window, store, state.templates);
+    window.show();
+    CentreOnScreen(&window);
+    window.activateWindow();
+    return QApplication::exec();
+}
 
 void OpenModalProperties(ScreenWindow& screen, SettingsStore& store, AppState& state,
                          std::unique_ptr<PropertiesWindow>& properties) {
@@ -12,6 +45,13 @@ void OpenModalProperties(ScreenWindow& screen, SettingsStore& store, AppState& s
     properties = std::make_unique<PropertiesWindow>(
         PropsContext{store, state.previewCancel, state.exitRequested}, &screen);
     properties->setWindowModality(Qt::ApplicationModal);
+    // A configuration start meanwhile finds this dialog by its caption and brings it forward.
+    auto* beacon = new InstanceBeacon(kPropertiesCaption, properties.get());
+    PropertiesWindow* window = properties.get();
+    QObject::connect(beacon, &InstanceBeacon::frontRequested, window, [window] {
+        window->raise();
+        window->activateWindow();
+    });
     QObject::connect(
         properties.get(), &PropertiesWindow::closed, &screen,
         [&screen, &state, &properties] {
@@ -23,6 +63,7 @@ void OpenModalProperties(ScreenWindow& screen, SettingsStore& store, AppState& s
             screen.PropertiesClosed();
         },
         Qt::QueuedConnection);
+    FurnishPropertiesWindow(*properties, state);
     properties->Load();
     AttachPropertiesExtras(*properties, store, state.templates);
     properties->show();

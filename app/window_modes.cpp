@@ -8,20 +8,16 @@
 #include <memory>
 
 #include "app/core/app_state.h"
+#include "app/core/startup.h"
 #include "app/hosted_view.h"
+#include "app/properties_host.h"
 #include "app/saver_session.h"
 #include "app/saver_window.h"
-#include "app/core/startup.h"
-#include "app/properties_host.h"
 #include "app/screen_window.h"
-#include "platform/qt/instance_beacon.h"
 #include "platform/instance_socket.h"
 #include "platform/qt/termination.h"
 #include "platform/saver_system.h"
 #include "settings/store.h"
-#include "ui/fields/qt/field_helpers.h"
-#include "ui/properties/qt/props_extras.h"
-#include "ui/properties/qt/props_window.h"
 
 namespace orb {
 
@@ -52,29 +48,6 @@ void ReportStats(std::ostream& err, int64_t frames, qint64 ms) {
     const char* v = std::getenv("ORBELUNE_STATS");
     if (v == nullptr || v[0] == '\0' || v[0] == '0') return;
     err << "orbelune: " << frames << " frames in " << ms / 1000.0 << " s\n";
-}
-
-// The Properties dialog of configuration mode: modeless, the one window of the process, holding
-// its caption so that a second start brings it to the front instead of opening another.
-int RunProperties(SettingsStore& store, AppState& state) {
-    InstanceBeacon beacon(kPropertiesCaption);
-    if (!beacon.Held()) { // another start took the caption first
-        RequestToFront(kPropertiesCaption);
-        return kExitOk;
-    }
-    PropertiesWindow window(PropsContext{store, state.previewCancel, state.exitRequested});
-    QObject::connect(&beacon, &InstanceBeacon::frontRequested, &window, [&window] {
-        if (window.isMinimized()) window.showNormal();
-        window.raise();
-        window.activateWindow();
-    });
-    QObject::connect(&window, &PropertiesWindow::closed, &window, EndLoop, Qt::QueuedConnection);
-    window.Load();
-    AttachPropertiesExtras(window, store, state.templates);
-    window.show();
-    CentreOnScreen(&window);
-    window.activateWindow();
-    return QApplication::exec();
 }
 
 } // namespace
@@ -120,11 +93,11 @@ int GuiWindowModes::Run(const WindowRequest& request, std::ostream& err) {
         QCoreApplication::exit(0);
     });
 
-    if (request.mode == WindowMode::Properties) return RunProperties(store, state);
+    if (request.mode == WindowMode::Properties) return RunPropertiesDialog(store, state);
 
     std::unique_ptr<SaverSession> saver;
-    std::unique_ptr<PropertiesWindow> properties;
     std::unique_ptr<ScreenWindow> screen;
+    std::unique_ptr<PropertiesWindow> properties; // over the screen window: goes before it
     std::unique_ptr<HostedRun> hosted;
     std::function<int64_t()> frames;
     switch (request.mode) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes a picture of the settings dialog for the README: the dialog on a private Xvfb server with
-# settings of its own (the factory set), saved as a small PNG.
+# settings of its own (the factory set) and a galaxy preview running, saved as a small PNG.
 #   scripts/screenshot.sh [BUILD_DIR] [OUTPUT_PNG]
 set -euo pipefail
 build=${1:-build}
@@ -36,7 +36,11 @@ for _ in $(seq 100); do
 done
 [ -n "$window" ] || { echo "screenshot.sh: the dialog did not appear" >&2; exit 1; }
 xdotool windowfocus --sync "$window"
-sleep 0.5 # the first paint after the focus change
+# From the first box, Tab leads through the universe boxes and the galaxy-type list to
+# "Galaxy Preview"; Space presses it and the preview runs for a moment.
+xdotool key --delay 20 --repeat 19 Tab
+xdotool key space
+sleep 2
 import -window "$window" "$work/plain.png"
 mkdir -p "$(dirname "$out")"
 convert "$work/plain.png" -resize '75%' -strip -colors 128 "PNG8:$out"

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 
 #include "gui_fixture.h"
+#include "platform/instance_socket.h"
 #include "ui/fields/qt/numeric_box.h"
 
 namespace orb {
@@ -13,7 +14,8 @@ namespace {
 
 class PropertiesHostTest : public test::GuiTest {
   protected:
-    std::unique_ptr<PropertiesWindow> props;
+    std::unique_ptr<ScreenWindow> screen;
+    std::unique_ptr<PropertiesWindow> props; // a child of the screen window: destroyed first
     void SetUp() override {
         GuiTest::SetUp();
         ::setenv("XDG_CONFIG_HOME", runtime.Path().c_str(), 1);
@@ -23,7 +25,8 @@ class PropertiesHostTest : public test::GuiTest {
 };
 
 TEST_F(PropertiesHostTest, AKeyFreezesTheRunAndClosingTheDialogStartsAFreshOne) {
-    ScreenWindow w(store, state, {});
+    screen = std::make_unique<ScreenWindow>(store, state, ViewOptions{});
+    ScreenWindow& w = *screen;
     QObject::connect(&w, &ScreenWindow::propertiesRequested, &w,
                      [&] { OpenModalProperties(w, store, state, props); });
     w.Open();
@@ -33,6 +36,7 @@ TEST_F(PropertiesHostTest, AKeyFreezesTheRunAndClosingTheDialogStartsAFreshOne) 
     EXPECT_TRUE(props->isModal());
     EXPECT_EQ(props->windowTitle(), "Galaxy Properties");
     EXPECT_FALSE(w.Running()) << "the animation freezes";
+    EXPECT_TRUE(InstanceExists("Galaxy Properties")) << "a configuration start finds the dialog";
     props->Controls().txtUni.at(1)->SetText("7");
     props->Controls().cmdAccept->click();
     EXPECT_TRUE(WaitFor([&] { return props == nullptr && w.Running() && w.RunsStarted() == 2; }))
@@ -42,7 +46,8 @@ TEST_F(PropertiesHostTest, AKeyFreezesTheRunAndClosingTheDialogStartsAFreshOne) 
 }
 
 TEST_F(PropertiesHostTest, ExitInTheDialogEndsTheProgram) {
-    ScreenWindow w(store, state, {});
+    screen = std::make_unique<ScreenWindow>(store, state, ViewOptions{});
+    ScreenWindow& w = *screen;
     QSignalSpy ended(&w, &ScreenWindow::endRequested);
     QObject::connect(&w, &ScreenWindow::propertiesRequested, &w,
                      [&] { OpenModalProperties(w, store, state, props); });

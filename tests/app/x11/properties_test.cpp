@@ -15,7 +15,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr auto kStartUp = 10s;
+constexpr auto kStartUp = 20s; // a start on a two-core machine busy with builds
 constexpr auto kPromptly = 3s;
 
 std::string ReadFile(const std::string& path) {
@@ -29,6 +29,9 @@ class PropertiesWindowTest : public ::testing::Test {
   protected:
     static inline XvfbServer* server = nullptr;
     test::TempDir home;
+    // A connection held for the test's length: when its last client leaves, the server resets,
+    // and a program starting during the reset cannot connect.
+    std::unique_ptr<XClient> holder;
 
     static void SetUpTestSuite() { server = new XvfbServer; }
     static void TearDownTestSuite() {
@@ -40,6 +43,8 @@ class PropertiesWindowTest : public ::testing::Test {
         if (std::system("command -v xdotool >/dev/null 2>&1") != 0)
             GTEST_SKIP() << "xdotool is not installed";
         ::mkdir((home.Path() + "/run").c_str(), 0700);
+        holder = std::make_unique<XClient>(server->Display());
+        ASSERT_TRUE(holder->Ok());
     }
     std::unique_ptr<Program> Start(const std::vector<std::string>& args) {
         return std::make_unique<Program>(server->Display(), home.Path(), args);
@@ -67,7 +72,8 @@ class PropertiesWindowTest : public ::testing::Test {
     }
     // Waits for exactly one dialog window and gives it the keyboard focus.
     std::string FocusedDialog() {
-        EXPECT_TRUE(WaitUntil([&] { return DialogWindows().size() == 1; }, kStartUp)) << "no dialog window";
+        EXPECT_TRUE(WaitUntil([&] { return DialogWindows().size() == 1; }, kStartUp))
+            << DialogWindows().size() << " dialog windows";
         const std::vector<std::string> w = DialogWindows();
         if (w.size() != 1) return {};
         Xdotool("windowfocus --sync " + w[0]);
@@ -114,10 +120,37 @@ TEST_F(PropertiesWindowTest, EscapeEndsWithoutWritingAByte) {
     ASSERT_FALSE(before.empty());
     auto program = Start({}); // no argument: the dialog too
     const std::string w = FocusedDialog();
-    ASSERT_FALSE(w.empty());
+    ASSERT_FALSE(w.empty()) << "exit status " << program->WaitExit(0ms).value_or(-1);
     Key(w, "Escape");
     EXPECT_EQ(program->WaitExit(kPromptly), 0);
     EXPECT_EQ(ReadFile(SettingsFile()), before);
+}
+
+TEST_F(PropertiesWindowTest, TheApplicationWindowOpensTheDialogAndEndsWithItsExit) {
+    ::mkdir((home.Path() + "/config").c_str(), 0700);
+    ::mkdir((home.Path() + "/config/orbelune").c_str(), 0700);
+    std::ofstream(SettingsFile()) << "[SOFTWARE\\Brightquill\\ZEFO_Orbis\\Advanced]\nAdv_WinResize=1\n";
+    auto program = Start({"--window"});
+    std::vector<std::string> screen;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            screen = Xdotool("search --onlyvisible --name '^ZEFO:Orbelune 3.0$'");
+            return screen.size() == 1;
+        },
+        kStartUp))
+        << screen.size() << " windows";
+    Key(screen[0], "x");
+    std::string w = FocusedDialog();
+    ASSERT_FALSE(w.empty()) << "a key opens the dialog";
+    Key(w, "Escape");
+    EXPECT_TRUE(WaitUntil([&] { return DialogWindows().empty(); }, kPromptly));
+    EXPECT_FALSE(program->WaitExit(200ms).has_value()) << "Escape in the dialog ends only the dialog";
+    Key(screen[0], "x");
+    w = FocusedDialog();
+    ASSERT_FALSE(w.empty());
+    Key(w, "alt+f");
+    Xdotool("key --clearmodifiers x"); // E&xit
+    EXPECT_EQ(program->WaitExit(kPromptly), 0) << "File > Exit ends the program";
 }
 
 } // namespace

@@ -48,6 +48,34 @@ TEST(GalaxyBindings, EveryPropertyHasOneControlWithItsRange) {
     EXPECT_EQ(FindGalaxyBinding(GalaxyControl::HueField, 5), nullptr);
 }
 
+TEST(GalaxyBindings, ArrowStepsAndSpinnersOfTheBoxes) {
+    struct Case {
+        GalaxyControl control;
+        int index, step, spin;
+    } withSteps[] = {
+        {GalaxyControl::Field, 0, 10, 5},   {GalaxyControl::Field, 1, 10, 5},
+        {GalaxyControl::Field, 2, 10, 5},   {GalaxyControl::Field, 7, 10, 5},
+        {GalaxyControl::Field, 3, 1, 2},    {GalaxyControl::Field, 4, 1, 3},
+        {GalaxyControl::Field, 5, 1, 2},    {GalaxyControl::Field, 6, 1, 3},
+        {GalaxyControl::Field, 47, 1, 3},   {GalaxyControl::Field, 48, 1, 3},
+        {GalaxyControl::Field, 95, 5, 3},   {GalaxyControl::HueField, 0, 1, 3},
+        {GalaxyControl::HueField, 1, 1, 3}, {GalaxyControl::HueField, 2, 1, 3},
+        {GalaxyControl::HueField, 3, 1, 3}, {GalaxyControl::HueField, 4, 1, 2},
+    };
+    int boxes = 0;
+    for (const GalaxyBinding& b : kGalaxyBindings) {
+        if (b.control != GalaxyControl::Field && b.control != GalaxyControl::HueField) continue;
+        ++boxes;
+        Case expected{b.control, b.index, 0, 0}; // every other box ignores the arrows
+        for (const Case& c : withSteps)
+            if (c.control == b.control && c.index == b.index) expected = c;
+        const FieldSpec s = GalaxyFieldSpec(b, 0);
+        EXPECT_EQ(s.arrowStep, expected.step) << b.index;
+        EXPECT_EQ(s.spinLength, expected.spin) << b.index;
+    }
+    EXPECT_EQ(boxes, 36);
+}
+
 TEST(GalaxyBindings, SpecsFollowTheStyle) {
     const GalaxyBinding& box4 = *FindGalaxyBinding(GalaxyControl::Field, 4);
     const GalaxyBinding& box93 = *FindGalaxyBinding(GalaxyControl::Field, 93);
@@ -102,6 +130,9 @@ TEST(GalaxyFields, NebulaShowsControlPointsAndKeepsItsTilt) {
     EXPECT_EQ(f.FieldText(4), "300");
     EXPECT_EQ(f.FieldText(93), "15");
     EXPECT_EQ(f.ListIndex(GalaxyList::Colour), -1); // 5 has no list entry
+    f.SetListIndex(GalaxyList::Plane, 2);
+    EXPECT_EQ(f.ListIndex(GalaxyList::Plane), -1);
+    f.SetListIndex(GalaxyList::Plane, static_cast<int>(t[G::AxisPlane]));
     f.SetFieldText(3, "7");
     f.SetFieldText(93, "200");
     GalaxyType back = t;
@@ -148,6 +179,7 @@ TEST(GalaxyFields, StyleChangeClampsTheStyleBoxes) {
     ApplyStyleToFields(2, f); // IfsWireframe: vertices 4 to 10
     EXPECT_EQ(f.FieldText(93), "171");
     EXPECT_EQ(f.FieldText(3), "4");
+    EXPECT_EQ(f.FieldText(7), "1800"); // only the style's boxes change
     f.SetFieldText(4, "500");
     f.SetFieldText(93, "900");
     ApplyStyleToFields(kNebula, f);
@@ -164,6 +196,10 @@ TEST(GalaxyFields, ThemesReplaceTheFieldsAndNothingElse) {
     EXPECT_FALSE(LoadGalaxyTheme(0, f));
     EXPECT_FALSE(LoadGalaxyTheme(33, f));
     EXPECT_EQ(f.FieldText(0), "sentinel");
+    ASSERT_TRUE(LoadGalaxyTheme(1, f));
+    EXPECT_EQ(f.FieldText(7), "1800");
+    ASSERT_TRUE(LoadGalaxyTheme(32, f));
+    EXPECT_EQ(f.FieldText(0), "1000");
     ASSERT_TRUE(LoadGalaxyTheme(16, f)); // "Nebula:  Rainbow Loop"
     EXPECT_EQ(f.ListIndex(GalaxyList::Style), kNebula);
     EXPECT_EQ(f.FieldText(4), "750");

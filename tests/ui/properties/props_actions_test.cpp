@@ -229,6 +229,7 @@ TEST(UniverseSpecs, KindsRangesAndSteps) {
     EXPECT_EQ(StepFieldText("15", *UniverseFieldSpec(0), -1), "10");
     EXPECT_EQ(StepFieldText("1", *UniverseFieldSpec(2), -1), "1");
     EXPECT_EQ(StepFieldText("5000", kWeightFieldSpec, +1), "5001");
+    EXPECT_EQ(StepFieldText("9999", kWeightFieldSpec, +1), "9999");
 }
 
 TEST(UniverseSpecs, ThemesFillTheFields) {

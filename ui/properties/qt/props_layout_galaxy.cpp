@@ -72,11 +72,10 @@ QWidget* CharacteristicsPage(PropsControls& c) {
     auto* page = new QWidget;
     QGridLayout* grid = Grid(page);
     Row(c, grid, page, Caption(GalaxyLabel::RadiusRotation), {0, 1}, int(GalaxyLabel::RadiusRotation));
-    QLabel* distance = Row(c, grid, page, Caption(GalaxyLabel::Distance), {2}, int(GalaxyLabel::Distance));
+    Row(c, grid, page, Caption(GalaxyLabel::Distance), {2}, int(GalaxyLabel::Distance));
     c.cboGalPlane = new QComboBox(page);
     c.cboGalPlane->addItems({Text("Y-Z"), Text("X-Z")});
     grid->addWidget(c.cboGalPlane, grid->rowCount() - 1, 2);
-    (void)distance;
     Row(c, grid, page, Caption(GalaxyLabel::Box3And4), {3, 4}, int(GalaxyLabel::Box3And4));
     Row(c, grid, page, Caption(GalaxyLabel::Box5And6), {5, 6}, int(GalaxyLabel::Box5And6));
     Row(c, grid, page, Caption(GalaxyLabel::Box90), {8, 90}, int(GalaxyLabel::Box90));

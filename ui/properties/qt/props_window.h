@@ -63,6 +63,7 @@ class PropertiesWindow : public QMainWindow {
 
     // ---- for the parts of the window built elsewhere ----
     PropsControls& Controls() { return c_; }
+    SettingsStore& Store() { return ctx_.store; }
     GalaxyTables& Tables() { return tables_; }
     Messages& MessageBoxes() { return *messages_; }
     // The current template file and the template dialog's last folder (empty at start).

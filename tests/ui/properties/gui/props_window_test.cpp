@@ -11,7 +11,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QToolButton>
+#include <set>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "app/gui/gui_fixture.h"
@@ -39,9 +42,10 @@ class PropsWindowTest : public test::GuiTest {
         store.WriteText(kSectionGeneral, kResetSettings, "1");
         store.WriteText(kSectionGeneral, kAnimationType, "0");
     }
-    void Open() {
+    void Open(std::function<bool()> welcome = {}) {
         w = std::make_unique<PropertiesWindow>(PropsContext{store, state.previewCancel, state.exitRequested});
         w->SetMessages(&messages);
+        if (welcome) w->SetWelcome(welcome);
         w->Load();
         w->show();
         w->activateWindow();
@@ -81,6 +85,54 @@ TEST_F(PropsWindowTest, OpensCaptionedWithTheListPageAndStoredValuesClamped) {
     EXPECT_EQ(Uni(12), "1");
     EXPECT_EQ(c().lstUniGalaxy->count(), 32);
     EXPECT_FALSE(c().actAdvanced->isEnabled()) << "wired by a later part of the program";
+}
+
+TEST_F(PropsWindowTest, TheWelcomeStepDecidesOnFirstUseWhetherToReset) {
+    for (bool reset : {false, true}) {
+        backend.Clear();
+        store.WriteText(kSectionGeneral, kAnimationType, "0"); // saved, but ResetSettings absent
+        store.WriteText(kSectionUniverse, "Universe_Stars", "777");
+        int asked = 0;
+        Open([&] { return ++asked, reset; });
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(Uni(0), reset ? "4000" : "777");
+        EXPECT_EQ(Stored(kSectionGeneral, kResetSettings), "1");
+        w.reset();
+        Open([&] { return ++asked, reset; });
+        EXPECT_EQ(asked, 1) << "asked on first use only";
+    }
+}
+
+// Every control shown and enabled is reached by Tab alone (the spinners' arrows are for the mouse;
+// Up and Down do their work from the keyboard).
+TEST_F(PropsWindowTest, TabReachesEveryControlOnEveryPage) {
+    Saved();
+    Open();
+    auto unreached = [&] {
+        std::set<QWidget*> reached;
+        for (int i = 0; i < 120; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached.insert(QApplication::focusWidget());
+        }
+        QStringList missing;
+        for (QWidget* x : w->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QLineEdit*>(x) || qobject_cast<QComboBox*>(x) ||
+                                 qobject_cast<QListWidget*>(x) ||
+                                 (qobject_cast<QAbstractButton*>(x) && !qobject_cast<QToolButton*>(x));
+            if (control && x->isVisible() && x->isEnabled() && !reached.count(x))
+                missing << QString("%1 '%2'").arg(x->metaObject()->className(), x->objectName());
+        }
+        return missing.join(", ").toStdString();
+    };
+    for (int page : {0, 1, 2, 4}) {
+        c().cboUniExtras->setCurrentIndex(page);
+        EXPECT_EQ(unreached(), "") << "universe page " << page;
+    }
+    OpenEditor(0);
+    for (int page : {0, 1, 2}) {
+        c().cboGalaxExtras->setCurrentIndex(page);
+        EXPECT_EQ(unreached(), "") << "galaxy page " << page;
+    }
 }
 
 TEST_F(PropsWindowTest, ShowPropsNeedsASelectedType) {
