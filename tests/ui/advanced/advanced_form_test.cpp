@@ -39,15 +39,6 @@ TEST_F(AdvancedFormTest, StoredNumbersShowClampedWithoutOverflow) {
     }
 }
 
-TEST_F(AdvancedFormTest, DefaultsThenOkWriteTheFactoryTexts) {
-    Store(A::TimeDelay, "200");
-    Store(A::MouseMove, "1");
-    ASSERT_TRUE(SaveAdvancedForm(store, DefaultAdvancedForm()));
-    for (const SettingDef& d : kAdvancedDefs)
-        EXPECT_EQ(store.ReadText(kSectionAdvanced, d.name, "<absent>"), d.defText);
-    EXPECT_EQ(backend.Size(), 8u);
-}
-
 TEST_F(AdvancedFormTest, AnEmptyStoreLoadsTheDefaultsAndARefusingStoreReportsIt) {
     EXPECT_EQ(LoadAdvancedForm(store), DefaultAdvancedForm());
     backend.failWrites = true;
@@ -74,24 +65,6 @@ TEST(AdvancedMessage, LimitedToFiftyCharactersAndWhatTheStoreReadsBack) {
     f.message = many;
     ASSERT_TRUE(SaveAdvancedForm(store, f));
     EXPECT_EQ(store.ReadAdvanced(A::LockMessage), limited);
-}
-
-TEST(AdvancedFonts, AMissingStoredFontIsKeptAsAnEntry) {
-    const std::vector<std::string> screen{"DejaVu Sans", "Liberation Serif", "Noto Sans"};
-    FontChoices c = FontChoicesFor(screen, "Liberation Serif");
-    EXPECT_EQ(c.entries, screen);
-    EXPECT_EQ(c.selected, 1);
-    c = FontChoicesFor(screen, "MS Sans Serif");
-    ASSERT_EQ(c.entries.size(), 4u);
-    EXPECT_EQ(c.entries[c.selected], "MS Sans Serif");
-    EXPECT_EQ(c.selected, 2); // in its alphabetical place
-    EXPECT_EQ(FontChoicesFor({}, "MS Sans Serif").entries, std::vector<std::string>{"MS Sans Serif"});
-}
-
-TEST(AdvancedHue, SwatchFollowsTheHueText) {
-    EXPECT_EQ(HueSwatchColour("0"), HueWheelColour(0));
-    EXPECT_EQ(HueSwatchColour("180"), HueWheelColour(180));
-    EXPECT_EQ(HueSwatchColour(""), HueWheelColour(0));
 }
 
 } // namespace

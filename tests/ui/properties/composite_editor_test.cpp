@@ -82,19 +82,6 @@ TEST_F(CompositeEditorTest, IfsCountWarnsFromTwoAndCountsATypeChosenTwice) {
     EXPECT_EQ(tables.composites[0].count, 2);
 }
 
-TEST_F(CompositeEditorTest, ChoosingALineSelectsItsMembers) {
-    CompositeGalaxy c;
-    EXPECT_EQ(SelectionOf(c).major, -1);
-    c.count = 3;
-    c.member[0] = 7;
-    c.member[1] = 2;
-    c.member[2] = 30;
-    const CompositeSelection s = SelectionOf(c);
-    EXPECT_EQ(s.major, 7);
-    for (int i = 0; i < kGalaxyTypeSlots; ++i)
-        EXPECT_EQ(s.minor[i], i == 2 || i == 30) << i;
-}
-
 TEST(CompositeWeights, ResetGivesEveryCompositeTheWeight) {
     GalaxyTables tables = MakeFactoryConfiguration(0).tables;
     test::ScriptedMessages messages;

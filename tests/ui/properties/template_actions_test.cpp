@@ -39,28 +39,6 @@ class TemplateActionsTest : public ::testing::Test {
     void Write(const std::string& path, std::string_view text) { std::ofstream(path) << text; }
 };
 
-TEST_F(TemplateActionsTest, SaveThenOpenBringsTheSettingsBack) {
-    ShowUniverse(UniverseSettings{}, fields);
-    fields.SetFieldText(0, "1234");
-    tables.types[5].name = "Renamed";
-    tables.composites[3].count = 2;
-    tables.composites[3].member[1] = 17;
-    const std::string path = dir.File("mine.orb");
-    ASSERT_TRUE(SaveTemplateAt(state, path, Target()).done);
-    EXPECT_EQ(state.currentTemplateFile, path);
-
-    const GalaxyTables saved = tables;
-    tables = MakeFactoryConfiguration(1).tables;
-    fields.SetFieldText(0, "99");
-    state.currentTemplateFile.clear();
-    ASSERT_TRUE(OpenTemplateAt(state, path, Target()).done);
-    EXPECT_EQ(fields.FieldText(0), "1234");
-    EXPECT_EQ(tables.types[5].name, "Renamed");
-    EXPECT_EQ(tables.composites[3].member[1], 17);
-    EXPECT_EQ(tables.types[20].prop, saved.types[20].prop);
-    EXPECT_EQ(state.currentTemplateFile, path);
-}
-
 TEST_F(TemplateActionsTest, FailedOpensChangeNothing) {
     fields.SetFieldText(0, "777");
     const std::string notTemplate = dir.File("notes.orb");
@@ -97,22 +75,6 @@ TEST_F(TemplateActionsTest, AStoreThatRefusesTheAdvancedValuesLeavesTheFieldsAlo
     EXPECT_FALSE(out.done);
     EXPECT_EQ(out.message, kAdvancedNotStored);
     EXPECT_EQ(fields.FieldText(0), "55");
-}
-
-TEST_F(TemplateActionsTest, AFailedSaveKeepsThePathAndTouchesNoOtherFile) {
-    // A folder in the file's place cannot be replaced, not even by root.
-    const std::string target = dir.File("mine.orb");
-    std::filesystem::create_directory(target);
-    Write(target + "0", "keep me");
-    state.currentTemplateFile = "/previous.orb";
-    const auto out = SaveTemplateAt(state, target, Target());
-    EXPECT_FALSE(out.done);
-    EXPECT_EQ(out.message, kInvalidPath);
-    EXPECT_EQ(state.currentTemplateFile, "/previous.orb");
-    EXPECT_TRUE(std::filesystem::is_directory(target));
-    std::ifstream kept(target + "0");
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(kept)), {}), "keep me");
-    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"mine.orb", "mine.orb0"}));
 }
 
 } // namespace

@@ -138,24 +138,18 @@ TEST_F(TemplateDialogTest, OverwritingAsksFirst) {
     EXPECT_EQ(state.currentTemplateFile, dir.File("old.orb"));
 }
 
-TEST_F(TemplateDialogTest, OpeningSomethingElseChangesNothing) {
-    std::ofstream(dir.File("notes.txt")) << "[Shopping]\nMilk=2\n";
-    fields.SetFieldText(0, "1234");
+TEST_F(TemplateDialogTest, AFolderNameOpensTheFolder) {
+    std::filesystem::create_directory(dir.File("sub"));
     TemplateDialog dialog(TemplateMode::Open, state, Target(), messages);
     dialog.show();
-    EXPECT_FALSE(Enter(dialog, "notes.txt"));
-    EXPECT_EQ(messages.LastText(), kNotATemplate);
+    EXPECT_FALSE(Enter(dialog, "sub"));
+    EXPECT_EQ(dialog.Chooser()->directory().absolutePath().toStdString(), dir.File("sub"));
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(Enter(dialog, "absent.orb"));
     EXPECT_EQ(messages.LastText(), kNeedExistingFile);
-    std::filesystem::create_directory(dir.File("sub"));
-    EXPECT_FALSE(Enter(dialog, "sub")); // a folder: the chooser goes there
-    EXPECT_EQ(dialog.Chooser()->directory().absolutePath().toStdString(), dir.File("sub"));
-    EXPECT_EQ(messages.LastText(), kNeedExistingFile); // no new message
-    EXPECT_EQ(fields.FieldText(0), "1234");
-    EXPECT_EQ(backend.Size(), 0u);
-    EXPECT_TRUE(state.currentTemplateFile.empty());
     dialog.Chooser()->reject();
     EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(state.lastTemplateFolder, dir.File("sub"));
 }
 
 TEST_F(TemplateDialogTest, SaveWithACurrentFileWritesItWithoutTheDialog) {
