@@ -7,12 +7,14 @@
 #include "platform/qt/instance_beacon.h"
 #include "ui/fields/qt/field_helpers.h"
 #include "ui/info/qt/info_wiring.h"
+#include "ui/properties/qt/props_extras.h"
 
 namespace orb {
 
-void FurnishPropertiesWindow(PropertiesWindow& window, AppState&) {
-    // The Welcome step, the Help menu, F1 and the About window.
-    InformationWindows::Attach(window, window.Store());
+void FurnishPropertiesWindow(PropertiesWindow& window, AppState& state) {
+    // The Welcome step, the Help menu, F1 and the About window; the Welcome reset's backup
+    // becomes the program's current template file.
+    InformationWindows::Attach(window, window.Store(), &state.templates);
 }
 
 int RunPropertiesDialog(SettingsStore& store, AppState& state) {
@@ -32,6 +34,7 @@ int RunPropertiesDialog(SettingsStore& store, AppState& state) {
         &window, &PropertiesWindow::closed, &window, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     FurnishPropertiesWindow(window, state);
     window.Load();
+    AttachPropertiesExtras(window, store, state.templates);
     window.show();
     CentreOnScreen(&window);
     window.activateWindow();
@@ -65,6 +68,7 @@ void OpenModalProperties(ScreenWindow& screen, SettingsStore& store, AppState& s
         Qt::QueuedConnection);
     FurnishPropertiesWindow(*properties, state);
     properties->Load();
+    AttachPropertiesExtras(*properties, store, state.templates);
     properties->show();
     CentreOnScreen(properties.get());
     properties->activateWindow();

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "settings/templates.h"
+
 namespace orb {
 
 enum class RunMode : int16_t { ApplicationWindow = 0, Normal = 1, Preview = 2 };
@@ -18,6 +20,7 @@ struct AppState {
     int16_t twipsPerPixelX = 15;             // TwipsPerPixelX: layout units (1/1440 inch) per pixel
     int16_t twipsPerPixelY = 15;             // TwipsPerPixelY
     std::string helpFileName = "Orbis30.hlp";  // HelpFileName
+    TemplateState templates;                 // CurrentTemplateFile and the template dialog's last folder
 };
 
 // Twips per pixel for a screen of the given logical dots per inch; 15 (96 dpi) without a screen.

@@ -27,6 +27,7 @@ std::string ReadFile(const std::string& path) {
 
 class PropertiesWindowTest : public ::testing::Test {
   protected:
+    static constexpr const char* kWelcomed = "[SOFTWARE\\Brightquill\\ZEFO_Orbis\\General]\nResetSettings=1\n";
     static inline XvfbServer* server = nullptr;
     test::TempDir home;
     // A connection held for the test's length: when its last client leaves, the server resets,
@@ -43,6 +44,10 @@ class PropertiesWindowTest : public ::testing::Test {
         if (std::system("command -v xdotool >/dev/null 2>&1") != 0)
             GTEST_SKIP() << "xdotool is not installed";
         ::mkdir((home.Path() + "/run").c_str(), 0700);
+        // A user who has seen the Welcome window: the dialog is the first window to appear.
+        ::mkdir((home.Path() + "/config").c_str(), 0700);
+        ::mkdir((home.Path() + "/config/orbelune").c_str(), 0700);
+        std::ofstream(SettingsFile()) << kWelcomed;
         holder = std::make_unique<XClient>(server->Display());
         ASSERT_TRUE(holder->Ok());
     }
@@ -127,9 +132,8 @@ TEST_F(PropertiesWindowTest, EscapeEndsWithoutWritingAByte) {
 }
 
 TEST_F(PropertiesWindowTest, TheApplicationWindowOpensTheDialogAndEndsWithItsExit) {
-    ::mkdir((home.Path() + "/config").c_str(), 0700);
-    ::mkdir((home.Path() + "/config/orbelune").c_str(), 0700);
-    std::ofstream(SettingsFile()) << "[SOFTWARE\\Brightquill\\ZEFO_Orbis\\Advanced]\nAdv_WinResize=1\n";
+    std::ofstream(SettingsFile()) << kWelcomed
+                                  << "[SOFTWARE\\Brightquill\\ZEFO_Orbis\\Advanced]\nAdv_WinResize=1\n";
     auto program = Start({"--window"});
     std::vector<std::string> screen;
     ASSERT_TRUE(WaitUntil(

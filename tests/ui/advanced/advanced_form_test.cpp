@@ -1,0 +1,71 @@
+#include "ui/advanced/advanced_form.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/creation/colour.h"
+
+namespace orb {
+namespace {
+
+class AdvancedFormTest : public ::testing::Test {
+  protected:
+    MemoryBackend backend;
+    SettingsStore store{backend};
+    void Store(A a, std::string_view text) { store.WriteText(kSectionAdvanced, Def(a).name, text); }
+    std::string Stored(A a) { return store.ReadText(kSectionAdvanced, Def(a).name, "<absent>"); }
+};
+
+TEST_F(AdvancedFormTest, StoredNumbersShowClampedWithoutOverflow) {
+    struct Case {
+        A value;
+        std::string_view stored, shown;
+    } cases[] = {
+        {A::TimeDelay, "70000", "999"}, // beyond 16 bits: saturated, then clamped
+        {A::TimeDelay, "-70000", "0"},  {A::TimeDelay, "45", "45"},   {A::FontSize, "5", "10"},
+        {A::FontSize, "", "10"},        {A::FontHueV, "1e9", "359"},  {A::FocalLength, "12.5", "10"},
+        {A::FocalLength, ".5", "0.5"},  {A::FocalLength, "", "0.01"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        Store(c.value, c.stored);
+        const AdvancedForm f = LoadAdvancedForm(store);
+        const std::string& shown = c.value == A::FocalLength ? f.focalLength
+                                   : c.value == A::TimeDelay ? f.number[0]
+                                   : c.value == A::FontSize  ? f.number[1]
+                                                             : f.number[2];
+        EXPECT_EQ(shown, c.shown);
+        ASSERT_TRUE(SaveAdvancedForm(store, LoadAdvancedForm(store)));
+        EXPECT_EQ(Stored(c.value), c.shown);
+    }
+}
+
+TEST_F(AdvancedFormTest, AnEmptyStoreLoadsTheDefaultsAndARefusingStoreReportsIt) {
+    EXPECT_EQ(LoadAdvancedForm(store), DefaultAdvancedForm());
+    backend.failWrites = true;
+    EXPECT_FALSE(SaveAdvancedForm(store, DefaultAdvancedForm()));
+}
+
+TEST(AdvancedMessage, LimitedToFiftyCharactersAndWhatTheStoreReadsBack) {
+    EXPECT_EQ(LimitMessage(std::string(60, 'a')), std::string(50, 'a'));
+    const std::string cyrillic = "Ж"; // two bytes
+    std::string fifty;
+    for (int i = 0; i < 60; ++i)
+        fifty += cyrillic;
+    EXPECT_EQ(LimitMessage(fifty).size(), 100u); // 50 characters fit
+    const std::string cjk = "星";                // three bytes: 50 of them would not read back
+    std::string many;
+    for (int i = 0; i < 50; ++i)
+        many += cjk;
+    const std::string limited = LimitMessage(many);
+    EXPECT_LT(limited.size(), kStoreReadBuffer);
+    EXPECT_EQ(limited.size() % 3, 0u); // never cut inside a character
+    MemoryBackend backend;
+    SettingsStore store(backend);
+    AdvancedForm f = DefaultAdvancedForm();
+    f.message = many;
+    ASSERT_TRUE(SaveAdvancedForm(store, f));
+    EXPECT_EQ(store.ReadAdvanced(A::LockMessage), limited);
+}
+
+} // namespace
+} // namespace orb

@@ -1,0 +1,136 @@
+// The Advanced Settings dialog on the offscreen platform.
+#include "ui/advanced/qt/advanced_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <fstream>
+
+#include "engine/creation/colour.h"
+#include "platform/file_store_backend.h"
+#include "platform/temp_dir.h"
+#include "ui/fields/qt/numeric_box.h"
+#include "ui/properties/qt/samples.h"
+#include "ui/scripted_messages.h"
+
+namespace orb {
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+class AdvancedDialogTest : public ::testing::Test {
+  protected:
+    test::TempDir dir;
+    std::string file = dir.File("orbelune.ini");
+    FileStoreBackend backend{file};
+    SettingsStore store{backend};
+    test::ScriptedMessages messages;
+
+    std::string Stored(A a) { return store.ReadText(kSectionAdvanced, Def(a).name, "<absent>"); }
+};
+
+TEST_F(AdvancedDialogTest, ArrowKeysStepWithinTheRange) {
+    AdvancedDialog dialog(store, messages);
+    struct Case {
+        AdvancedNumber box;
+        const char* text;
+        Qt::Key key;
+        const char* result;
+    } cases[] = {
+        {AdvancedNumber::Delay, "995", Qt::Key_Up, "999"},
+        {AdvancedNumber::Size, "10", Qt::Key_Down, "10"},
+        {AdvancedNumber::Hue, "180", Qt::Key_Down, "175"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        NumericBox* box = dialog.Number(c.box);
+        box->SetText(QString::fromLatin1(c.text));
+        QTest::keyClick(box->Edit(), c.key);
+        EXPECT_EQ(box->Text().toStdString(), c.result);
+        EXPECT_EQ(box->SpinnerControl()->Value(), std::stoi(c.result));
+    }
+    // Three characters: a fourth digit does not go in.
+    NumericBox* delay = dialog.Number(AdvancedNumber::Delay);
+    delay->SetText("999");
+    delay->Edit()->end(false);
+    QTest::keyClick(delay->Edit(), Qt::Key_0);
+    EXPECT_EQ(delay->Text(), "999");
+}
+
+TEST_F(AdvancedDialogTest, FocalLengthIsClampedWhenLeftAndOnOk) {
+    AdvancedDialog dialog(store, messages);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    NumericBox* focal = dialog.FocalLength();
+    focal->Edit()->setFocus();
+    focal->SetText("12.5");
+    dialog.Message()->setFocus();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return focal->Text() == "10"; }, 2000));
+    focal->SetText(".5");
+    ASSERT_TRUE(dialog.Apply());
+    EXPECT_EQ(Stored(A::FocalLength), "0.5");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(AdvancedDialogTest, DefaultsThenCancelLeavesTheStoreAsItWas) {
+    store.WriteText(kSectionAdvanced, "Adv_TimeDelay", "120");
+    store.WriteText(kSectionAdvanced, "LockMessage", "Hello");
+    const std::string before = ReadAll(file);
+    AdvancedDialog dialog(store, messages);
+    EXPECT_EQ(dialog.Number(AdvancedNumber::Delay)->Text(), "120");
+    QTest::mouseClick(dialog.DefaultsButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.Number(AdvancedNumber::Delay)->Text(), "30");
+    EXPECT_EQ(dialog.Message()->text(), "");
+    QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(ReadAll(file), before);
+}
+
+TEST_F(AdvancedDialogTest, DefaultsThenOkWritesTheFactoryTexts) {
+    store.WriteText(kSectionAdvanced, "Adv_TimeDelay", "120");
+    store.WriteText(kSectionAdvanced, "Adv_MouseMove", "1");
+    AdvancedDialog dialog(store, messages);
+    EXPECT_TRUE(dialog.MouseMoves()->isChecked());
+    QTest::mouseClick(dialog.DefaultsButton(), Qt::LeftButton);
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    for (const SettingDef& d : kAdvancedDefs)
+        EXPECT_EQ(store.ReadText(kSectionAdvanced, d.name, "<absent>"), d.defText) << d.name;
+}
+
+TEST_F(AdvancedDialogTest, AStoredFontThatIsNotInstalledIsKept) {
+    store.WriteText(kSectionAdvanced, "Adv_FontName", "No Such Font 1996");
+    AdvancedDialog dialog(store, messages);
+    EXPECT_EQ(dialog.Fonts()->currentText(), "No Such Font 1996");
+    ASSERT_TRUE(dialog.Apply());
+    EXPECT_EQ(Stored(A::FontName), "No Such Font 1996");
+}
+
+TEST_F(AdvancedDialogTest, HueColoursTheSwatchAndTheMessage) {
+    AdvancedDialog dialog(store, messages);
+    dialog.Number(AdvancedNumber::Hue)->SetText("0");
+    const uint32_t c = HueWheelColour(0);
+    EXPECT_EQ(dialog.HueSwatch()->ColourAt(0), c);
+    EXPECT_EQ(dialog.Message()->palette().color(QPalette::Text), QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16));
+}
+
+TEST_F(AdvancedDialogTest, ARefusedOkKeepsTheDialogOpenWithAMessage) {
+    MemoryBackend refusing;
+    refusing.failWrites = true;
+    SettingsStore failing(refusing);
+    AdvancedDialog dialog(failing, messages);
+    dialog.show();
+    EXPECT_FALSE(dialog.Apply());
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(messages.LastText(), kAdvancedNotSaved);
+}
+
+} // namespace
+} // namespace orb

@@ -1,0 +1,176 @@
+// The template dialog on the offscreen platform, driven through its embedded file chooser.
+#include "ui/properties/qt/template_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/temp_dir.h"
+#include "settings/presets.h"
+#include "ui/scripted_messages.h"
+
+namespace orb {
+namespace {
+
+class TemplateDialogTest : public ::testing::Test {
+  protected:
+    test::TempDir dir;
+    MemoryBackend backend;
+    SettingsStore store{backend};
+    UniverseFieldValues fields;
+    GalaxyTables tables = MakeFactoryConfiguration(0).tables;
+    TemplateState state;
+    test::ScriptedMessages messages;
+
+    void SetUp() override { state.lastTemplateFolder = dir.Path(); }
+    TemplateTarget Target() { return {store, fields, tables}; }
+    // Types the name and presses the chooser's Open/Save button; true when the dialog closed.
+    // The name box has the focus, as when a user types (the chooser leaves a focused box alone).
+    bool Enter(TemplateDialog& dialog, const QString& name) {
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        dialog.Chooser()->FileNameBox()->setFocus();
+        dialog.Chooser()->FileNameBox()->setText(name);
+        dialog.Chooser()->accept();
+        return !dialog.isVisible();
+    }
+};
+
+// Universe values that all differ from the defaults (the ambient profile is not in templates).
+UniverseSettings Unusual() {
+    UniverseSettings u;
+    for (int i = 0; i < kUniverseCount; ++i) {
+        const SettingDef& d = kUniverseDefs[i];
+        u.value[i] = static_cast<float>(d.max != d.def ? d.max : d.min);
+    }
+    u[U::AmProf] = 0;
+    return u;
+}
+
+TEST_F(TemplateDialogTest, SaveThenOpenBringsEveryValueBack) {
+    ShowUniverse(Unusual(), fields);
+    tables = MakeFactoryConfiguration(1).tables;
+    tables.types[7].name = "Seventh";
+    tables.composites[15].count = 3;
+    tables.composites[15].member = {4, 8, 15};
+    store.WriteText(kSectionAdvanced, "Adv_TimeDelay", "77");
+    for (GalaxyType& t : tables.types)
+        ValidateGalaxyType(t);
+    const UniverseFieldValues savedFields = fields;
+    const GalaxyTables saved = tables;
+
+    TemplateDialog save(TemplateMode::SaveAs, state, Target(), messages);
+    EXPECT_EQ(save.windowTitle(), "Enter or Select Template to Save");
+    EXPECT_EQ(save.StatusLabel()->text(), "Saving Status:");
+    save.show();
+    ASSERT_TRUE(Enter(save, "mine"));
+    EXPECT_EQ(save.ProgressBox()->Step(), 48);
+    EXPECT_EQ(save.ProgressBox()->Total(), 48);
+    const std::string path = dir.File("mine.orb");
+    EXPECT_EQ(state.currentTemplateFile, path);
+    EXPECT_EQ(state.lastTemplateFolder, dir.Path());
+
+    ShowUniverse(UniverseSettings{}, fields);
+    tables = MakeFactoryConfiguration(0).tables;
+    store.WriteText(kSectionAdvanced, "Adv_TimeDelay", "30");
+    state.currentTemplateFile.clear();
+    TemplateDialog open(TemplateMode::Open, state, Target(), messages);
+    EXPECT_EQ(open.windowTitle(), "Select Template to Open");
+    EXPECT_EQ(open.StatusLabel()->text(), "Loading Status:");
+    QSignalSpy opened(&open, &TemplateDialog::templateOpened);
+    open.show();
+    ASSERT_TRUE(Enter(open, "mine.orb"));
+    EXPECT_EQ(opened.count(), 1);
+    EXPECT_EQ(open.ProgressBox()->Step(), 48);
+    EXPECT_EQ(state.currentTemplateFile, path);
+    EXPECT_EQ(store.ReadAdvanced(A::TimeDelay), "77");
+    for (const UniverseBinding& b : kUniverseBindings)
+        if (b.control == UniverseControl::Field) {
+            EXPECT_EQ(fields.FieldText(b.index), savedFields.FieldText(b.index));
+        }
+    EXPECT_EQ(ReadUniverseFields(fields).value, ReadUniverseFields(savedFields).value);
+    for (int i = 0; i < kGalaxyTypeSlots; ++i) {
+        EXPECT_EQ(tables.types[i].name, saved.types[i].name) << i;
+        EXPECT_EQ(tables.types[i].pct, saved.types[i].pct) << i;
+        EXPECT_EQ(tables.types[i].prop, saved.types[i].prop) << i;
+    }
+    for (int i = 0; i < kCompositeSlots; ++i) {
+        EXPECT_EQ(tables.composites[i].name, saved.composites[i].name) << i;
+        EXPECT_EQ(tables.composites[i].count, saved.composites[i].count) << i;
+        EXPECT_EQ(tables.composites[i].member, saved.composites[i].member) << i;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TemplateDialogTest, AFailedSaveKeepsTheDialogOpenAndTouchesNothingElse) {
+    std::filesystem::create_directory(dir.File("mine.orb")); // cannot be replaced by a file
+    std::ofstream(dir.File("mine.orb0")) << "keep me";
+    TemplateDialog dialog(TemplateMode::Save, state, Target(), messages);
+    dialog.show();
+    EXPECT_FALSE(Enter(dialog, "mine"));
+    EXPECT_EQ(messages.LastText(), kInvalidPath);
+    EXPECT_TRUE(state.currentTemplateFile.empty());
+    std::ifstream kept(dir.File("mine.orb0"));
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(kept)), {}), "keep me");
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"mine.orb", "mine.orb0"}));
+
+    EXPECT_FALSE(Enter(dialog, "  "));
+    EXPECT_EQ(messages.LastText(), kNeedFileName);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(TemplateDialogTest, OverwritingAsksFirst) {
+    std::ofstream(dir.File("old.orb")) << "[Admin]\nProduct=Orbelune\n";
+    TemplateDialog dialog(TemplateMode::SaveAs, state, Target(), messages);
+    dialog.show();
+    messages.answers = {MessageAnswer::No};
+    EXPECT_FALSE(Enter(dialog, "old"));
+    EXPECT_EQ(messages.shown.back().icon, MessageIcon::Question);
+    std::ifstream unchanged(dir.File("old.orb"));
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(unchanged)), {}), "[Admin]\nProduct=Orbelune\n");
+    messages.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(Enter(dialog, "old"));
+    EXPECT_EQ(state.currentTemplateFile, dir.File("old.orb"));
+}
+
+TEST_F(TemplateDialogTest, AFolderNameOpensTheFolder) {
+    std::filesystem::create_directory(dir.File("sub"));
+    TemplateDialog dialog(TemplateMode::Open, state, Target(), messages);
+    dialog.show();
+    EXPECT_FALSE(Enter(dialog, "sub"));
+    EXPECT_EQ(dialog.Chooser()->directory().absolutePath().toStdString(), dir.File("sub"));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(Enter(dialog, "absent.orb"));
+    EXPECT_EQ(messages.LastText(), kNeedExistingFile);
+    dialog.Chooser()->reject();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(state.lastTemplateFolder, dir.File("sub"));
+}
+
+TEST_F(TemplateDialogTest, SaveWithACurrentFileWritesItWithoutTheDialog) {
+    state.currentTemplateFile = dir.File("current.orb");
+    QWidget window;
+    int dialogs = 0;
+    TemplateMenu menu(&window, state, Target(), messages, [] {});
+    menu.beforeShow = [&](TemplateDialog& d) {
+        ++dialogs;
+        QMetaObject::invokeMethod(&d, "reject", Qt::QueuedConnection);
+    };
+    menu.Save();
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_TRUE(std::filesystem::exists(state.currentTemplateFile));
+    state.currentTemplateFile = dir.File("no/such/folder/x.orb");
+    menu.Save();
+    EXPECT_EQ(messages.LastText(), SaveFailedMessage(dir.File("no/such/folder/x.orb")));
+    state.currentTemplateFile.clear();
+    menu.Save();
+    EXPECT_EQ(dialogs, 1);
+}
+
+} // namespace
+} // namespace orb

@@ -1,0 +1,81 @@
+#include "ui/properties/template_actions.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/temp_dir.h"
+#include "settings/presets.h"
+
+namespace orb {
+namespace {
+
+TEST(TemplateSavePath, OrbIsAddedWhenTheFileNameHasNoPoint) {
+    struct Case {
+        std::string_view in, out;
+    } cases[] = {
+        {"/home/u/Saves/mine", "/home/u/Saves/mine.orb"},
+        {"/home/u/My.Saves/mine", "/home/u/My.Saves/mine.orb"}, // a dotted folder does not count
+        {"/home/u/mine.v2", "/home/u/mine.v2"},
+        {"/home/u/mine.orb", "/home/u/mine.orb"},
+        {"/home/u/.hidden", "/home/u/.hidden"},
+        {"mine", "mine.orb"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TemplateSavePath(c.in), c.out);
+}
+
+class TemplateActionsTest : public ::testing::Test {
+  protected:
+    test::TempDir dir;
+    MemoryBackend backend;
+    SettingsStore store{backend};
+    UniverseFieldValues fields;
+    GalaxyTables tables = MakeFactoryConfiguration(0).tables;
+    TemplateState state;
+    TemplateTarget Target() { return {store, fields, tables}; }
+
+    void Write(const std::string& path, std::string_view text) { std::ofstream(path) << text; }
+};
+
+TEST_F(TemplateActionsTest, FailedOpensChangeNothing) {
+    fields.SetFieldText(0, "777");
+    const std::string notTemplate = dir.File("notes.orb");
+    Write(notTemplate, "[Shopping]\nMilk=2\n");
+    const std::string empty = dir.File("empty.orb");
+    Write(empty, "");
+    struct Case {
+        std::string path;
+        std::string_view message;
+    } cases[] = {
+        {notTemplate, kNotATemplate},    {empty, kNotATemplate},  {dir.File("absent.orb"), kNeedExistingFile},
+        {dir.Path(), kNeedExistingFile}, {"", kNeedExistingFile},
+    };
+    state.currentTemplateFile = "/previous.orb";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const auto out = OpenTemplateAt(state, c.path, Target());
+        EXPECT_FALSE(out.done);
+        EXPECT_EQ(out.message, c.message);
+        EXPECT_EQ(fields.FieldText(0), "777");
+        EXPECT_EQ(tables.types[0].name, MakeFactoryConfiguration(0).tables.types[0].name);
+        EXPECT_EQ(backend.Size(), 0u); // no Advanced value stored
+        EXPECT_EQ(state.currentTemplateFile, "/previous.orb");
+    }
+}
+
+TEST_F(TemplateActionsTest, AStoreThatRefusesTheAdvancedValuesLeavesTheFieldsAlone) {
+    const std::string path = dir.File("good.orb");
+    fields.SetFieldText(0, "1234");
+    ASSERT_TRUE(SaveTemplateAt(state, path, Target()).done);
+    fields.SetFieldText(0, "55");
+    backend.failWrites = true;
+    const auto out = OpenTemplateAt(state, path, Target());
+    EXPECT_FALSE(out.done);
+    EXPECT_EQ(out.message, kAdvancedNotStored);
+    EXPECT_EQ(fields.FieldText(0), "55");
+}
+
+} // namespace
+} // namespace orb
