@@ -70,6 +70,7 @@ TEST(FieldRules, InsertedTextPassesTheFilterCharacterByCharacter) {
         {kName, "ab", 2, 0, "c,d", 0, "abcd", 4, false},
         {kName, "ab", 1, 0, "x\ny", 0, "ax yb", 4, false},
         {kName, "", 0, 0, "\x01z", 0, "z", 1, false},
+        {kName, "", 0, 0, "\U0001F600,", 0, "\U0001F600", 4, false}, // a comma right after a 4-byte character
     };
     for (const Case& c : cases) {
         const InsertResult r =
@@ -179,6 +180,7 @@ TEST(FieldRules, FindListIndexIsExactAndFallsBackToTheFirstEntry) {
     EXPECT_EQ(FindListIndex(fonts, "dejavu sans"), 0); // case matters: no match
     EXPECT_EQ(FindListIndex(fonts, "Liberation"), 0);
     EXPECT_EQ(FindListIndex({}, "x"), 0);
+    EXPECT_EQ(FindListIndex({"a", "b", "a"}, "a"), 0); // the first of equal entries
 }
 
 TEST(FieldRules, NamesAreCutOnWholeCharacters) {

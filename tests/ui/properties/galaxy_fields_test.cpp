@@ -79,10 +79,13 @@ TEST(GalaxyBindings, ArrowStepsAndSpinnersOfTheBoxes) {
 TEST(GalaxyBindings, SpecsFollowTheStyle) {
     const GalaxyBinding& box4 = *FindGalaxyBinding(GalaxyControl::Field, 4);
     const GalaxyBinding& box93 = *FindGalaxyBinding(GalaxyControl::Field, 93);
+    const GalaxyBinding& box5 = *FindGalaxyBinding(GalaxyControl::Field, 5);
     const GalaxyBinding& box6 = *FindGalaxyBinding(GalaxyControl::Field, 6);
     EXPECT_EQ(GalaxyFieldSpec(box4, kNebula).max, 9999);
     EXPECT_EQ(GalaxyFieldSpec(box4, kNebula).spinLength, 4);
     EXPECT_EQ(GalaxyFieldSpec(box4, 0).max, 100);
+    EXPECT_EQ(GalaxyFieldSpec(box5, 0).max, 99);
+    EXPECT_EQ(GalaxyFieldSpec(box5, 1).max, 360); // IfsAttractor's rotation angle
     EXPECT_EQ(GalaxyFieldSpec(box6, 7).max, 999); // Starwave's amplitude persistence
     EXPECT_EQ(GalaxyFieldSpec(box93, kNebula).max, 999);
     EXPECT_EQ(GalaxyFieldSpec(box93, 2).max, 360);

@@ -113,6 +113,7 @@ TEST_F(WeightsTest, ResetPercentSetsEveryWeightOrAsksForAValue) {
     ASSERT_EQ(lines->size(), 16u);
     EXPECT_EQ(tables.composites[15].pct, 9999);
     EXPECT_EQ(tables.types[0].pct, 25); // the other table is left alone
+    EXPECT_EQ(tables.types[32].pct, 0); // and so are the composites' stand-ins
     EXPECT_EQ(ParseListLine((*lines)[2]).name, "< Galaxy Composite 3 >");
 }
 
