@@ -80,11 +80,16 @@ TEST_F(FileStore, InstancesSeeEachOthersWritesAndLoseNone) {
 TEST_F(FileStore, LeftoverTempFromAKilledWriterIsHarmless) {
     test::WriteAll(path, "[" + kUniverseKey + "]\nK=old\n");
     test::WriteAll(dir.File("orbelune.ini.tmp-4242-0-1"), "[" + kUniverseKey + "]\nK=tor");
+    // Files of the user beside it are not temporaries, however their names run.
+    for (const char* other : {"a-long-file-name-of-the-user.txt", "orbelune.ini.tmp-", "orbelune.ini.tmp"})
+        test::WriteAll(dir.File(other), "mine");
     FileStoreBackend store(path);
     EXPECT_EQ(store.Read(kUniverseKey, "K"), "old");
     ASSERT_TRUE(store.Write(kUniverseKey, "K", "new"));
     EXPECT_EQ(FileStoreBackend(path).Read(kUniverseKey, "K"), "new");
-    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"orbelune.ini", "orbelune.ini.lock"}));
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"a-long-file-name-of-the-user.txt", "orbelune.ini",
+                                                     "orbelune.ini.lock", "orbelune.ini.tmp",
+                                                     "orbelune.ini.tmp-"}));
 }
 
 TEST_F(FileStore, ValueNeverBreaksItsLine) {

@@ -106,6 +106,16 @@ TEST(NebulaPath, LayersShiftDownAfterStepsFrames) {
     for (int frame = 0; frame < 3; ++frame)
         AdvanceNebulaPoints(w->model, 2, 0, {});
     EXPECT_FLOAT_EQ(w->model.style.nebulaPhase[0], 0.75f);
+    for (int k = 0; k < 3; ++k) { // between shifts the path runs along the four layers
+        V3 l[4];
+        for (int j = 0; j < 4; ++j)
+            l[j] = Layer(*w, 0, k, j);
+        ExpectNear(Path(*w, 0, k),
+                   {styles::BSpline(l[0].x, l[1].x, l[2].x, l[3].x, 0.75),
+                    styles::BSpline(l[0].y, l[1].y, l[2].y, l[3].y, 0.75),
+                    styles::BSpline(l[0].z, l[1].z, l[2].z, l[3].z, 0.75)},
+                   1e-5, "path at t = 0.75");
+    }
     AdvanceNebulaPoints(w->model, 2, 0, {});
     EXPECT_NEAR(w->model.style.nebulaPhase[0], 0.0, 1e-6);
     ExpectNear(Layer(*w, 0, 2, 0), layer1, 0, "layer 1 moved to 0");
