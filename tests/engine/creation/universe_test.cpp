@@ -1,13 +1,13 @@
 #include "engine/creation/universe.h"
 
 #include <gtest/gtest.h>
-#include <malloc.h>
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <set>
 
+#include "engine/creation/colour.h"
 #include "engine/creation/universe_sampling.h"
 #include "settings/presets.h"
 
@@ -225,49 +225,6 @@ TEST_F(UniverseTest, LateBurstStepsUseTheLastPaletteEntry) {
     EXPECT_GT(lastPixels, 0);
 }
 
-TEST_F(UniverseTest, SameSeedGivesIdenticalUniverses) {
-    Set(U::STrail, 3);
-    OwnedFramebuffer other(320, 240);
-    auto a = Engine(7);
-    auto b = std::make_unique<UniverseEngine>(store, ticks);
-    b->SetFixedSeed(7);
-    b->SetupSurface(other.Surface(), false);
-    b->SetupUniverse(false);
-    ASSERT_TRUE(a->CreateUniverse({}));
-    ASSERT_TRUE(b->CreateUniverse({}));
-    EXPECT_EQ(fb.Pixels(), other.Pixels());
-    const StarArrays &sa = a->Stars(), &sb = b->Stars();
-    EXPECT_EQ(sa.x, sb.x);
-    EXPECT_EQ(sa.radius, sb.radius);
-    EXPECT_EQ(sa.angle, sb.angle);
-    EXPECT_EQ(sa.colour, sb.colour);
-    EXPECT_EQ(sa.galaxy, sb.galaxy);
-    EXPECT_EQ(sa.scrX, sb.scrX);
-    EXPECT_EQ(a->Galaxies().relZ, b->Galaxies().relZ);
-    EXPECT_EQ(a->Ambient().x, b->Ambient().x);
-
-    auto c = Engine(8);
-    ASSERT_TRUE(c->CreateUniverse({}));
-    EXPECT_NE(sa.radius, c->Stars().radius) << "another seed, another universe";
-}
-
-TEST_F(UniverseTest, BurstStepsDoNotGrowTheHeap) {
-    Set(U::Stars, 4000);
-    Set(U::Galaxy, 100);
-    Set(U::STrail, 4);
-    Set(U::ESteps, 200);
-    auto e = Engine();
-    e->BeginUniverse();
-    ASSERT_TRUE(e->BurstStep()); // any lazy one-time set-up happens before the measurement
-    const struct mallinfo2 before = mallinfo2();
-    while (e->BurstStep()) {
-    }
-    e->SettleRemaining();
-    const struct mallinfo2 after = mallinfo2();
-    EXPECT_EQ(after.uordblks, before.uordblks);
-    EXPECT_EQ(after.hblkhd, before.hblkhd);
-}
-
 TEST_F(UniverseTest, AStopBetweenStepsEndsCreationEarly) {
     Set(U::Persist, 1.0);
     auto e = Engine();
@@ -335,7 +292,9 @@ TEST_F(UniverseTest, SurfaceSetupPreparesTheAdvancedValues) {
     store.WriteText(sec, "Adv_FontHueV", "400");
     store.WriteText(sec, "Adv_TimeDelay", "25000");
     store.WriteText(sec, "LockMessage", "  " + std::string(60, 'x') + "  ");
+    Set(U::HW_Start, 300);
     auto e = Engine();
+    EXPECT_EQ(e->Model().colour.UniverseFade(7), HueWheelColour(300)) << "the universe palette's own hue";
     EXPECT_FLOAT_EQ(e->Screen().focalLength, 10.0f);
     EXPECT_FLOAT_EQ(e->Screen().focalScale, (160 + 120) * 0.5f * 10.0f);
     EXPECT_EQ(e->Message().fontName, "MS Sans Serif");
