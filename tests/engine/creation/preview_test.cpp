@@ -90,6 +90,7 @@ TEST_F(PreviewTest, OneGalaxyUniverseValues) {
         p.starFactor = c.factor;
         p.trail = c.trail;
         p.ambientExtent = 12500;
+        p.ambientFrames = 5000;
         PreviewGalaxy preview(*engine, s, p);
         EXPECT_EQ(preview.Values().stars, c.expectStars);
         EXPECT_EQ(preview.Values().trail, c.expectTrail) << c.stars;
@@ -97,6 +98,7 @@ TEST_F(PreviewTest, OneGalaxyUniverseValues) {
         EXPECT_EQ(preview.Values().galaxies, 1);
         EXPECT_EQ(preview.Values().gravity, 0.0f);
         EXPECT_FLOAT_EQ(preview.Values().ambientFlashSize, 1.25f);
+        EXPECT_EQ(preview.Values().ambientFlashFrames, 999);
     }
 }
 
