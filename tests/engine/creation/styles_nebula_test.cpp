@@ -204,6 +204,15 @@ TEST(NebulaSpawn, StarsLieOnTheRibbonAndDriftOutward) {
         ASSERT_FLOAT_EQ(s.velX, 2 * s.x);
         ASSERT_FLOAT_EQ(s.velY, 2 * s.y);
         ASSERT_FLOAT_EQ(s.velZ, 2 * s.z);
+        // On the spline of the four path points around its path position radius x P.
+        const double pos = double(s.radius) * 5, f = pos - std::floor(pos);
+        if (f < 1e-3 || f > 1 - 1e-3) continue; // the position's rounding could pick either piece
+        const int k = static_cast<int>(std::floor(pos)) % 5;
+        const V3 p0 = Path(*w, 1, k), p1 = Path(*w, 1, k + 1), p2 = Path(*w, 1, k + 2), p3 = Path(*w, 1, k + 3);
+        ExpectNear({s.x, s.y, s.z},
+                   {styles::BSpline(p0.x, p1.x, p2.x, p3.x, f), styles::BSpline(p0.y, p1.y, p2.y, p3.y, f),
+                    styles::BSpline(p0.z, p1.z, p2.z, p3.z, f)},
+                   1e-3, "on the path");
     }
 }
 
