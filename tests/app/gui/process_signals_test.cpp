@@ -1,5 +1,4 @@
-#include "platform/qt/termination.h"
-
+// What reaches a window from outside the window system: ending signals and later starts.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -7,6 +6,9 @@
 #include <QTest>
 #include <csignal>
 
+#include "platform/qt/instance_beacon.h"
+#include "platform/qt/termination.h"
+#include "platform/temp_dir.h"
 
 namespace orb {
 namespace {
@@ -25,6 +27,22 @@ TEST(TerminationWatchTest, EachSignalIsOneRequestFromTheEventLoop) {
         for (int i = 0; i < 5; ++i)
             QCoreApplication::processEvents();
         EXPECT_EQ(requested.count(), expected) << sig;
+    }
+}
+
+// A later start's request to come to the front is one signal of the window holding the caption.
+TEST(InstanceBeaconTest, EachFrontRequestIsOneSignal) {
+    test::TempDir runtime;
+    ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+    InstanceBeacon beacon("Beacon test");
+    ASSERT_TRUE(beacon.Held());
+    QSignalSpy requested(&beacon, &InstanceBeacon::frontRequested);
+    for (int n = 1; n <= 2; ++n) {
+        ASSERT_TRUE(RequestToFront("Beacon test"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return requested.count() >= n; }, 5000)) << n;
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(requested.count(), n);
     }
 }
 
