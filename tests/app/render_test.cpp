@@ -80,17 +80,19 @@ std::pair<uint32_t, uint32_t> ReadPng(const std::string& path, std::vector<png_b
 
 TEST(WritePngFile, KeepsEveryPixelInRgbOrderAndRefusesAnEmptySurface) {
     test::TempDir dir;
-    OwnedFramebuffer row{3, 1};
     const uint32_t colours[] = {0x0000FFu, 0x00FF00u, 0x804020u}; // red, green, 0x00BBGGRR
-    for (int x = 0; x < 3; ++x)
-        row.Surface().Set(x, 0, colours[x]);
-    ASSERT_TRUE(WritePngFile(dir.File("row.png"), row.Surface()));
-    std::vector<png_byte> pixels;
-    EXPECT_EQ(ReadPng(dir.File("row.png"), pixels), std::make_pair(3u, 1u));
-    EXPECT_EQ(pixels, (std::vector<png_byte>{255, 0, 0, 0, 255, 0, 0x20, 0x40, 0x80}));
+    for (const auto& [w, h] : {std::pair{3u, 1u}, std::pair{1u, 3u}}) { // a row, a column
+        OwnedFramebuffer line{static_cast<int32_t>(w), static_cast<int32_t>(h)};
+        for (int i = 0; i < 3; ++i)
+            line.Surface().Set(w > 1 ? i : 0, w > 1 ? 0 : i, colours[i]);
+        ASSERT_TRUE(WritePngFile(dir.File("line.png"), line.Surface())) << w;
+        std::vector<png_byte> pixels;
+        EXPECT_EQ(ReadPng(dir.File("line.png"), pixels), std::make_pair(w, h));
+        EXPECT_EQ(pixels, (std::vector<png_byte>{255, 0, 0, 0, 255, 0, 0x20, 0x40, 0x80}));
+    }
     OwnedFramebuffer empty{0, 0};
     EXPECT_FALSE(WritePngFile(dir.File("empty.png"), empty.Surface()));
-    EXPECT_EQ(dir.Names(), std::vector<std::string>{"row.png"});
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"line.png"});
 }
 
 TEST(RunRender, WritesEveryKthFrameAsAReadablePng) {

@@ -187,6 +187,14 @@ TEST_F(UniverseTest, FullPersistenceKeepsEveryStarFlyingUntilTheEnd) {
     }
     for (BurstState s : e->Burst().state)
         ASSERT_EQ(s, BurstState::Flying);
+    const BurstArrays& b = e->Burst();
+    const GalaxyArrays& gal = e->Galaxies();
+    for (int g = 0; g < gal.count; ++g) { // each galaxy flew with the burst star it rides on
+        if (!(b.z[g] > kNearDepth)) continue; // that star stopped moving behind the viewer
+        EXPECT_NEAR(gal.relX[g], b.x[g], 1e-3 * (1 + std::fabs(b.x[g]))) << g;
+        EXPECT_NEAR(gal.relY[g], b.y[g], 1e-3 * (1 + std::fabs(b.y[g]))) << g;
+        EXPECT_NEAR(gal.relZ[g], b.z[g], 1e-3 * (1 + std::fabs(b.z[g]))) << g;
+    }
     e->SettleRemaining();
     EXPECT_TRUE(AllSettled(*e));
     for (int16_t g : e->Stars().galaxy)
