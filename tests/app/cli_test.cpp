@@ -58,6 +58,7 @@ TEST(CliParse, BadOptionsAreUsageErrorsThatSayWhatIsWrong) {
         {{"--bogus"}, "unknown option '--bogus'"},
         {{"--exports", "x"}, "unknown option '--exports'"},
         {{"--export", "a.orb", "b.orb"}, "unexpected argument 'b.orb'"},
+        {{"--export=a.orb", "b.orb"}, "unexpected argument 'b.orb'"},
         {{"--version", "now"}, "unexpected argument 'now'"},
         {{"--\x01\xff"}, "unknown option"},
     };

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/core/png_file.h"
 #include "platform/temp_dir.h"
 #include "settings/presets.h"
 #include "settings/store.h"
@@ -66,17 +67,32 @@ TEST(ParseRenderOptions, RefusesWhatItCannotRun) {
     }
 }
 
-// Width and height of a PNG file, or 0 x 0 when it does not read as one.
-std::pair<uint32_t, uint32_t> PngSize(const std::string& path, bool& anyLight) {
+// Width and height of a PNG file, or 0 x 0 when it does not read as one; its RGB bytes in `pixels`.
+std::pair<uint32_t, uint32_t> ReadPng(const std::string& path, std::vector<png_byte>& pixels) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_file(&image, path.c_str())) return {0, 0};
     image.format = PNG_FORMAT_RGB;
-    std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
+    pixels.resize(PNG_IMAGE_SIZE(image));
     if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return {0, 0};
-    for (png_byte b : pixels)
-        anyLight = anyLight || b != 0;
     return {image.width, image.height};
+}
+
+TEST(WritePngFile, KeepsEveryPixelInRgbOrderAndRefusesAnEmptySurface) {
+    test::TempDir dir;
+    const uint32_t colours[] = {0x0000FFu, 0x00FF00u, 0x804020u}; // red, green, 0x00BBGGRR
+    for (const auto& [w, h] : {std::pair{3u, 1u}, std::pair{1u, 3u}}) { // a row, a column
+        OwnedFramebuffer line{static_cast<int32_t>(w), static_cast<int32_t>(h)};
+        for (int i = 0; i < 3; ++i)
+            line.Surface().Set(w > 1 ? i : 0, w > 1 ? 0 : i, colours[i]);
+        ASSERT_TRUE(WritePngFile(dir.File("line.png"), line.Surface())) << w;
+        std::vector<png_byte> pixels;
+        EXPECT_EQ(ReadPng(dir.File("line.png"), pixels), std::make_pair(w, h));
+        EXPECT_EQ(pixels, (std::vector<png_byte>{255, 0, 0, 0, 255, 0, 0x20, 0x40, 0x80}));
+    }
+    OwnedFramebuffer empty{0, 0};
+    EXPECT_FALSE(WritePngFile(dir.File("empty.png"), empty.Surface()));
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"line.png"});
 }
 
 TEST(RunRender, WritesEveryKthFrameAsAReadablePng) {
@@ -98,8 +114,11 @@ TEST(RunRender, WritesEveryKthFrameAsAReadablePng) {
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"frame-000003.png", "frame-000006.png"}));
     bool anyLight = false;
-    for (const std::string& name : names)
-        EXPECT_EQ(PngSize(o.dir + "/" + name, anyLight), std::make_pair(64u, 48u)) << name;
+    for (const std::string& name : names) {
+        std::vector<png_byte> pixels;
+        EXPECT_EQ(ReadPng(o.dir + "/" + name, pixels), std::make_pair(64u, 48u)) << name;
+        anyLight = anyLight || std::any_of(pixels.begin(), pixels.end(), [](png_byte b) { return b != 0; });
+    }
     EXPECT_TRUE(anyLight) << "the burst shows";
     EXPECT_EQ(backend.Size(), 0u) << "the store is only read";
 }

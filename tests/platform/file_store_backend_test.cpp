@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <cerrno>
 #include <cstdlib>
 
 #include "settings/presets.h"
@@ -38,6 +39,7 @@ TEST_F(FileStore, ValuesRoundTripThroughTheFile) {
     EXPECT_EQ(a.Read(kUniverseKey, "Universe_Stars"), std::nullopt);
     EXPECT_TRUE(dir.Names().empty()) << "a read creates nothing";
     ASSERT_TRUE(a.Write(kUniverseKey, "Universe_Stars", "4000"));
+    errno = EACCES; // left by some earlier call: no reason to refuse this write
     ASSERT_TRUE(a.Write(kUniverseKey, "Universe_Galaxy", "100"));
     EXPECT_EQ(a.Read(kUniverseKey, "universe_stars"), "4000");
 
@@ -80,11 +82,16 @@ TEST_F(FileStore, InstancesSeeEachOthersWritesAndLoseNone) {
 TEST_F(FileStore, LeftoverTempFromAKilledWriterIsHarmless) {
     test::WriteAll(path, "[" + kUniverseKey + "]\nK=old\n");
     test::WriteAll(dir.File("orbelune.ini.tmp-4242-0-1"), "[" + kUniverseKey + "]\nK=tor");
+    // Files of the user beside it are not temporaries, however their names run.
+    for (const char* other : {"a-long-file-name-of-the-user.txt", "orbelune.ini.tmp-", "orbelune.ini.tmp"})
+        test::WriteAll(dir.File(other), "mine");
     FileStoreBackend store(path);
     EXPECT_EQ(store.Read(kUniverseKey, "K"), "old");
     ASSERT_TRUE(store.Write(kUniverseKey, "K", "new"));
     EXPECT_EQ(FileStoreBackend(path).Read(kUniverseKey, "K"), "new");
-    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"orbelune.ini", "orbelune.ini.lock"}));
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"a-long-file-name-of-the-user.txt", "orbelune.ini",
+                                                     "orbelune.ini.lock", "orbelune.ini.tmp",
+                                                     "orbelune.ini.tmp-"}));
 }
 
 TEST_F(FileStore, ValueNeverBreaksItsLine) {

@@ -202,8 +202,9 @@ TEST_F(ProfileFile, WriteToAnUnwritablePlaceFailsAndLeavesNothing) {
 }
 
 TEST_F(ProfileFile, OversizedFileIsKeptRatherThanCut) {
-    std::string big(kProfileFileMax + 1, ';');
+    const std::string big = "[A]\nk=1\n" + std::string(kProfileFileMax, ';');
     test::WriteAll(path, big);
+    EXPECT_EQ(ReadProfileString(path, "A", "k", "def"), "1") << "what the limit holds is read";
     EXPECT_FALSE(WriteProfileString(path, "A", "k", "v"));
     EXPECT_EQ(ReadAll(path).size(), big.size());
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"t.orb"});

@@ -207,6 +207,7 @@ TEST(ChooseRenewedGalaxy, VisitCoreAndDeparture) {
         {"leaving the previous galaxy, full fade", {50, 7, 1, true, 2, 1.0f, 1.0f}, 6},
         {"leaving the previous galaxy, faded out", {50, 7, 1, true, 2, 1.0f, 0.0f}, 7},
         {"first galaxy has no previous one", {50, 0, 1, true, 2, 1.0f, 1.0f}, 0},
+        {"the last visit point is not yet the core", {50, 7, 1, true, 1, 1.0f, 1.0f}, 6},
         {"nothing kept in front", {50, 7, 2, true, 2, 0.0f, 1.0f}, -1},
     };
     Random random(4);

@@ -90,6 +90,7 @@ TEST_F(PreviewTest, OneGalaxyUniverseValues) {
         p.starFactor = c.factor;
         p.trail = c.trail;
         p.ambientExtent = 12500;
+        p.ambientFrames = 5000;
         PreviewGalaxy preview(*engine, s, p);
         EXPECT_EQ(preview.Values().stars, c.expectStars);
         EXPECT_EQ(preview.Values().trail, c.expectTrail) << c.stars;
@@ -97,6 +98,7 @@ TEST_F(PreviewTest, OneGalaxyUniverseValues) {
         EXPECT_EQ(preview.Values().galaxies, 1);
         EXPECT_EQ(preview.Values().gravity, 0.0f);
         EXPECT_FLOAT_EQ(preview.Values().ambientFlashSize, 1.25f);
+        EXPECT_EQ(preview.Values().ambientFlashFrames, 999);
     }
 }
 
@@ -120,6 +122,23 @@ TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
             member = member || comp.member[m] == t;
         ASSERT_TRUE(member) << i << " " << t;
     }
+}
+
+// The ambient stars are renewed in a ball five stand-off distances wide around the galaxy.
+TEST_F(PreviewTest, AmbientStarsFillABallAroundTheGalaxy) {
+    const PreviewSurface s = PreparePreviewSurface(*engine, fb.Surface(), false);
+    PreviewGalaxyParams p = Small(0, false);
+    p.ambientPersist = 0.25f; // nearly every star renewed within a few frames
+    PreviewGalaxy preview(*engine, s, p);
+    for (int f = 0; f < 30; ++f)
+        preview.Step();
+    const double standOff = engine->Model().run[preview.VisitType()].standOff;
+    const AmbientArrays& a = engine->Ambient();
+    double farthest = 0;
+    for (int32_t i = 0; i < a.Count(); ++i)
+        farthest = std::max(farthest, std::hypot(a.x[i], a.y[i], a.z[i] - standOff));
+    EXPECT_LE(farthest, 5 * standOff * 1.0001);
+    EXPECT_GT(farthest, 2.5 * standOff);
 }
 
 TEST_F(PreviewTest, FrameLimitEndsOnlyWhenAutoAdvancing) {

@@ -106,6 +106,16 @@ TEST(NebulaPath, LayersShiftDownAfterStepsFrames) {
     for (int frame = 0; frame < 3; ++frame)
         AdvanceNebulaPoints(w->model, 2, 0, {});
     EXPECT_FLOAT_EQ(w->model.style.nebulaPhase[0], 0.75f);
+    for (int k = 0; k < 3; ++k) { // between shifts the path runs along the four layers
+        V3 l[4];
+        for (int j = 0; j < 4; ++j)
+            l[j] = Layer(*w, 0, k, j);
+        ExpectNear(Path(*w, 0, k),
+                   {styles::BSpline(l[0].x, l[1].x, l[2].x, l[3].x, 0.75),
+                    styles::BSpline(l[0].y, l[1].y, l[2].y, l[3].y, 0.75),
+                    styles::BSpline(l[0].z, l[1].z, l[2].z, l[3].z, 0.75)},
+                   1e-5, "path at t = 0.75");
+    }
     AdvanceNebulaPoints(w->model, 2, 0, {});
     EXPECT_NEAR(w->model.style.nebulaPhase[0], 0.0, 1e-6);
     ExpectNear(Layer(*w, 0, 2, 0), layer1, 0, "layer 1 moved to 0");
@@ -194,6 +204,15 @@ TEST(NebulaSpawn, StarsLieOnTheRibbonAndDriftOutward) {
         ASSERT_FLOAT_EQ(s.velX, 2 * s.x);
         ASSERT_FLOAT_EQ(s.velY, 2 * s.y);
         ASSERT_FLOAT_EQ(s.velZ, 2 * s.z);
+        // On the spline of the four path points around its path position radius x P.
+        const double pos = double(s.radius) * 5, f = pos - std::floor(pos);
+        if (f < 1e-3 || f > 1 - 1e-3) continue; // the position's rounding could pick either piece
+        const int k = static_cast<int>(std::floor(pos)) % 5;
+        const V3 p0 = Path(*w, 1, k), p1 = Path(*w, 1, k + 1), p2 = Path(*w, 1, k + 2), p3 = Path(*w, 1, k + 3);
+        ExpectNear({s.x, s.y, s.z},
+                   {styles::BSpline(p0.x, p1.x, p2.x, p3.x, f), styles::BSpline(p0.y, p1.y, p2.y, p3.y, f),
+                    styles::BSpline(p0.z, p1.z, p2.z, p3.z, f)},
+                   1e-3, "on the path");
     }
 }
 
