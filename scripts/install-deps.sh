@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
           clang libclang-rt-14-dev qt6-base-dev libxcb1-dev xvfb xdotool
-          dpkg-dev debhelper lintian appstream desktop-file-utils)
+          dpkg-dev debhelper lintian appstream desktop-file-utils ccache)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
