@@ -38,7 +38,8 @@ void DialogTest::SetUp() {
 
 void DialogTest::SeenWelcome(const std::string& more) {
     std::filesystem::create_directories(std::filesystem::path(SettingsFile()).parent_path());
-    std::ofstream(SettingsFile()) << "[SOFTWARE\\Brightquill\\ZEFO_Orbis\\General]\nResetSettings=1\n" << more;
+    std::ofstream(SettingsFile()) << "[SOFTWARE\\Brightquill\\ZEFO_Orbis\\General]\nResetSettings=1\n"
+                                  << more;
 }
 
 void DialogTest::Xdotool(const std::string& args) {

@@ -126,11 +126,10 @@ int XClient::LitInChildSized(uint32_t window, int width, int height) {
 }
 
 int XClient::LitIn(uint32_t window, int width, int height) {
-    xcb_get_image_reply_t* img = xcb_get_image_reply(
-        conn_,
+    const xcb_get_image_cookie_t cookie =
         xcb_get_image(conn_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, static_cast<uint16_t>(width),
-                      static_cast<uint16_t>(height), ~0u),
-        nullptr);
+                      static_cast<uint16_t>(height), ~0u);
+    xcb_get_image_reply_t* img = xcb_get_image_reply(conn_, cookie, nullptr);
     if (!img) return 0;
     const auto* data = reinterpret_cast<const uint32_t*>(xcb_get_image_data(img));
     const int words = xcb_get_image_data_length(img) / 4;

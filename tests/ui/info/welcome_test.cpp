@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
+#include "platform/file_store_backend.h"
 #include "platform/temp_dir.h"
 #include "settings/presets.h"
 #include "ui/info/home_page.h"
@@ -57,6 +59,8 @@ TEST(Welcome, BackupRoundTripsEveryStoredSetting) {
     EXPECT_EQ(back.composites[3].count, tables.composites[3].count);
 }
 
+// Anything but Done keeps the Reset from running: a backup that could not be written, or one of
+// a store that could not be read (it would hold defaults, not the settings about to be reset).
 TEST(Welcome, BackupFailureIsReported) {
     test::TempDir dir;
     MemoryBackend backend;
@@ -64,6 +68,12 @@ TEST(Welcome, BackupFailureIsReported) {
     std::ofstream(blocker) << "x";
     // A folder that cannot exist: its parent is a file.
     EXPECT_NE(BackupStoredSettings(backend, blocker + "/propsave.orb"), TemplateStatus::Done);
+
+    const std::string settings = dir.File("orbelune.ini"), backup = dir.File("propsave.orb");
+    std::filesystem::create_directory(settings); // exists, but cannot be read as a file
+    FileStoreBackend unreadable(settings);
+    EXPECT_NE(BackupStoredSettings(unreadable, backup), TemplateStatus::Done);
+    EXPECT_FALSE(std::filesystem::exists(backup));
 }
 
 class FakeOpener : public PageOpener {
