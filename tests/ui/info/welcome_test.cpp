@@ -8,7 +8,7 @@
 #include "platform/file_store_backend.h"
 #include "platform/temp_dir.h"
 #include "settings/presets.h"
-#include "ui/info/home_page.h"
+#include "ui/info/fake_opener.h"
 #include "ui/scripted_messages.h"
 
 namespace orb {
@@ -76,18 +76,8 @@ TEST(Welcome, BackupFailureIsReported) {
     EXPECT_FALSE(std::filesystem::exists(backup));
 }
 
-class FakeOpener : public PageOpener {
-  public:
-    bool works = true;
-    std::vector<std::string> opened;
-    bool Open(const std::string& url) override {
-        opened.push_back(url);
-        return works;
-    }
-};
-
 TEST(HomePage, FailureShowsTheMessageWithTheAddress) {
-    FakeOpener opener;
+    test::FakeOpener opener;
     test::ScriptedMessages messages;
     EXPECT_TRUE(OpenMakerPage(opener, messages, "file:///x/index.html"));
     EXPECT_TRUE(messages.shown.empty());
