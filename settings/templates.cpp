@@ -1,6 +1,9 @@
 #include "settings/templates.h"
 
+#include <memory>
+
 #include "settings/numeric.h"
+#include "settings/presets.h"
 #include "settings/template_values.h"
 
 namespace orb {
@@ -127,6 +130,22 @@ TemplateStatus ImportTemplateFile(SettingsStore& store, const std::string& path)
     }
     ok = batch.End() && ok;
     return ok ? TemplateStatus::Done : TemplateStatus::StoreFailed;
+}
+
+TemplateStatus ExportStoredSettings(StoreBackend& backend, const std::string& path, ProgressSink* progress) {
+    const std::unique_ptr<StoreBackend> snapshot = backend.Snapshot();
+    if (!snapshot) return TemplateStatus::Unreadable;
+    SettingsStore store(*snapshot);
+    GalaxyTables tables;
+    if (store.AnimationType() == -1)
+        ApplyFactoryGalaxyTypes(tables, 0);
+    else
+        store.LoadAllGalaxyTypes(tables);
+    store.LoadAllComposites(tables);
+    StoreUniverseFields fields(store);
+    TemplateState state;
+    state.currentTemplateFile = path;
+    return SaveTemplate(state, store, fields, tables, progress);
 }
 
 } // namespace orb

@@ -61,4 +61,12 @@ TemplateStatus OpenTemplate(const TemplateState& state, SettingsStore& store, Un
 // Missing keys read as their defaults. A path that names no readable file changes nothing.
 TemplateStatus ImportTemplateFile(SettingsStore& store, const std::string& path);
 
+// Write every stored setting to a template at `path`: the Advanced and universe values, the
+// galaxy types (the first factory set's while nothing was ever saved: the saver runs on those)
+// and the composites, all read from one snapshot of the store, so that a save by another process
+// meanwhile cannot mix two versions. Unreadable when the store could not be read (nothing is
+// written), Unwritable when the file could not be.
+TemplateStatus ExportStoredSettings(StoreBackend& backend, const std::string& path,
+                                    ProgressSink* progress = nullptr);
+
 } // namespace orb

@@ -5,10 +5,8 @@
 #include "app/core/render.h"
 #include "app/core/startup.h"
 #include "settings/numeric.h"
-#include "settings/presets.h"
 #include "settings/store.h"
 #include "settings/templates.h"
-#include "settings/universe_fields.h"
 
 namespace orb {
 
@@ -245,30 +243,17 @@ std::string UsageText() {
 namespace {
 
 int Export(const std::string& file, StoreBackend& backend, std::ostream& out, std::ostream& err) {
-    // Every part of the template comes from one version of the store, however many processes
-    // save meanwhile.
-    std::unique_ptr<StoreBackend> snapshot = backend.Snapshot();
-    if (!snapshot) {
+    switch (ExportStoredSettings(backend, file)) {
+    case TemplateStatus::Done:
+        out << "Exported the settings to '" << file << "'\n";
+        return kExitOk;
+    case TemplateStatus::Unreadable:
         err << "orbelune: cannot read the stored settings; nothing was exported\n";
         return kExitFileError;
-    }
-    SettingsStore store(*snapshot);
-    GalaxyTables tables;
-    // With nothing saved yet the saver runs on the first factory set: export that.
-    if (store.AnimationType() == -1)
-        ApplyFactoryGalaxyTypes(tables, 0);
-    else
-        store.LoadAllGalaxyTypes(tables);
-    store.LoadAllComposites(tables);
-    StoreUniverseFields fields(store);
-    TemplateState state;
-    state.currentTemplateFile = file;
-    if (SaveTemplate(state, store, fields, tables) != TemplateStatus::Done) {
+    default:
         err << "orbelune: cannot write the template file '" << file << "'\n";
         return kExitFileError;
     }
-    out << "Exported the settings to '" << file << "'\n";
-    return kExitOk;
 }
 
 // Import a template; false (with the reason on err) when nothing or not everything was stored.

@@ -3,8 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "settings/presets.h"
-#include "settings/universe_fields.h"
+#include "settings/templates.h"
 
 namespace orb {
 
@@ -51,21 +50,7 @@ TemplateStatus BackupStoredSettings(StoreBackend& backend, const std::string& pa
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     if (!folder.empty()) std::filesystem::create_directories(folder, ec);
-    SettingsStore store(backend);
-    GalaxyTables tables;
-    {
-        StoreBatch snapshot(backend); // one consistent reading of the store
-        // With nothing saved yet the saver runs on the first factory set: that is what is in use.
-        if (store.AnimationType() == -1)
-            ApplyFactoryGalaxyTypes(tables, 0);
-        else
-            store.LoadAllGalaxyTypes(tables);
-        store.LoadAllComposites(tables);
-    }
-    StoreUniverseFields fields(store);
-    TemplateState state;
-    state.currentTemplateFile = path;
-    return SaveTemplate(state, store, fields, tables, progress);
+    return ExportStoredSettings(backend, path, progress);
 }
 
 } // namespace orb

@@ -1,14 +1,10 @@
 // The real program against real X11 windows on a private Xvfb server: drawing inside a window
 // that another program owns, ending with it or with SIGTERM, and the single-instance rule.
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/x11/x11_harness.h"
+#include "app/x11/x11_fixture.h"
 #include "platform/instance_socket.h"
-#include "platform/temp_dir.h"
 
 namespace orb::x11test {
 namespace {
@@ -25,28 +21,9 @@ std::string Hex(uint32_t id) {
     return buf;
 }
 
-class HostingTest : public ::testing::Test {
+class HostingTest : public ProgramTest {
   protected:
-    static inline XvfbServer* server = nullptr;
-    test::TempDir home;
-    std::unique_ptr<XClient> x;
-
-    static void SetUpTestSuite() { server = new XvfbServer; }
-    static void TearDownTestSuite() {
-        delete server;
-        server = nullptr;
-    }
-    void SetUp() override {
-        if (server->Display().empty()) GTEST_SKIP() << "Xvfb is not available";
-        ::mkdir((home.Path() + "/run").c_str(), 0700);
-        x = std::make_unique<XClient>(server->Display());
-        ASSERT_TRUE(x->Ok());
-    }
-    std::unique_ptr<Program> Start(const std::vector<std::string>& args,
-                                   const std::vector<std::string>& env = {}) {
-        return std::make_unique<Program>(server->Display(), home.Path(), args, env);
-    }
-    // Starts the program on a new host window and waits for stars inside it.
+    // Waits for stars inside the host window the program draws in.
     void ExpectStarsInHost(uint32_t host) {
         EXPECT_TRUE(WaitUntil([&] { return x->LitPixels(host) > 10; }, kStartUp)) << "no stars in the host";
     }

@@ -104,10 +104,32 @@ void XClient::Sync() {
 int XClient::LitPixels(uint32_t window) {
     xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, window), nullptr);
     if (!g) return 0;
-    xcb_get_image_reply_t* img = xcb_get_image_reply(
-        conn_, xcb_get_image(conn_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, g->width, g->height, ~0u),
-        nullptr);
+    const int lit = LitIn(window, g->width, g->height);
     std::free(g);
+    return lit;
+}
+
+int XClient::LitInChildSized(uint32_t window, int width, int height) {
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(conn_, xcb_query_tree(conn_, window), nullptr);
+    if (!tree) return -1;
+    int result = -1;
+    const xcb_window_t* kids = xcb_query_tree_children(tree);
+    for (int i = 0; i < xcb_query_tree_children_length(tree) && result < 0; ++i) {
+        xcb_get_geometry_reply_t* g =
+            xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, kids[i]), nullptr);
+        const bool match = g && g->width == width && g->height == height;
+        std::free(g);
+        result = match ? LitIn(kids[i], width, height) : LitInChildSized(kids[i], width, height);
+    }
+    std::free(tree);
+    return result;
+}
+
+int XClient::LitIn(uint32_t window, int width, int height) {
+    const xcb_get_image_cookie_t cookie =
+        xcb_get_image(conn_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, static_cast<uint16_t>(width),
+                      static_cast<uint16_t>(height), ~0u);
+    xcb_get_image_reply_t* img = xcb_get_image_reply(conn_, cookie, nullptr);
     if (!img) return 0;
     const auto* data = reinterpret_cast<const uint32_t*>(xcb_get_image_data(img));
     const int words = xcb_get_image_data_length(img) / 4;

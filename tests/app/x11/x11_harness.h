@@ -53,6 +53,9 @@ class XClient {
     void Resize(uint32_t window, int width, int height);
     // Pixels of the window (and the children drawn in it) that are not black.
     int LitPixels(uint32_t window);
+    // The lit pixels of the first window below `window` (at any depth) sized width x height; -1
+    // when there is none. A picture drawn in a child window of its own is found by its size.
+    int LitInChildSized(uint32_t window, int width, int height);
     // Sizes of the window's children.
     std::vector<std::pair<int, int>> ChildSizes(uint32_t window);
     // The viewable children of the root window.
@@ -69,6 +72,9 @@ class XClient {
     void Sync();
 
   private:
+    // Pixels that are not black in the window's width x height from its corner.
+    int LitIn(uint32_t window, int width, int height);
+
     xcb_connection_t* conn_ = nullptr; // null when the display is out of reach
     xcb_screen_t* screen_ = nullptr;   // the default screen
     uint32_t netWmName_ = 0;           // the _NET_WM_NAME atom

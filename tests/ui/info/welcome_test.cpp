@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
+#include "platform/file_store_backend.h"
 #include "platform/temp_dir.h"
 #include "settings/presets.h"
-#include "ui/info/home_page.h"
+#include "ui/info/fake_opener.h"
 #include "ui/scripted_messages.h"
 
 namespace orb {
@@ -57,6 +59,8 @@ TEST(Welcome, BackupRoundTripsEveryStoredSetting) {
     EXPECT_EQ(back.composites[3].count, tables.composites[3].count);
 }
 
+// Anything but Done keeps the Reset from running: a backup that could not be written, or one of
+// a store that could not be read (it would hold defaults, not the settings about to be reset).
 TEST(Welcome, BackupFailureIsReported) {
     test::TempDir dir;
     MemoryBackend backend;
@@ -64,20 +68,16 @@ TEST(Welcome, BackupFailureIsReported) {
     std::ofstream(blocker) << "x";
     // A folder that cannot exist: its parent is a file.
     EXPECT_NE(BackupStoredSettings(backend, blocker + "/propsave.orb"), TemplateStatus::Done);
+
+    const std::string settings = dir.File("orbelune.ini"), backup = dir.File("propsave.orb");
+    std::filesystem::create_directory(settings); // exists, but cannot be read as a file
+    FileStoreBackend unreadable(settings);
+    EXPECT_NE(BackupStoredSettings(unreadable, backup), TemplateStatus::Done);
+    EXPECT_FALSE(std::filesystem::exists(backup));
 }
 
-class FakeOpener : public PageOpener {
-  public:
-    bool works = true;
-    std::vector<std::string> opened;
-    bool Open(const std::string& url) override {
-        opened.push_back(url);
-        return works;
-    }
-};
-
 TEST(HomePage, FailureShowsTheMessageWithTheAddress) {
-    FakeOpener opener;
+    test::FakeOpener opener;
     test::ScriptedMessages messages;
     EXPECT_TRUE(OpenMakerPage(opener, messages, "file:///x/index.html"));
     EXPECT_TRUE(messages.shown.empty());

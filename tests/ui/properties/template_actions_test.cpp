@@ -5,8 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/temp_dir.h"
-#include "settings/presets.h"
+#include "ui/properties/template_fixture.h"
 
 namespace orb {
 namespace {
@@ -26,16 +25,8 @@ TEST(TemplateSavePath, OrbIsAddedWhenTheFileNameHasNoPoint) {
         EXPECT_EQ(TemplateSavePath(c.in), c.out);
 }
 
-class TemplateActionsTest : public ::testing::Test {
+class TemplateActionsTest : public test::TemplateTargetTest {
   protected:
-    test::TempDir dir;
-    MemoryBackend backend;
-    SettingsStore store{backend};
-    UniverseFieldValues fields;
-    GalaxyTables tables = MakeFactoryConfiguration(0).tables;
-    TemplateState state;
-    TemplateTarget Target() { return {store, fields, tables}; }
-
     void Write(const std::string& path, std::string_view text) { std::ofstream(path) << text; }
 };
 

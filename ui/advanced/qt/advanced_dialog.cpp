@@ -13,18 +13,12 @@
 
 #include "ui/fields/qt/field_helpers.h"
 #include "ui/fields/qt/numeric_box.h"
+#include "ui/fields/qt/qt_text.h"
 #include "ui/properties/qt/samples.h"
 
 namespace orb {
 
 namespace {
-
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-std::string Std(const QString& s) {
-    return s.toStdString();
-}
 
 QColor ToQColor(uint32_t c) {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);

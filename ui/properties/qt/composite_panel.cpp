@@ -11,18 +11,12 @@
 #include "ui/fields/qt/field_helpers.h"
 #include "ui/fields/qt/filtered_line_edit.h"
 #include "ui/fields/qt/numeric_box.h"
+#include "ui/fields/qt/qt_text.h"
 #include "ui/properties/weights.h"
 
 namespace orb {
 
 namespace {
-
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-std::string Std(const QString& s) {
-    return s.toStdString();
-}
 
 constexpr FieldSpec kWeightSpec{FieldKind::Integer, KeyFilter::Digits, 0, 9999, false, 1, 4};
 constexpr FieldSpec kResetSpec{FieldKind::Integer, KeyFilter::Digits, 0, 9999, false, 0, 0};

@@ -5,13 +5,11 @@
 #include <QSignalBlocker>
 
 #include "ui/fields/qt/numeric_box.h"
+#include "ui/fields/qt/qt_text.h"
 
 namespace orb {
 
 namespace {
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 template <typename Map> NumericBox* Find(const Map& boxes, int index) {
     const auto it = boxes.find(index);
     return it == boxes.end() ? nullptr : it->second;

@@ -8,14 +8,11 @@
 
 #include "ui/fields/qt/field_helpers.h"
 #include "ui/fields/qt/numeric_box.h"
+#include "ui/fields/qt/qt_text.h"
 
 namespace orb {
 
 namespace {
-
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 FieldSpec BoxSpec(const PropCopyItem& it) {
     FieldSpec s;

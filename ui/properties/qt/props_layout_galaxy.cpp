@@ -13,6 +13,7 @@
 
 #include "settings/setting_defs.h"
 #include "ui/fields/qt/numeric_box.h"
+#include "ui/fields/qt/qt_text.h"
 #include "ui/properties/galaxy_fields.h"
 #include "ui/properties/qt/props_controls.h"
 #include "ui/properties/qt/samples.h"
@@ -21,10 +22,6 @@
 namespace orb {
 
 namespace {
-
-QString View(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 NumericBox* GalaxyBox(PropsControls& c, int index, QWidget* parent) {
     const GalaxyBinding* b = FindGalaxyBinding(GalaxyControl::Field, index);
@@ -59,7 +56,7 @@ QLabel* Row(PropsControls& c, QGridLayout* grid, QWidget* parent, const QString&
 }
 
 QString Caption(GalaxyLabel l) {
-    return View(kStandardCaptions[static_cast<size_t>(l)]);
+    return Q(kStandardCaptions[static_cast<size_t>(l)]);
 }
 
 QGridLayout* Grid(QWidget* w) {
@@ -90,7 +87,7 @@ QWidget* CharacteristicsPage(PropsControls& c) {
     c.lblGalProfile = new QLabel(Text("Galaxy Profile:"), page);
     c.cboGalProfile = new QComboBox(page);
     for (std::string_view name : kProfileNames)
-        c.cboGalProfile->addItem(View(name));
+        c.cboGalProfile->addItem(Q(name));
     c.lblGalProfile->setBuddy(c.cboGalProfile);
     grid->addWidget(c.lblGalProfile, row, 0);
     grid->addWidget(c.cboGalProfile, row, 1, 1, 2);
@@ -137,8 +134,8 @@ QGroupBox* ColourFrame(PropsControls& c) {
     QGridLayout* grid = Grid(c.fraGalaxyColor);
     c.cboGalColor = new QComboBox(c.fraGalaxyColor);
     for (std::string_view name : kColourCompNames)
-        c.cboGalColor->addItem(View(name));
-    c.lblNebulaColorCycles = new QLabel(View(kNebulaColourCaption), c.fraGalaxyColor);
+        c.cboGalColor->addItem(Q(name));
+    c.lblNebulaColorCycles = new QLabel(Q(kNebulaColourCaption), c.fraGalaxyColor);
     c.lblNebulaColorCycles->hide();
     grid->addWidget(c.cboGalColor, 0, 0);
     grid->addWidget(c.lblNebulaColorCycles, 0, 0);
@@ -178,7 +175,7 @@ QGroupBox* EditorPage(PropsControls& c) {
     };
     addList("Style:", c.cboGalStyle);
     for (std::string_view s : kStyleListText)
-        c.cboGalStyle->addItem(View(s));
+        c.cboGalStyle->addItem(Q(s));
     addList("Theme:", c.cboGalTheme);
     for (const std::string& item : GalaxyThemeItems())
         c.cboGalTheme->addItem(QString::fromStdString(item));

@@ -22,6 +22,7 @@
 #include "ui/fields/qt/field_helpers.h"
 #include "ui/fields/qt/numeric_box.h"
 #include "ui/fields/qt/qt_messages.h"
+#include "ui/fields/qt/qt_text.h"
 #include "ui/properties/list_lines.h"
 #include "ui/properties/props_actions.h"
 #include "ui/properties/qt/preview_picture.h"
@@ -38,12 +39,6 @@ constexpr int kCompositePage = 3;
 constexpr int kListPage = 0;   // fraAni(1) in the shared area
 constexpr int kEditorPage = 1; // fraAni(0)
 
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-std::string Std(const QString& s) {
-    return s.toStdString();
-}
 
 const char* const kGravityWarning =
     "Note:  The time required to compute the gravitational attraction "

@@ -9,19 +9,9 @@
 #include <QVBoxLayout>
 
 #include "ui/fields/qt/field_helpers.h"
+#include "ui/fields/qt/qt_text.h"
 
 namespace orb {
-
-namespace {
-
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-std::string Std(const QString& s) {
-    return s.toStdString();
-}
-
-} // namespace
 
 // ---- chooser ----
 

@@ -9,6 +9,7 @@
 #include "app/gui/gui_fixture.h"
 #include "app/universe_view.h"
 #include "settings/presets.h"
+#include "ui/info/fake_opener.h"
 #include "ui/info/qt/about_window.h"
 #include "ui/info/qt/credits_window.h"
 #include "ui/info/qt/welcome_window.h"
@@ -16,16 +17,6 @@
 
 namespace orb::test {
 namespace {
-
-class FakeOpener : public PageOpener {
-  public:
-    bool works = true;
-    std::vector<std::string> opened;
-    bool Open(const std::string& url) override {
-        opened.push_back(url);
-        return works;
-    }
-};
 
 class InfoWindowsTest : public GuiTest {
   protected:

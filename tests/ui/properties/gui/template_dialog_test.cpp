@@ -10,25 +10,17 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/temp_dir.h"
-#include "settings/presets.h"
+#include "ui/properties/template_fixture.h"
 #include "ui/scripted_messages.h"
 
 namespace orb {
 namespace {
 
-class TemplateDialogTest : public ::testing::Test {
+class TemplateDialogTest : public test::TemplateTargetTest {
   protected:
-    test::TempDir dir;
-    MemoryBackend backend;
-    SettingsStore store{backend};
-    UniverseFieldValues fields;
-    GalaxyTables tables = MakeFactoryConfiguration(0).tables;
-    TemplateState state;
     test::ScriptedMessages messages;
 
     void SetUp() override { state.lastTemplateFolder = dir.Path(); }
-    TemplateTarget Target() { return {store, fields, tables}; }
     // Types the name and presses the chooser's Open/Save button; true when the dialog closed.
     // The name box has the focus, as when a user types (the chooser leaves a focused box alone).
     bool Enter(TemplateDialog& dialog, const QString& name) {
