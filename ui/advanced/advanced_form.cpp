@@ -81,7 +81,7 @@ AdvancedForm LoadAdvancedForm(SettingsStore& store) {
 AdvancedForm ClampedAdvancedForm(const AdvancedForm& form) {
     AdvancedForm f = form;
     for (int i = 0; i < kAdvancedNumberCount; ++i) {
-        const FieldSpec& s = kAdvancedNumbers[i].spec;
+        const FieldSpec& s = kAdvancedNumbers[i].fieldSpec;
         f.number[i] = ClampTextField(form.number[i], s.kind, s.min, s.max);
     }
     f.focalLength = ClampFocalLengthText(form.focalLength);

@@ -21,7 +21,7 @@ inline constexpr int kAdvancedNumberCount = 3;
 struct AdvancedNumberField {
     A value;                // the stored value it edits
     std::string_view label; // its label
-    FieldSpec spec;         // integer, digits only, range, arrow step, spinner length
+    FieldSpec fieldSpec;         // integer, digits only, range, arrow step, spinner length
 };
 extern const std::array<AdvancedNumberField, kAdvancedNumberCount> kAdvancedNumbers;
 

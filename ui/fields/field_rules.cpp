@@ -141,16 +141,16 @@ std::string ClampTextField(std::string_view text, FieldKind kind, double min, do
     return KindText(ClampRange(v, min, max), kind);
 }
 
-std::string LeaveFieldText(std::string_view text, const FieldSpec& spec) {
-    if (!spec.clampOnLeave) return std::string(text);
-    return ClampTextField(text, spec.kind, spec.min, spec.max);
+std::string LeaveFieldText(std::string_view text, const FieldSpec& fieldSpec) {
+    if (!fieldSpec.clampOnLeave) return std::string(text);
+    return ClampTextField(text, fieldSpec.kind, fieldSpec.min, fieldSpec.max);
 }
 
-std::optional<std::string> StepFieldText(std::string_view text, const FieldSpec& spec, int direction) {
-    if (spec.arrowStep == 0 || direction == 0) return std::nullopt;
-    const double v = ToKind(ReadFieldNumber(text), spec.kind);
-    const double stepped = v + (direction > 0 ? spec.arrowStep : -spec.arrowStep);
-    return KindText(ClampRange(stepped, spec.min, spec.max), spec.kind);
+std::optional<std::string> StepFieldText(std::string_view text, const FieldSpec& fieldSpec, int direction) {
+    if (fieldSpec.arrowStep == 0 || direction == 0) return std::nullopt;
+    const double v = ToKind(ReadFieldNumber(text), fieldSpec.kind);
+    const double stepped = v + (direction > 0 ? fieldSpec.arrowStep : -fieldSpec.arrowStep);
+    return KindText(ClampRange(stepped, fieldSpec.min, fieldSpec.max), fieldSpec.kind);
 }
 
 int SpinnerStep(double max) {

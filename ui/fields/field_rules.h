@@ -82,12 +82,12 @@ std::string KindText(double v, FieldKind kind);
 // Focus loss (ClampTextField): the box's number converted to the kind, clamped into [min, max],
 // as text. The lower bound wins an inverted range.
 std::string ClampTextField(std::string_view text, FieldKind kind, double min, double max);
-// The focus-loss text of a box, or the text unchanged when its spec does not clamp on leaving.
-std::string LeaveFieldText(std::string_view text, const FieldSpec& spec);
+// The focus-loss text of a box, or the text unchanged when its fieldSpec does not clamp on leaving.
+std::string LeaveFieldText(std::string_view text, const FieldSpec& fieldSpec);
 
 // Arrow keys: the box's number (as its kind) plus step (direction +1) or minus step (-1), never
 // beyond the range; nothing when the box ignores the arrow keys.
-std::optional<std::string> StepFieldText(std::string_view text, const FieldSpec& spec, int direction);
+std::optional<std::string> StepFieldText(std::string_view text, const FieldSpec& fieldSpec, int direction);
 
 // ---- spinners ----
 

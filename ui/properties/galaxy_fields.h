@@ -54,7 +54,7 @@ const GalaxyBinding* FindGalaxyBinding(GalaxyControl control, int index);
 // The property a binding shows under a style.
 G ShownProp(const GalaxyBinding& b, int style);
 // The editing rules of a box under a style: kind, key filter, focus-loss range, arrow step and
-// spinner. Lists and the check box give a spec nothing uses.
+// spinner. Lists and the check box give a fieldSpec nothing uses.
 FieldSpec GalaxyFieldSpec(const GalaxyBinding& b, int style);
 
 class GalaxyFields {

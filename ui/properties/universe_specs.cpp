@@ -56,8 +56,8 @@ std::optional<FieldSpec> UniverseFieldSpec(int index) {
 void ClampUniverseFields(UniverseFields& fields) {
     for (const UniverseBinding& b : kUniverseBindings) {
         if (b.control != UniverseControl::Field) continue;
-        if (auto spec = UniverseFieldSpec(b.index))
-            fields.SetFieldText(b.index, LeaveFieldText(fields.FieldText(b.index), *spec));
+        if (auto fieldSpec = UniverseFieldSpec(b.index))
+            fields.SetFieldText(b.index, LeaveFieldText(fields.FieldText(b.index), *fieldSpec));
     }
 }
 

@@ -127,7 +127,7 @@ TEST(FieldRules, ArrowKeysStepWithinTheRange) {
     const FieldSpec trail{FieldKind::Integer, kDigits, 1, 99, true, 1, 2};
     const FieldSpec persist{FieldKind::Real, kDecimal, 0.25, 1, true, 0, 0};
     struct Case {
-        const FieldSpec* spec;
+        const FieldSpec* fieldSpec;
         std::string_view text;
         int direction;
         std::optional<std::string> expected;
@@ -138,7 +138,7 @@ TEST(FieldRules, ArrowKeysStepWithinTheRange) {
         {&trail, "7.5", +1, "9"},       {&persist, "0.5", +1, std::nullopt},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(StepFieldText(c.text, *c.spec, c.direction), c.expected) << c.text << " " << c.direction;
+        EXPECT_EQ(StepFieldText(c.text, *c.fieldSpec, c.direction), c.expected) << c.text << " " << c.direction;
 }
 
 TEST(FieldRules, SpinnerStepFollowsTheMaximum) {

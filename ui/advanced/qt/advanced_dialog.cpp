@@ -49,7 +49,7 @@ AdvancedDialog::AdvancedDialog(SettingsStore& store, Messages& messages, QWidget
 
 void AdvancedDialog::Build() {
     for (int i = 0; i < kAdvancedNumberCount; ++i) {
-        txtAdv_[i] = new NumericBox(kAdvancedNumbers[i].spec, this);
+        txtAdv_[i] = new NumericBox(kAdvancedNumbers[i].fieldSpec, this);
         SelectAllOnFocus(txtAdv_[i]->Edit());
     }
     FieldSpec focal = kFocalLengthSpec;

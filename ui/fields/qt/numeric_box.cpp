@@ -15,21 +15,21 @@ QString Q(const std::string& s) {
 }
 } // namespace
 
-NumericBox::NumericBox(const FieldSpec& spec, QWidget* parent)
-    : QWidget(parent), spec_(spec), edit_(new FilteredLineEdit(this)) {
+NumericBox::NumericBox(const FieldSpec& fieldSpec, QWidget* parent)
+    : QWidget(parent), spec_(fieldSpec), edit_(new FilteredLineEdit(this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(edit_, 1);
-    edit_->SetFilter(spec.filter);
-    if (spec.spinLength > 0) {
+    edit_->SetFilter(fieldSpec.filter);
+    if (fieldSpec.spinLength > 0) {
         spinner_ = new Spinner(this);
         layout->addWidget(spinner_);
         connect(spinner_, &Spinner::valueChanged, this, [this](int v) {
             edit_->setText(QString::number(v));
             emit textEdited();
         });
-        SetupSpinField(*this, spec.min, spec.max, spec.spinLength);
+        SetupSpinField(*this, fieldSpec.min, fieldSpec.max, fieldSpec.spinLength);
     }
     setFocusProxy(edit_);
     setFocusPolicy(Qt::StrongFocus);
@@ -62,10 +62,10 @@ double NumericBox::Number() const {
     return ReadFieldNumber(Std(edit_->text()));
 }
 
-void NumericBox::SetSpec(const FieldSpec& spec) {
-    spec_ = spec;
-    edit_->SetFilter(spec.filter);
-    if (spinner_ && spec.spinLength > 0) SetupSpinField(*this, spec.min, spec.max, spec.spinLength);
+void NumericBox::SetSpec(const FieldSpec& fieldSpec) {
+    spec_ = fieldSpec;
+    edit_->SetFilter(fieldSpec.filter);
+    if (spinner_ && fieldSpec.spinLength > 0) SetupSpinField(*this, fieldSpec.min, fieldSpec.max, fieldSpec.spinLength);
 }
 
 // Room for about eight digits: the boxes hold short numbers, and a layout should not stretch

@@ -1,4 +1,4 @@
-// A number box: a line edit with an optional spinner beside it, bound to a field spec of the
+// A number box: a line edit with an optional spinner beside it, bound to a field fieldSpec of the
 // field rules: which keys it takes, how the arrow keys step it, how it is clamped when it loses
 // the focus and the spinner's ends. (A QSpinBox cannot be used: it refuses an empty box and
 // reads "0"-prefixed texts its own way.)
@@ -15,13 +15,13 @@ namespace orb {
 class NumericBox : public QWidget {
     Q_OBJECT
   public:
-    // A spinner is made when the spec asks for one (spinLength > 0).
-    explicit NumericBox(const FieldSpec& spec, QWidget* parent = nullptr);
+    // A spinner is made when the fieldSpec asks for one (spinLength > 0).
+    explicit NumericBox(const FieldSpec& fieldSpec, QWidget* parent = nullptr);
     QSize sizeHint() const override;
 
     FilteredLineEdit* Edit() const { return edit_; }
     Spinner* SpinnerControl() const { return spinner_; } // null without a spinner
-    const FieldSpec& Spec() const { return spec_; }
+    const FieldSpec& Rules() const { return spec_; }
     QString Text() const;
     void SetText(const QString& text);
     // A value put in by the program: shown as the box would hold it after losing the focus
@@ -32,7 +32,7 @@ class NumericBox : public QWidget {
 
     // New rules (a style change): the key filter, range and step; a box with a spinner goes
     // through SetupSpinField with the new range and character limit.
-    void SetSpec(const FieldSpec& spec);
+    void SetSpec(const FieldSpec& fieldSpec);
     // Applies the focus-loss clamp now.
     void Clamp();
 

@@ -24,9 +24,9 @@ struct Window {
     QWidget top;
     NumericBox* box;
     NumericBox* other;
-    explicit Window(const FieldSpec& spec) {
+    explicit Window(const FieldSpec& fieldSpec) {
         auto* layout = new QVBoxLayout(&top);
-        box = new NumericBox(spec, &top);
+        box = new NumericBox(fieldSpec, &top);
         other = new NumericBox(kWeight, &top);
         layout->addWidget(box);
         layout->addWidget(other);
@@ -38,7 +38,7 @@ struct Window {
 
 struct TypingCase {
     const char* name;
-    FieldSpec spec;
+    FieldSpec fieldSpec;
     const char* before;
     bool selectAll; // the whole text selected before typing, else the caret at the end
     const char* typed;
@@ -54,7 +54,7 @@ TEST(NumericBox, TypedKeysPassTheBoxsFilter) {
         {"the character limit holds", kStars, "", false, "1234567", "12345"},
     };
     for (const TypingCase& c : cases) {
-        Window w(c.spec);
+        Window w(c.fieldSpec);
         w.box->SetText(QString::fromUtf8(c.before));
         w.box->Edit()->setFocus();
         if (c.selectAll)
@@ -81,7 +81,7 @@ TEST(NumericBox, PastedTextPassesTheFilterCharacterByCharacter) {
 
 TEST(NumericBox, ArrowKeysStepWithinTheRange) {
     struct Case {
-        FieldSpec spec;
+        FieldSpec fieldSpec;
         const char* before;
         Qt::Key key;
         const char* after;
@@ -93,7 +93,7 @@ TEST(NumericBox, ArrowKeysStepWithinTheRange) {
         {kPersist, "0.5", Qt::Key_Up, "0.5"}, // no step: the box ignores the arrows
     };
     for (const Case& c : cases) {
-        Window w(c.spec);
+        Window w(c.fieldSpec);
         w.box->SetText(c.before);
         w.box->Edit()->setFocus();
         QTest::keyClick(w.box->Edit(), c.key);
@@ -103,7 +103,7 @@ TEST(NumericBox, ArrowKeysStepWithinTheRange) {
 
 TEST(NumericBox, LeavingTheBoxClampsItIntoItsRange) {
     struct Case {
-        FieldSpec spec;
+        FieldSpec fieldSpec;
         const char* before;
         const char* after;
     } const cases[] = {
@@ -112,7 +112,7 @@ TEST(NumericBox, LeavingTheBoxClampsItIntoItsRange) {
                                                                        // on leaving
     };
     for (const Case& c : cases) {
-        Window w(c.spec);
+        Window w(c.fieldSpec);
         w.box->Edit()->setMaxLength(12);
         w.box->SetText(c.before);
         w.box->Edit()->setFocus();
