@@ -1,12 +1,14 @@
 #include "app/universe_view.h"
 
 #include <QBackingStore>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
 #include <cmath>
 #include <cstdlib>
+#include <xcb/xcb.h>
 
 #include "engine/animation/ticks.h"
 #include "engine/creation/colour.h"
@@ -72,6 +74,7 @@ void UniverseView::BeginRun() {
     image_ = QImage(size, QImage::Format_RGB32);
     image_.fill(Qt::black);
     image_.setDevicePixelRatio(devicePixelRatioF());
+    OpenSharedImage();
     engine_.SetFixedSeed(options_.seed);
     engine_.SetupSurface(presenter_.Surface(), options_.preview);
     if (!options_.preview) {
@@ -120,9 +123,59 @@ void UniverseView::Schedule(const FrameResult& r) {
     frameTimer_.start(wait);
 }
 
+// On X11 at scale 1 the changed blocks go to the window from memory the server shares; Qt's
+// backing store would take them in a second image first and copy them twice on the server.
+void UniverseView::OpenSharedImage() {
+    shared_.reset();
+    if (devicePixelRatioF() != 1.0 || QGuiApplication::platformName() != QLatin1String("xcb")) return;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) return;
+    const QSize size = DeviceSize();
+    auto image = std::make_unique<X11SharedImage>(x11->connection(), static_cast<uint32_t>(winId()),
+                                                  size.width(), size.height());
+    if (!image->Valid()) return;
+    shared_ = std::move(image);
+    // An expose shows the backing store, which lacks what went straight to the window.
+    windowHandle()->removeEventFilter(this);
+    windowHandle()->installEventFilter(this);
+}
+
+bool UniverseView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && shared_ && watched == windowHandle()) presenter_.MarkAll();
+    return QWidget::eventFilter(watched, event);
+}
+
 void UniverseView::Present() {
     const std::vector<PixelRect> rects = presenter_.TakeChanges();
     if (rects.empty()) return;
+    if (shared_)
+        PresentShared(rects);
+    else
+        PresentRegion(rects);
+}
+
+void UniverseView::PresentShared(const std::vector<PixelRect>& rects) {
+    shared_->Finish(); // the server has read the last frame's pixels
+    const QRect band = label_ && label_->isVisible() ? label_->geometry() : QRect();
+    std::vector<PixelRect> viaStore;
+    uint32_t* pixels = shared_->Pixels();
+    const int32_t stride = shared_->Width();
+    // The shared image holds the last frame: only the written pixels change, unless it all did.
+    const bool whole = presenter_.LastWasWhole();
+    if (!whole) presenter_.CopyChanges(pixels, stride);
+    for (const PixelRect& r : rects) {
+        if (band.intersects(QRect(r.x, r.y, r.width, r.height))) {
+            viaStore.push_back(r);
+            continue;
+        }
+        if (whole) presenter_.CopyRect(r, pixels, stride);
+        shared_->Put(r.x, r.y, r.width, r.height);
+    }
+    if (!viaStore.empty()) PresentRegion(viaStore);
+    xcb_flush(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection());
+}
+
+void UniverseView::PresentRegion(const std::vector<PixelRect>& rects) {
     const qreal dpr = devicePixelRatioF();
     QRegion region;
     if (dpr == 1.0) {
@@ -164,7 +217,9 @@ void UniverseView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     QRegion copy = event->region();
-    if (QImage* store = presenting_.isEmpty() || event->region() != presenting_ ? nullptr : StoreImage(p)) {
+    // The backing store lacks what went through shared memory: copy from the surface itself then.
+    const bool records = !shared_ && !presenting_.isEmpty() && event->region() == presenting_;
+    if (QImage* store = records ? StoreImage(p) : nullptr) {
         // Only the pixels written in this frame; the label's band is copied whole, because the
         // label draws its text again over whatever lies below it.
         presenter_.CopyChanges(reinterpret_cast<uint32_t*>(store->bits()),
