@@ -146,7 +146,7 @@ bool UniverseView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void UniverseView::Present() {
-    const std::vector<PixelRect> rects = presenter_.TakeChanges();
+    const std::vector<PixelRect>& rects = presenter_.TakeChanges();
     if (rects.empty()) return;
     if (shared_)
         PresentShared(rects);

@@ -44,8 +44,15 @@ uint64_t Fnv(const uint32_t* p, size_t n) {
 // The window's image as the program keeps it: only what the presenter hands over is copied.
 struct Window {
     std::vector<uint32_t> pixels = std::vector<uint32_t>(static_cast<size_t>(kWidth) * kHeight, 0);
+    int64_t frames = 0, rectangles = 0, area = 0, rows = 0; // what went to the window system
     void Present(FramePresenter& p) {
-        const std::vector<PixelRect> rects = p.TakeChanges();
+        const std::vector<PixelRect>& rects = p.TakeChanges();
+        ++frames;
+        for (const PixelRect& r : rects) {
+            ++rectangles;
+            area += int64_t{r.width} * r.height;
+            rows += r.height;
+        }
         if (p.LastWasWhole()) {
             for (const PixelRect& r : rects)
                 p.CopyRect(r, pixels.data(), kWidth);
@@ -99,6 +106,9 @@ bool Run(const RunKind& kind) {
         }
         if (r.clearScreen) presenter.Surface().Clear();
     }
+    std::fprintf(stderr, "%s: per frame %.0f rectangles, %.0f pixel rows, %.0f pixels\n", kind.name,
+                 double(window.rectangles) / window.frames, double(window.rows) / window.frames,
+                 double(window.area) / window.frames);
     return same;
 }
 

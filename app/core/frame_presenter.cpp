@@ -71,29 +71,50 @@ void FramePresenter::CopyChanges(uint32_t* dst, int32_t dstStride) const {
     }
 }
 
-std::vector<PixelRect> FramePresenter::BlockRects() {
-    std::vector<PixelRect> rects;
+// A request to the window system costs about as much as a few thousand pixels of it, so runs a
+// few blocks apart go as one rectangle, and a run that matches one in the row above extends it.
+void FramePresenter::BlockRects() {
+    rects_.clear();
+    above_.clear();
     const int32_t columns = Columns();
     for (int32_t row = 0; row < Rows(); ++row) {
         uint8_t* flags = blocks_.data() + static_cast<size_t>(row) * static_cast<size_t>(columns);
         const int32_t y = row * kBlock;
         const int32_t h = std::min(kBlock, surface_.height - y);
+        here_.clear();
+        size_t a = 0; // the first rectangle of the row above that may still line up
         for (int32_t c = 0; c < columns;) {
             if (!flags[c]) {
                 ++c;
                 continue;
             }
             const int32_t first = c;
-            while (c < columns && flags[c])
-                flags[c++] = 0;
+            int32_t end = c; // one past the last flagged block of the run
+            while (c < columns && c - end <= kBridge) {
+                if (flags[c]) {
+                    flags[c] = 0;
+                    end = c + 1;
+                }
+                ++c;
+            }
+            c = end;
             const int32_t x = first * kBlock;
-            rects.push_back(PixelRect{x, y, std::min(c * kBlock, surface_.width) - x, h});
+            const int32_t w = std::min(end * kBlock, surface_.width) - x;
+            while (a < above_.size() && rects_[above_[a]].x < x)
+                ++a;
+            if (a < above_.size() && rects_[above_[a]].x == x && rects_[above_[a]].width == w) {
+                rects_[above_[a]].height += h;
+                here_.push_back(above_[a]);
+            } else {
+                here_.push_back(static_cast<uint32_t>(rects_.size()));
+                rects_.push_back(PixelRect{x, y, w, h});
+            }
         }
+        above_.swap(here_);
     }
-    return rects;
 }
 
-std::vector<PixelRect> FramePresenter::TakeChanges() {
+const std::vector<PixelRect>& FramePresenter::TakeChanges() {
     handed_.clear();
     handed_.swap(changes_); // the engine records the next frame into the emptied list
     // More records than pixels: the whole surface is cheaper than following them.
@@ -110,7 +131,8 @@ std::vector<PixelRect> FramePresenter::TakeChanges() {
             blocks_[(y / kBlock) * columns + (i - y * w) / kBlock] = 1;
         }
     }
-    return BlockRects();
+    BlockRects();
+    return rects_;
 }
 
 } // namespace orb

@@ -25,6 +25,7 @@ constexpr uint32_t WindowPixel(uint32_t colour) {
 class FramePresenter {
   public:
     static constexpr int32_t kBlock = 16; // side of the blocks handed to the window system, pixels
+    static constexpr int32_t kBridge = 8; // unchanged blocks between two runs that still join them
 
     FramePresenter() = default;
     FramePresenter(const FramePresenter&) = delete;
@@ -37,10 +38,12 @@ class FramePresenter {
     // The next Present hands over the whole surface (the window lost its image).
     void MarkAll() { surface_.cleared = true; }
 
-    // Takes over the pixels written since the last call and returns the blocks holding them as
-    // rectangles: per row of blocks, one for each run of neighbouring blocks, top to bottom and
-    // left to right, clipped to the surface. After a Clear (or MarkAll) that is the whole surface.
-    std::vector<PixelRect> TakeChanges();
+    // Takes over the pixels written since the last call and returns rectangles that cover the
+    // blocks holding them, clipped to the surface: per row of blocks, one for each run of blocks
+    // at most kBridge apart, joined with the run of the rows above that has the same columns;
+    // ordered by their first row, then left to right. After a Clear (or MarkAll) that is the
+    // whole surface. The list stays valid until the next call.
+    const std::vector<PixelRect>& TakeChanges();
     bool LastWasWhole() const { return lastWhole_; }
     // The pixels taken by the last TakeChanges, as window pixels into dst (rows of dstStride
     // pixels, at least the surface's size). Nothing when it was whole: copy rectangles then.
@@ -62,12 +65,15 @@ class FramePresenter {
             ++y;
         return y;
     }
-    std::vector<PixelRect> BlockRects();
+    void BlockRects();
 
     std::vector<uint32_t> pixels_;  // the engine's surface, 0x00BBGGRR, rows packed
     std::vector<uint32_t> changes_; // pixels the engine wrote since the last Present
     std::vector<uint32_t> handed_;  // pixels the last TakeChanges took over
     std::vector<uint8_t> blocks_;   // one flag per block: holds a changed pixel
+    std::vector<PixelRect> rects_;  // what the last TakeChanges returned
+    std::vector<uint32_t> above_;   // rects_ indices of the runs in the row of blocks above
+    std::vector<uint32_t> here_;    // the same for the row being built
     bool lastWhole_ = true;         // the last TakeChanges took over the whole surface
     double inverseWidth_ = 0;       // 1 / width, for RowOf
     Framebuffer surface_;           // view over pixels_ and changes_
