@@ -70,11 +70,10 @@ void UniverseView::BeginRun() {
     restartPending_ = false;
     ++runs_;
     const QSize size = DeviceSize();
-    presenter_.Resize(size.width(), size.height());
     image_ = QImage(size, QImage::Format_RGB32);
     image_.fill(Qt::black);
     image_.setDevicePixelRatio(devicePixelRatioF());
-    OpenSharedImage();
+    OpenSharedImage(); // the engine draws into it, or into the presenter's own surface
     engine_.SetFixedSeed(options_.seed);
     engine_.SetupSurface(presenter_.Surface(), options_.preview);
     if (!options_.preview) {
@@ -100,6 +99,7 @@ void UniverseView::Tick() {
         return;
     }
     if (restartPending_) BeginRun();
+    if (shared_) shared_->Finish(); // the server has read the last frame before this one is drawn
     const FrameResult r = animation_->Step();
     if (r.clearScreen) presenter_.Surface().Clear();
     if (r.produced) {
@@ -126,14 +126,20 @@ void UniverseView::Schedule(const FrameResult& r) {
 // On X11 at scale 1 the changed blocks go to the window from memory the server shares; Qt's
 // backing store would take them in a second image first and copy them twice on the server.
 void UniverseView::OpenSharedImage() {
-    shared_.reset();
-    if (devicePixelRatioF() != 1.0 || QGuiApplication::platformName() != QLatin1String("xcb")) return;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection()) return;
     const QSize size = DeviceSize();
-    auto image = std::make_unique<X11SharedImage>(x11->connection(), static_cast<uint32_t>(winId()),
-                                                  size.width(), size.height());
-    if (!image->Valid()) return;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    std::unique_ptr<X11SharedImage> image;
+    if (devicePixelRatioF() == 1.0 && QGuiApplication::platformName() == QLatin1String("xcb") && x11 &&
+        x11->connection())
+        image = std::make_unique<X11SharedImage>(x11->connection(), static_cast<uint32_t>(winId()),
+                                                 size.width(), size.height());
+    // The surface leaves the old image before that is let go.
+    if (!image || !image->Valid()) {
+        presenter_.Resize(size.width(), size.height());
+        shared_.reset();
+        return;
+    }
+    presenter_.AttachWindow(image->Pixels(), image->Width(), image->Height(), image->Width());
     shared_ = std::move(image);
     // An expose shows the backing store, which lacks what went straight to the window.
     windowHandle()->removeEventFilter(this);
@@ -154,22 +160,15 @@ void UniverseView::Present() {
         PresentRegion(rects);
 }
 
+// The engine has drawn into the shared image itself: only the rectangles are sent.
 void UniverseView::PresentShared(const std::vector<PixelRect>& rects) {
-    shared_->Finish(); // the server has read the last frame's pixels
     const QRect band = label_ && label_->isVisible() ? label_->geometry() : QRect();
     std::vector<PixelRect> viaStore;
-    uint32_t* pixels = shared_->Pixels();
-    const int32_t stride = shared_->Width();
-    // The shared image holds the last frame: only the written pixels change, unless it all did.
-    const bool whole = presenter_.LastWasWhole();
-    if (!whole) presenter_.CopyChanges(pixels, stride);
     for (const PixelRect& r : rects) {
-        if (band.intersects(QRect(r.x, r.y, r.width, r.height))) {
+        if (band.intersects(QRect(r.x, r.y, r.width, r.height)))
             viaStore.push_back(r);
-            continue;
-        }
-        if (whole) presenter_.CopyRect(r, pixels, stride);
-        shared_->Put(r.x, r.y, r.width, r.height);
+        else
+            shared_->Put(r.x, r.y, r.width, r.height);
     }
     if (!viaStore.empty()) PresentRegion(viaStore);
     xcb_flush(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection());

@@ -83,18 +83,18 @@ class UniverseView : public QWidget {
     UniverseEngine engine_;                        // run-time arrays and creation
     std::unique_ptr<UniverseAnimation> animation_; // the driver of the current run
     FramePresenter presenter_;                     // the engine's surface and what changed
-    QImage image_;                     // converted parts of the surface for drawImage, device pixels
+    QImage image_;                           // converted parts of the surface for drawImage, device pixels
     std::unique_ptr<X11SharedImage> shared_; // the window's pixels shared with the X server, or none
-    QTimer frameTimer_;                // next frame
-    QTimer labelTimer_;                // message refresh every 3000 ms
-    QLabel* label_ = nullptr;          // lblMessage; none in previews
-    QRegion presenting_;               // region of the frame being presented, else empty
-    std::function<bool()> frameCheck_; // host still there
-    bool running_ = false;             // frames are wanted
-    bool restartPending_ = false;      // begin a new run at the next tick
-    bool paused_ = false;              // not exposed: frames wait for the next paint
-    int64_t frames_ = 0;               // frames presented since construction
-    int32_t runs_ = 0;                 // runs begun since construction
+    QTimer frameTimer_;                      // next frame
+    QTimer labelTimer_;                      // message refresh every 3000 ms
+    QLabel* label_ = nullptr;                // lblMessage; none in previews
+    QRegion presenting_;                     // region of the frame being presented, else empty
+    std::function<bool()> frameCheck_;       // host still there
+    bool running_ = false;                   // frames are wanted
+    bool restartPending_ = false;            // begin a new run at the next tick
+    bool paused_ = false;                    // not exposed: frames wait for the next paint
+    int64_t frames_ = 0;                     // frames presented since construction
+    int32_t runs_ = 0;                       // runs begun since construction
 };
 
 } // namespace orb

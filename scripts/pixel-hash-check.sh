@@ -10,4 +10,9 @@ ninja -C "$build" orbelune-pixel-hash >/dev/null
 now=$(mktemp); trap 'rm -f "$now"' EXIT
 "$build/orbelune-pixel-hash" >"$now"
 if [ "${2:-}" = --record ]; then cp "$now" "$root/tools/pixel-hashes.txt"; echo "recorded $(wc -l <"$now") hashes"; exit 0; fi
-if diff -u "$root/tools/pixel-hashes.txt" "$now"; then echo "pixel hashes unchanged ($(wc -l <"$now") frames)"; else echo "pixel hashes CHANGED"; exit 1; fi
+# Both ways of presenting: drawing into a shared image, and recording the written pixels.
+for way in "" --records; do
+  [ -z "$way" ] || "$build/orbelune-pixel-hash" $way >"$now"
+  if diff -u "$root/tools/pixel-hashes.txt" "$now"; then echo "pixel hashes unchanged ($(wc -l <"$now") frames${way:+, $way})"
+  else echo "pixel hashes CHANGED${way:+ ($way)}"; exit 1; fi
+done

@@ -18,9 +18,27 @@ void FramePresenter::Resize(int32_t width, int32_t height) {
     surface_.height = height;
     surface_.stride = width;
     surface_.changes = &changes_;
+    surface_.blocks = nullptr;
+    surface_.blockColumns = 0;
     surface_.cleared = true;
     inverseWidth_ = width > 0 ? 1.0 / width : 0.0;
     blocks_.assign(static_cast<size_t>(Columns()) * static_cast<size_t>(Rows()), 0);
+}
+
+void FramePresenter::AttachWindow(uint32_t* pixels, int32_t width, int32_t height, int32_t stride) {
+    Resize(0, 0);
+    pixels_.shrink_to_fit();
+    changes_.clear();
+    changes_.shrink_to_fit();
+    surface_.pixels = pixels;
+    surface_.width = std::max<int32_t>(width, 0);
+    surface_.height = std::max<int32_t>(height, 0);
+    surface_.stride = stride;
+    surface_.changes = nullptr;
+    blocks_.assign(static_cast<size_t>(Columns()) * static_cast<size_t>(Rows()), 0);
+    surface_.blocks = blocks_.data();
+    surface_.blockColumns = Columns();
+    surface_.cleared = true;
 }
 
 namespace {
@@ -35,7 +53,8 @@ void ConvertRow(const uint32_t* __restrict from, uint32_t* __restrict to, int32_
         const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + x));
         const __m128i red = _mm_slli_epi32(_mm_and_si128(c, low), 16);
         const __m128i blue = _mm_and_si128(_mm_srli_epi32(c, 16), low);
-        const __m128i w = _mm_or_si128(_mm_or_si128(red, blue), _mm_or_si128(_mm_and_si128(c, green), opaque));
+        const __m128i w =
+            _mm_or_si128(_mm_or_si128(red, blue), _mm_or_si128(_mm_and_si128(c, green), opaque));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(to + x), w);
     }
 #endif
@@ -49,15 +68,22 @@ void FramePresenter::CopyRect(const PixelRect& r, uint32_t* dst, int32_t dstStri
     const int32_t x0 = std::max(r.x, 0), y0 = std::max(r.y, 0);
     const int32_t x1 = std::min(r.x + r.width, surface_.width),
                   y1 = std::min(r.y + r.height, surface_.height);
-    for (int32_t y = y0; y < y1; ++y) {
-        const uint32_t* from = pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(surface_.width);
+    const bool window = DrawsWindow();
+    for (int32_t y = y0; y < y1 && x1 > x0; ++y) {
+        const uint32_t* from =
+            surface_.pixels + static_cast<size_t>(y) * static_cast<size_t>(surface_.stride);
         uint32_t* to = dst + static_cast<size_t>(y) * static_cast<size_t>(dstStride);
-        if (x1 > x0) ConvertRow(from + x0, to + x0, x1 - x0);
+        if (!window) {
+            ConvertRow(from + x0, to + x0, x1 - x0);
+            continue;
+        }
+        for (int32_t x = x0; x < x1; ++x)
+            to[x] = 0xFF000000u | from[x];
     }
 }
 
 void FramePresenter::CopyChanges(uint32_t* dst, int32_t dstStride) const {
-    if (lastWhole_) return;
+    if (lastWhole_ || DrawsWindow()) return;
     const uint32_t* from = pixels_.data();
     if (dstStride == surface_.width) {
         for (uint32_t i : handed_)
@@ -123,7 +149,7 @@ const std::vector<PixelRect>& FramePresenter::TakeChanges() {
     if (lastWhole_) {
         handed_.clear();
         std::fill(blocks_.begin(), blocks_.end(), uint8_t{1});
-    } else {
+    } else if (!DrawsWindow()) { // a window's image flags its blocks as it is drawn
         const uint32_t w = static_cast<uint32_t>(surface_.width);
         const uint32_t columns = static_cast<uint32_t>(Columns());
         for (uint32_t i : handed_) {

@@ -90,7 +90,8 @@ bool RedGreenBlueVisual(xcb_connection_t* conn, uint32_t window) {
     std::free(a);
     for (xcb_screen_iterator_t s = xcb_setup_roots_iterator(xcb_get_setup(conn)); s.rem; xcb_screen_next(&s))
         for (xcb_depth_iterator_t d = xcb_screen_allowed_depths_iterator(s.data); d.rem; xcb_depth_next(&d))
-            for (xcb_visualtype_iterator_t v = xcb_depth_visuals_iterator(d.data); v.rem; xcb_visualtype_next(&v))
+            for (xcb_visualtype_iterator_t v = xcb_depth_visuals_iterator(d.data); v.rem;
+                 xcb_visualtype_next(&v))
                 if (v.data->visual_id == visual)
                     return v.data->red_mask == 0xFF0000u && v.data->green_mask == 0xFF00u &&
                            v.data->blue_mask == 0xFFu;
