@@ -107,5 +107,78 @@ TEST(FramePresenter, ClearResizeAndTooManyRecordsHandOverEverything) {
     EXPECT_TRUE(p.presenter.TakeChanges().empty());
 }
 
+// A surface drawn straight into a window's image: window pixels and block flags, by either way
+// of writing, and nothing of what is not drawn.
+TEST(FramePresenter, AWindowImageGetsWindowPixelsAndTheirBlocks) {
+    struct Write {
+        bool viaWriter; // PixelWriter::SetIf, else Framebuffer::Set
+        bool draw;      // SetIf's condition
+        int32_t x, y;
+        bool lands; // on the surface and drawn
+    };
+    const Write writes[] = {
+        {false, true, 1, 1, true},          {true, true, 3 * B + 2, B - 1, true},
+        {true, false, 2 * B, 2 * B, false}, {true, true, -1, 3, false},
+        {false, true, 4 * B, 0, false},     {true, true, 4 * B - 1, 2 * B + 4, true},
+    };
+    const int32_t w = 4 * B, h = 2 * B + 5, stride = w + 3;
+    std::vector<uint32_t> image(static_cast<size_t>(stride * h), 0xFF000000u);
+    FramePresenter presenter;
+    presenter.AttachWindow(image.data(), w, h, stride);
+    ASSERT_TRUE(presenter.DrawsWindow());
+    EXPECT_EQ(presenter.TakeChanges(), (std::vector<PixelRect>{{0, 0, w, h}})) << "all of it at first";
+    EXPECT_TRUE(presenter.LastWasWhole());
+
+    Framebuffer& s = presenter.Surface();
+    {
+        PixelWriter out(s);
+        for (const Write& c : writes)
+            if (c.viaWriter)
+                out.SetIf(c.draw, c.x, c.y, 0x00332211u);
+            else
+                s.Set(c.x, c.y, 0x00332211u);
+    }
+    int32_t lit = 0;
+    for (const uint32_t p : image)
+        lit += p == 0x00112233u;
+    EXPECT_EQ(lit, 3) << "each drawn pixel on the surface, red and blue swapped, and no other";
+    for (const Write& c : writes)
+        if (c.lands) {
+            EXPECT_EQ(image[static_cast<size_t>(c.y * stride + c.x)], 0x00112233u) << c.x << "," << c.y;
+        }
+    EXPECT_EQ(presenter.TakeChanges(), (std::vector<PixelRect>{{0, 0, 4 * B, B}, {3 * B, 2 * B, B, 5}}));
+    EXPECT_FALSE(presenter.LastWasWhole());
+    EXPECT_TRUE(presenter.TakeChanges().empty()) << "flags are taken once";
+
+    std::vector<uint32_t> store(static_cast<size_t>(w * h), 0);
+    presenter.CopyChanges(store.data(), w);
+    EXPECT_EQ(store[static_cast<size_t>(1 * w + 1)], 0u) << "nothing to copy: the image is the window's";
+    presenter.CopyRect({0, 0, 5, 5}, store.data(), w);
+    EXPECT_EQ(store[static_cast<size_t>(1 * w + 1)], 0xFF112233u) << "copied as it is, opaque";
+    s.Clear();
+    EXPECT_EQ(presenter.TakeChanges(), (std::vector<PixelRect>{{0, 0, w, h}}));
+    EXPECT_EQ(image[static_cast<size_t>(1 * stride + 1)], 0u);
+    presenter.Resize(B, B);
+    EXPECT_FALSE(presenter.DrawsWindow()) << "a surface of its own again";
+}
+
+// Rows converted several pixels at a time, with the rest one by one.
+TEST(FramePresenter, CopyRectConvertsEveryPixelOfOddWidths) {
+    Presented p(13, 3);
+    for (int32_t y = 0; y < 3; ++y)
+        for (int32_t x = 0; x < 13; ++x)
+            p.presenter.Surface().Set(x, y, static_cast<uint32_t>(0x00A1B2C3u + x * 0x010203u + y));
+    for (const int32_t width : {1, 3, 4, 5, 11, 13}) {
+        std::fill(p.window.begin(), p.window.end(), 0u);
+        p.presenter.CopyRect({1, 1, width, 1}, p.window.data(), p.stride);
+        for (int32_t x = 0; x < 13; ++x) {
+            const bool inside = x >= 1 && x < 1 + width;
+            EXPECT_EQ(p.At(x, 1), inside ? WindowPixel(p.presenter.Surface().Get(x, 1)) : 0u)
+                << width << ":" << x;
+        }
+        EXPECT_EQ(p.At(1, 0), 0u);
+    }
+}
+
 } // namespace
 } // namespace orb
