@@ -7,7 +7,13 @@
 #include <QPainter>
 #include <QWindow>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include "engine/animation/ticks.h"
@@ -17,6 +23,26 @@ namespace orb {
 
 namespace {
 constexpr int kLabelRefreshMs = 3000;
+
+// ORBELUNE_STATS=1: how long after the process started the first frame went out, on stderr.
+void ReportFirstFrame() {
+    const char* v = std::getenv("ORBELUNE_STATS");
+    if (v == nullptr || v[0] == '\0' || v[0] == '0') return;
+    std::ifstream stat("/proc/self/stat");
+    std::string line;
+    std::getline(stat, line);
+    const size_t end = line.rfind(')'); // the command name may hold spaces
+    if (end == std::string::npos) return;
+    std::istringstream fields(line.substr(end + 2));
+    std::string field;
+    for (int i = 3; i <= 22 && fields >> field; ++i) {
+    } // field 22: start, clock ticks after boot
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    const double started = std::strtod(field.c_str(), nullptr) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    const double ms = (static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9 - started) * 1000.0;
+    std::fprintf(stderr, "orbelune: first frame %.0f ms after start\n", ms);
+}
 constexpr int kLabelTop = 8; // logical pixels between the window's top edge and the message
 } // namespace
 
@@ -104,7 +130,7 @@ void UniverseView::Tick() {
     if (r.clearScreen) presenter_.Surface().Clear();
     if (r.produced) {
         Present();
-        ++frames_;
+        if (++frames_ == 1) ReportFirstFrame();
     }
     if (frameCheck_ && !frameCheck_()) {
         StopRun();
