@@ -104,6 +104,9 @@ X11SharedImage::X11SharedImage(xcb_connection_t* conn, uint32_t window, int32_t 
     : conn_(conn), window_(window), width_(width), height_(height) {
     if (!conn_ || window_ == 0 || width <= 0 || height <= 0 || width > 32767 || height > 32767) return;
     if (xcb_get_setup(conn_)->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST) return;
+    // Asked before any request of the extension: one the server lacks breaks the connection.
+    const xcb_query_extension_reply_t* shm = xcb_get_extension_data(conn_, &xcb_shm_id);
+    if (!shm || !shm->present) return;
     xcb_shm_query_version_reply_t* version =
         xcb_shm_query_version_reply(conn_, xcb_shm_query_version(conn_), nullptr);
     if (!version) return;
