@@ -107,20 +107,22 @@ class PixelWriter {
         const uintptr_t keep = uintptr_t{0} - static_cast<uintptr_t>(on);
         const uintptr_t pixel = reinterpret_cast<uintptr_t>(pixels_) + index * sizeof(uint32_t);
         const uintptr_t target = (pixel & keep) | (reinterpret_cast<uintptr_t>(&scratch_) & ~keep);
-        if (blocks_) [[unlikely]] {
-            *reinterpret_cast<uint32_t*>(target) = Framebuffer::WindowOrder(colour);
-            const uintptr_t flag = reinterpret_cast<uintptr_t>(
-                blocks_ + surface_.BlockOf(static_cast<uint32_t>(x), static_cast<uint32_t>(y)));
-            *reinterpret_cast<uint8_t*>((flag & keep) |
-                                        (reinterpret_cast<uintptr_t>(&scratchFlag_) & ~keep)) = 1;
-        } else {
-            *reinterpret_cast<uint32_t*>(target) = colour;
-        }
+        *reinterpret_cast<uint32_t*>(target) = colour;
+        if (blocks_) [[unlikely]]
+            MarkAt(target, keep, x, y, colour);
         if (recording_) [[unlikely]]
             RecordIf(on, index);
     }
 
   private:
+    // The window's way round over the colour just stored at target, and the block flagged when
+    // keep (the point is drawn).
+    void MarkAt(uintptr_t target, uintptr_t keep, int32_t x, int32_t y, uint32_t colour) {
+        *reinterpret_cast<uint32_t*>(target) = Framebuffer::WindowOrder(colour);
+        const auto flag = reinterpret_cast<uintptr_t>(
+            blocks_ + surface_.BlockOf(static_cast<uint32_t>(x), static_cast<uint32_t>(y)));
+        *reinterpret_cast<uint8_t*>((flag & keep) | (reinterpret_cast<uintptr_t>(&scratchFlag_) & ~keep)) = 1;
+    }
     // Out of line, with the test of `on`: inline, the compiler would test it before recording_.
     [[gnu::noinline]] void RecordIf(bool on, size_t index) {
         if (on) surface_.Record(static_cast<uint32_t>(index));
