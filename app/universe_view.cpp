@@ -1,12 +1,20 @@
 #include "app/universe_view.h"
 
 #include <QBackingStore>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <xcb/xcb.h>
 
 #include "engine/animation/ticks.h"
 #include "engine/creation/colour.h"
@@ -15,6 +23,26 @@ namespace orb {
 
 namespace {
 constexpr int kLabelRefreshMs = 3000;
+
+// ORBELUNE_STATS=1: how long after the process started the first frame went out, on stderr.
+void ReportFirstFrame() {
+    const char* v = std::getenv("ORBELUNE_STATS");
+    if (v == nullptr || v[0] == '\0' || v[0] == '0') return;
+    std::ifstream stat("/proc/self/stat");
+    std::string line;
+    std::getline(stat, line);
+    const size_t end = line.rfind(')'); // the command name may hold spaces
+    if (end == std::string::npos) return;
+    std::istringstream fields(line.substr(end + 2));
+    std::string field;
+    for (int i = 3; i <= 22 && fields >> field; ++i) {
+    } // field 22: start, clock ticks after boot
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    const double started = std::strtod(field.c_str(), nullptr) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    const double ms = (static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9 - started) * 1000.0;
+    std::fprintf(stderr, "orbelune: first frame %.0f ms after start\n", ms);
+}
 constexpr int kLabelTop = 8; // logical pixels between the window's top edge and the message
 } // namespace
 
@@ -68,10 +96,10 @@ void UniverseView::BeginRun() {
     restartPending_ = false;
     ++runs_;
     const QSize size = DeviceSize();
-    presenter_.Resize(size.width(), size.height());
     image_ = QImage(size, QImage::Format_RGB32);
     image_.fill(Qt::black);
     image_.setDevicePixelRatio(devicePixelRatioF());
+    OpenSharedImage(); // the engine draws into it, or into the presenter's own surface
     engine_.SetFixedSeed(options_.seed);
     engine_.SetupSurface(presenter_.Surface(), options_.preview);
     if (!options_.preview) {
@@ -97,11 +125,12 @@ void UniverseView::Tick() {
         return;
     }
     if (restartPending_) BeginRun();
+    if (shared_) shared_->Finish(); // the server has read the last frame before this one is drawn
     const FrameResult r = animation_->Step();
     if (r.clearScreen) presenter_.Surface().Clear();
     if (r.produced) {
         Present();
-        ++frames_;
+        if (++frames_ == 1) ReportFirstFrame();
     }
     if (frameCheck_ && !frameCheck_()) {
         StopRun();
@@ -120,9 +149,58 @@ void UniverseView::Schedule(const FrameResult& r) {
     frameTimer_.start(wait);
 }
 
+// On X11 at scale 1 the changed blocks go to the window from memory the server shares; Qt's
+// backing store would take them in a second image first and copy them twice on the server.
+void UniverseView::OpenSharedImage() {
+    const QSize size = DeviceSize();
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    std::unique_ptr<X11SharedImage> image;
+    if (devicePixelRatioF() == 1.0 && QGuiApplication::platformName() == QLatin1String("xcb") && x11 &&
+        x11->connection())
+        image = std::make_unique<X11SharedImage>(x11->connection(), static_cast<uint32_t>(winId()),
+                                                 size.width(), size.height());
+    // The surface leaves the old image before that is let go.
+    if (!image || !image->Valid()) {
+        presenter_.Resize(size.width(), size.height());
+        shared_.reset();
+        return;
+    }
+    presenter_.AttachWindow(image->Pixels(), image->Width(), image->Height(), image->Width());
+    shared_ = std::move(image);
+    // An expose shows the backing store, which lacks what went straight to the window.
+    windowHandle()->removeEventFilter(this);
+    windowHandle()->installEventFilter(this);
+}
+
+bool UniverseView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && shared_ && watched == windowHandle()) presenter_.MarkAll();
+    return QWidget::eventFilter(watched, event);
+}
+
 void UniverseView::Present() {
-    const std::vector<PixelRect> rects = presenter_.TakeChanges();
+    const std::vector<PixelRect>& rects = presenter_.TakeChanges();
     if (rects.empty()) return;
+    if (shared_)
+        PresentShared(rects);
+    else
+        PresentRegion(rects);
+}
+
+// The engine has drawn into the shared image itself: only the rectangles are sent.
+void UniverseView::PresentShared(const std::vector<PixelRect>& rects) {
+    const QRect band = label_ && label_->isVisible() ? label_->geometry() : QRect();
+    std::vector<PixelRect> viaStore;
+    for (const PixelRect& r : rects) {
+        if (band.intersects(QRect(r.x, r.y, r.width, r.height)))
+            viaStore.push_back(r);
+        else
+            shared_->Put(r.x, r.y, r.width, r.height);
+    }
+    if (!viaStore.empty()) PresentRegion(viaStore);
+    xcb_flush(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection());
+}
+
+void UniverseView::PresentRegion(const std::vector<PixelRect>& rects) {
     const qreal dpr = devicePixelRatioF();
     QRegion region;
     if (dpr == 1.0) {
@@ -164,7 +242,9 @@ void UniverseView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     QRegion copy = event->region();
-    if (QImage* store = presenting_.isEmpty() || event->region() != presenting_ ? nullptr : StoreImage(p)) {
+    // The backing store lacks what went through shared memory: copy from the surface itself then.
+    const bool records = !shared_ && !presenting_.isEmpty() && event->region() == presenting_;
+    if (QImage* store = records ? StoreImage(p) : nullptr) {
         // Only the pixels written in this frame; the label's band is copied whole, because the
         // label draws its text again over whatever lies below it.
         presenter_.CopyChanges(reinterpret_cast<uint32_t*>(store->bits()),

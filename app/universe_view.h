@@ -17,6 +17,7 @@
 #include "app/core/frame_presenter.h"
 #include "engine/animation/animation.h"
 #include "engine/creation/universe.h"
+#include "platform/qt/x11_window.h"
 #include "settings/store.h"
 
 class QLabel;
@@ -60,11 +61,17 @@ class UniverseView : public QWidget {
     AppState& State() { return state_; }
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Tick();
     void BeginRun();
     void Present();
+    // The changes put straight onto the window from shared memory; the label's band still goes
+    // through the backing store, which draws the label over it.
+    void PresentShared(const std::vector<PixelRect>& rects);
+    void PresentRegion(const std::vector<PixelRect>& rects);
+    void OpenSharedImage();
     void Schedule(const FrameResult& r);
     bool Exposed() const;
     QImage* StoreImage(const QPainter& p) const;
@@ -76,17 +83,18 @@ class UniverseView : public QWidget {
     UniverseEngine engine_;                        // run-time arrays and creation
     std::unique_ptr<UniverseAnimation> animation_; // the driver of the current run
     FramePresenter presenter_;                     // the engine's surface and what changed
-    QImage image_;                     // converted parts of the surface for drawImage, device pixels
-    QTimer frameTimer_;                // next frame
-    QTimer labelTimer_;                // message refresh every 3000 ms
-    QLabel* label_ = nullptr;          // lblMessage; none in previews
-    QRegion presenting_;               // region of the frame being presented, else empty
-    std::function<bool()> frameCheck_; // host still there
-    bool running_ = false;             // frames are wanted
-    bool restartPending_ = false;      // begin a new run at the next tick
-    bool paused_ = false;              // not exposed: frames wait for the next paint
-    int64_t frames_ = 0;               // frames presented since construction
-    int32_t runs_ = 0;                 // runs begun since construction
+    QImage image_;                           // converted parts of the surface for drawImage, device pixels
+    std::unique_ptr<X11SharedImage> shared_; // the window's pixels shared with the X server, or none
+    QTimer frameTimer_;                      // next frame
+    QTimer labelTimer_;                      // message refresh every 3000 ms
+    QLabel* label_ = nullptr;                // lblMessage; none in previews
+    QRegion presenting_;                     // region of the frame being presented, else empty
+    std::function<bool()> frameCheck_;       // host still there
+    bool running_ = false;                   // frames are wanted
+    bool restartPending_ = false;            // begin a new run at the next tick
+    bool paused_ = false;                    // not exposed: frames wait for the next paint
+    int64_t frames_ = 0;                     // frames presented since construction
+    int32_t runs_ = 0;                       // runs begun since construction
 };
 
 } // namespace orb

@@ -25,6 +25,8 @@ constexpr uint32_t WindowPixel(uint32_t colour) {
 class FramePresenter {
   public:
     static constexpr int32_t kBlock = 16; // side of the blocks handed to the window system, pixels
+    static_assert(kBlock == 1 << Framebuffer::kBlockShift);
+    static constexpr int32_t kBridge = 8; // unchanged blocks between two runs that still join them
 
     FramePresenter() = default;
     FramePresenter(const FramePresenter&) = delete;
@@ -32,18 +34,28 @@ class FramePresenter {
 
     // A black surface of this size (negative sizes count as 0), all of it still to present.
     void Resize(int32_t width, int32_t height);
+    // The engine draws straight into a window's image of width x height pixels (rows of stride)
+    // that the caller owns and keeps until the next Resize or AttachWindow: it writes window
+    // pixels (0x00RRGGBB) and flags their blocks, nothing is recorded and nothing needs copying.
+    // All of it is still to present.
+    void AttachWindow(uint32_t* pixels, int32_t width, int32_t height, int32_t stride);
+    // The surface is a window's image (AttachWindow).
+    bool DrawsWindow() const { return surface_.blocks != nullptr; }
     // What the engine draws into; its address stays the same across Resize.
     Framebuffer& Surface() { return surface_; }
     // The next Present hands over the whole surface (the window lost its image).
     void MarkAll() { surface_.cleared = true; }
 
-    // Takes over the pixels written since the last call and returns the blocks holding them as
-    // rectangles: per row of blocks, one for each run of neighbouring blocks, top to bottom and
-    // left to right, clipped to the surface. After a Clear (or MarkAll) that is the whole surface.
-    std::vector<PixelRect> TakeChanges();
+    // Takes over the pixels written since the last call and returns rectangles that cover the
+    // blocks holding them, clipped to the surface: per row of blocks, one for each run of blocks
+    // at most kBridge apart, joined with the run of the rows above that has the same columns;
+    // ordered by their first row, then left to right. After a Clear (or MarkAll) that is the
+    // whole surface. The list stays valid until the next call.
+    const std::vector<PixelRect>& TakeChanges();
     bool LastWasWhole() const { return lastWhole_; }
     // The pixels taken by the last TakeChanges, as window pixels into dst (rows of dstStride
-    // pixels, at least the surface's size). Nothing when it was whole: copy rectangles then.
+    // pixels, at least the surface's size). Nothing when it was whole (copy rectangles then) or
+    // when the surface is the window's image.
     void CopyChanges(uint32_t* dst, int32_t dstStride) const;
     // The rectangle r of the surface (clipped to it) as window pixels into dst.
     void CopyRect(const PixelRect& r, uint32_t* dst, int32_t dstStride) const;
@@ -62,12 +74,16 @@ class FramePresenter {
             ++y;
         return y;
     }
-    std::vector<PixelRect> BlockRects();
+    void BlockRects();
 
-    std::vector<uint32_t> pixels_;  // the engine's surface, 0x00BBGGRR, rows packed
+    std::vector<uint32_t> pixels_;  // the engine's surface, 0x00BBGGRR, rows packed; empty when
+                                    // it draws into a window's image
     std::vector<uint32_t> changes_; // pixels the engine wrote since the last Present
     std::vector<uint32_t> handed_;  // pixels the last TakeChanges took over
     std::vector<uint8_t> blocks_;   // one flag per block: holds a changed pixel
+    std::vector<PixelRect> rects_;  // what the last TakeChanges returned
+    std::vector<uint32_t> above_;   // rects_ indices of the runs in the row of blocks above
+    std::vector<uint32_t> here_;    // the same for the row being built
     bool lastWhole_ = true;         // the last TakeChanges took over the whole surface
     double inverseWidth_ = 0;       // 1 / width, for RowOf
     Framebuffer surface_;           // view over pixels_ and changes_

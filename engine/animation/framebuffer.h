@@ -22,6 +22,12 @@ struct Framebuffer {
     // allocate; a host that reserves the surface's pixel count never sees it grow.
     std::vector<uint32_t>* changes = nullptr;
     bool cleared = false; // the whole surface changed since the host last looked
+    // Optional instead, for a surface that is a window's image: Set stores colours the window's
+    // way round (0x00RRGGBB) and raises the flag of the 16 x 16 block it wrote in, so that the
+    // host needs neither a record nor a copy. Flags are row by row, blockColumns to a row.
+    uint8_t* blocks = nullptr;
+    int32_t blockColumns = 0;                 // (width + 15) / 16 when blocks is set
+    static constexpr int32_t kBlockShift = 4; // log2 of the blocks' side
 
     // Points off the surface are dropped here, so callers never clip (stars leave the screen often).
     // This runs twice per star and frame: only the test of `changes` stays inline.
@@ -31,6 +37,8 @@ struct Framebuffer {
             pixels[static_cast<size_t>(y) * static_cast<size_t>(stride) + static_cast<size_t>(x)] = colour;
             if (changes) [[unlikely]]
                 Record(static_cast<uint32_t>(y * stride + x));
+            if (blocks) [[unlikely]]
+                Mark(x, y, colour);
         }
     }
 
@@ -53,6 +61,18 @@ struct Framebuffer {
 
   private:
     friend class PixelWriter;
+    // The colour again, red and blue swapped, and its block flagged; (x, y) is on the surface.
+    void Mark(int32_t x, int32_t y, uint32_t colour) {
+        pixels[static_cast<size_t>(y) * static_cast<size_t>(stride) + static_cast<size_t>(x)] =
+            WindowOrder(colour);
+        blocks[BlockOf(static_cast<uint32_t>(x), static_cast<uint32_t>(y))] = 1;
+    }
+    static uint32_t WindowOrder(uint32_t colour) {
+        return ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
+    }
+    size_t BlockOf(uint32_t x, uint32_t y) const {
+        return static_cast<size_t>(y >> kBlockShift) * static_cast<size_t>(blockColumns) + (x >> kBlockShift);
+    }
     [[gnu::noinline]] void Record(uint32_t index) {
         std::vector<uint32_t>& list = *changes;
         const size_t limit = static_cast<size_t>(width) * static_cast<size_t>(height);
@@ -75,7 +95,7 @@ class PixelWriter {
     explicit PixelWriter(Framebuffer& surface)
         : surface_(surface), pixels_(surface.pixels), width_(static_cast<uint32_t>(surface.width)),
           height_(static_cast<uint32_t>(surface.height)), stride_(static_cast<size_t>(surface.stride)),
-          recording_(surface.changes != nullptr) {}
+          blocks_(surface.blocks), recording_(surface.changes != nullptr) {}
 
     // Framebuffer::Set when draw holds; otherwise, and off the surface, the colour goes to a
     // scratch word that is never shown.
@@ -88,23 +108,35 @@ class PixelWriter {
         const uintptr_t pixel = reinterpret_cast<uintptr_t>(pixels_) + index * sizeof(uint32_t);
         const uintptr_t target = (pixel & keep) | (reinterpret_cast<uintptr_t>(&scratch_) & ~keep);
         *reinterpret_cast<uint32_t*>(target) = colour;
+        if (blocks_) [[unlikely]]
+            MarkAt(target, keep, x, y, colour);
         if (recording_) [[unlikely]]
             RecordIf(on, index);
     }
 
   private:
+    // The window's way round over the colour just stored at target, and the block flagged when
+    // keep (the point is drawn).
+    void MarkAt(uintptr_t target, uintptr_t keep, int32_t x, int32_t y, uint32_t colour) {
+        *reinterpret_cast<uint32_t*>(target) = Framebuffer::WindowOrder(colour);
+        const auto flag = reinterpret_cast<uintptr_t>(
+            blocks_ + surface_.BlockOf(static_cast<uint32_t>(x), static_cast<uint32_t>(y)));
+        *reinterpret_cast<uint8_t*>((flag & keep) | (reinterpret_cast<uintptr_t>(&scratchFlag_) & ~keep)) = 1;
+    }
     // Out of line, with the test of `on`: inline, the compiler would test it before recording_.
     [[gnu::noinline]] void RecordIf(bool on, size_t index) {
         if (on) surface_.Record(static_cast<uint32_t>(index));
     }
 
     Framebuffer& surface_;
-    uint32_t* pixels_;     // Framebuffer::pixels
-    uint32_t width_;       // Framebuffer::width
-    uint32_t height_;      // Framebuffer::height
-    size_t stride_;        // Framebuffer::stride
-    bool recording_;       // the surface records its changes
-    uint32_t scratch_ = 0; // where what is not drawn is stored
+    uint32_t* pixels_;        // Framebuffer::pixels
+    uint32_t width_;          // Framebuffer::width
+    uint32_t height_;         // Framebuffer::height
+    size_t stride_;           // Framebuffer::stride
+    uint8_t* blocks_;         // Framebuffer::blocks: a window's image that flags its blocks
+    bool recording_;          // the surface records its changes
+    uint32_t scratch_ = 0;    // where what is not drawn is stored
+    uint8_t scratchFlag_ = 0; // where the flag of what is not drawn is stored
 };
 
 // A surface with its own memory, for tools and tests.

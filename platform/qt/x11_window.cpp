@@ -1,7 +1,11 @@
 #include "platform/qt/x11_window.h"
 
+#include <sys/ipc.h>
+#include <sys/shm.h>
+#include <xcb/shm.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace orb {
@@ -69,6 +73,100 @@ void X11WindowWatch::Dispatch(const std::function<void(WindowSize)>& resized,
         std::free(e);
     }
     if (xcb_connection_has_error(conn_) && watched_ != 0) destroyed();
+}
+
+} // namespace orb
+
+namespace orb {
+
+namespace {
+
+// The window's pixels read 0x..RRGGBB.
+bool RedGreenBlueVisual(xcb_connection_t* conn, uint32_t window) {
+    xcb_get_window_attributes_reply_t* a =
+        xcb_get_window_attributes_reply(conn, xcb_get_window_attributes(conn, window), nullptr);
+    if (!a) return false;
+    const xcb_visualid_t visual = a->visual;
+    std::free(a);
+    for (xcb_screen_iterator_t s = xcb_setup_roots_iterator(xcb_get_setup(conn)); s.rem; xcb_screen_next(&s))
+        for (xcb_depth_iterator_t d = xcb_screen_allowed_depths_iterator(s.data); d.rem; xcb_depth_next(&d))
+            for (xcb_visualtype_iterator_t v = xcb_depth_visuals_iterator(d.data); v.rem;
+                 xcb_visualtype_next(&v))
+                if (v.data->visual_id == visual)
+                    return v.data->red_mask == 0xFF0000u && v.data->green_mask == 0xFF00u &&
+                           v.data->blue_mask == 0xFFu;
+    return false;
+}
+
+} // namespace
+
+X11SharedImage::X11SharedImage(xcb_connection_t* conn, uint32_t window, int32_t width, int32_t height)
+    : conn_(conn), window_(window), width_(width), height_(height) {
+    if (!conn_ || window_ == 0 || width <= 0 || height <= 0 || width > 32767 || height > 32767) return;
+    if (xcb_get_setup(conn_)->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST) return;
+    // Asked before any request of the extension: one the server lacks breaks the connection.
+    const xcb_query_extension_reply_t* shm = xcb_get_extension_data(conn_, &xcb_shm_id);
+    if (!shm || !shm->present) return;
+    xcb_shm_query_version_reply_t* version =
+        xcb_shm_query_version_reply(conn_, xcb_shm_query_version(conn_), nullptr);
+    if (!version) return;
+    std::free(version);
+    xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, window_), nullptr);
+    if (!g) return;
+    depth_ = g->depth;
+    std::free(g);
+    if ((depth_ != 24 && depth_ != 32) || !RedGreenBlueVisual(conn_, window_)) return;
+
+    const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height) * 4;
+    shmId_ = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+    if (shmId_ < 0) return;
+    void* mapped = shmat(shmId_, nullptr, 0);
+    // Marked for removal at once: the memory goes when both sides have let go, even after a crash.
+    if (mapped == reinterpret_cast<void*>(-1)) {
+        shmctl(shmId_, IPC_RMID, nullptr);
+        shmId_ = -1;
+        return;
+    }
+    segment_ = xcb_generate_id(conn_);
+    xcb_generic_error_t* error =
+        xcb_request_check(conn_, xcb_shm_attach_checked(conn_, segment_, static_cast<uint32_t>(shmId_), 0));
+    shmctl(shmId_, IPC_RMID, nullptr);
+    if (error) {
+        std::free(error);
+        shmdt(mapped);
+        segment_ = 0;
+        return;
+    }
+    gc_ = xcb_generate_id(conn_);
+    const uint32_t noExposures = 0;
+    xcb_create_gc(conn_, gc_, window_, XCB_GC_GRAPHICS_EXPOSURES, &noExposures);
+    pixels_ = static_cast<uint32_t*>(mapped);
+    std::fill(pixels_, pixels_ + static_cast<size_t>(width) * static_cast<size_t>(height), 0xFF000000u);
+}
+
+X11SharedImage::~X11SharedImage() {
+    if (!pixels_) return;
+    // The server may still read from the memory until it has seen the detach.
+    xcb_free_gc(conn_, gc_);
+    xcb_shm_detach(conn_, segment_);
+    std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr));
+    shmdt(pixels_);
+}
+
+void X11SharedImage::Put(int32_t x, int32_t y, int32_t w, int32_t h) {
+    if (!pixels_ || w <= 0 || h <= 0) return;
+    xcb_shm_put_image(conn_, window_, gc_, static_cast<uint16_t>(width_), static_cast<uint16_t>(height_),
+                      static_cast<uint16_t>(x), static_cast<uint16_t>(y), static_cast<uint16_t>(w),
+                      static_cast<uint16_t>(h), static_cast<int16_t>(x), static_cast<int16_t>(y), depth_,
+                      XCB_IMAGE_FORMAT_Z_PIXMAP, 0, segment_, 0);
+    pending_ = true;
+}
+
+void X11SharedImage::Finish() {
+    if (!pending_) return;
+    pending_ = false;
+    // A round trip: the server handles requests in order, so every put before it is done.
+    std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr));
 }
 
 } // namespace orb

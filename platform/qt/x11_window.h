@@ -49,3 +49,41 @@ class X11WindowWatch {
 };
 
 } // namespace orb
+
+namespace orb {
+
+// An image in memory shared with the X server, put straight onto a window: the server copies
+// from it without the pixels crossing the socket and without a second image in between. Pixels
+// are the window's 0xFFRRGGBB; the window must be 24 or 32 bits deep with that layout.
+class X11SharedImage {
+  public:
+    // Nothing usable (Valid false) when the server lacks MIT-SHM (a remote display), the window's
+    // depth differs, or shared memory cannot be had: the caller presents some other way.
+    X11SharedImage(xcb_connection_t* conn, uint32_t window, int32_t width, int32_t height);
+    ~X11SharedImage();
+    X11SharedImage(const X11SharedImage&) = delete;
+    X11SharedImage& operator=(const X11SharedImage&) = delete;
+
+    bool Valid() const { return pixels_ != nullptr; }
+    uint32_t* Pixels() { return pixels_; }
+    int32_t Width() const { return width_; }
+    int32_t Height() const { return height_; }
+    // Puts the rectangle (x, y, w, h) of the image at the same place of the window.
+    void Put(int32_t x, int32_t y, int32_t w, int32_t h);
+    // Sends what was put; returns after the server has taken it in, so the image can be written
+    // again without the server reading half of the next frame.
+    void Finish();
+
+  private:
+    xcb_connection_t* conn_ = nullptr; // the connection the window was made on, not ours
+    uint32_t window_ = 0;              // where the image goes
+    uint32_t gc_ = 0;                  // graphics context on the window
+    uint32_t segment_ = 0;             // the server's name for the shared memory
+    uint8_t depth_ = 0;                // the window's depth, bits
+    int shmId_ = -1;                   // the shared memory
+    uint32_t* pixels_ = nullptr;       // our mapping of it, width_ x height_ pixels
+    int32_t width_ = 0, height_ = 0;   // pixels
+    bool pending_ = false;             // puts sent since the last Finish
+};
+
+} // namespace orb

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace orb {
@@ -27,23 +28,49 @@ TEST(FramePresenter, WindowPixelSwapsRedAndBlueAndIsOpaque) {
     EXPECT_EQ(WindowPixel(0u), 0xFF000000u);
 }
 
-TEST(FramePresenter, WrittenPixelsAreHandedOverAsTheirBlocksMergedAlongEachRow) {
-    Presented p(5 * B + 3, 2 * B + 5); // partial blocks at the right and bottom edges
+TEST(FramePresenter, WrittenPixelsAreHandedOverOnceAndLandInTheWindow) {
+    Presented p(5 * B + 3, 2 * B + 5);
     Framebuffer& s = p.presenter.Surface();
-    s.Set(1, 1, 0x0000FF);          // block (0, 0)
-    s.Set(B + 2, 3, 0x00FF00);      // block (1, 0): runs on from block 0
-    s.Set(3 * B, B - 1, 0xFF0000);  // block (3, 0): a run of its own
-    s.Set(5 * B + 2, 2 * B + 4, 1); // the clipped corner block (5, 2)
+    s.Set(1, 1, 0x0000FF);
+    s.Set(3 * B, B - 1, 0xFF0000);
+    s.Set(5 * B + 2, 2 * B + 4, 1); // the clipped corner block
     s.Set(-1, 0, 7);                // off the surface: nothing
-    const std::vector<PixelRect> rects = p.presenter.TakeChanges();
+    EXPECT_FALSE(p.presenter.TakeChanges().empty());
     EXPECT_FALSE(p.presenter.LastWasWhole());
-    EXPECT_EQ(rects, (std::vector<PixelRect>{{0, 0, 2 * B, B}, {3 * B, 0, B, B}, {5 * B, 2 * B, 3, 5}}));
     p.presenter.CopyChanges(p.window.data(), p.stride);
     EXPECT_EQ(p.At(1, 1), 0xFFFF0000u);
-    EXPECT_EQ(p.At(B + 2, 3), 0xFF00FF00u);
     EXPECT_EQ(p.At(3 * B, B - 1), 0xFF0000FFu);
+    EXPECT_EQ(p.At(5 * B + 2, 2 * B + 4), 0xFF010000u);
     EXPECT_EQ(p.At(0, 0), 0u) << "pixels nobody wrote are left alone";
     EXPECT_TRUE(p.presenter.TakeChanges().empty()) << "each change is handed over once";
+}
+
+// Blocks (column, row) written on a surface of 40 x 4 blocks plus a partial column and row.
+TEST(FramePresenter, BlocksJoinAcrossShortGapsAndDownMatchingRuns) {
+    constexpr int32_t K = FramePresenter::kBridge;
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int32_t, int32_t>> blocks;
+        std::vector<PixelRect> want;
+    };
+    const Case cases[] = {
+        {"neighbours form one run", {{2, 0}, {3, 0}}, {{2 * B, 0, 2 * B, B}}},
+        {"a gap of kBridge blocks is bridged", {{0, 1}, {K + 1, 1}}, {{0, B, (K + 2) * B, B}}},
+        {"one block more is not", {{0, 1}, {K + 2, 1}}, {{0, B, B, B}, {(K + 2) * B, B, B, B}}},
+        {"equal runs in rows below extend the rectangle",
+         {{4, 0}, {5, 1}, {4, 1}, {4, 2}, {5, 2}, {5, 0}, {4, 3}},
+         {{4 * B, 0, 2 * B, 3 * B}, {4 * B, 3 * B, B, B}}},
+        {"only the run with the same columns extends",
+         {{0, 0}, {30, 0}, {30, 1}},
+         {{0, 0, B, B}, {30 * B, 0, B, 2 * B}}},
+        {"edge blocks are clipped", {{40, 3}, {40, 4}}, {{40 * B, 3 * B, 3, B + 5}}},
+    };
+    for (const Case& c : cases) {
+        Presented p(40 * B + 3, 4 * B + 5);
+        for (const auto& [col, row] : c.blocks)
+            p.presenter.Surface().Set(col * B + 1, row * B + 2, 5);
+        EXPECT_EQ(p.presenter.TakeChanges(), c.want) << c.what;
+    }
 }
 
 TEST(FramePresenter, ChangesLandAtTheirPlaceInAWiderWindowImage) {
@@ -63,7 +90,7 @@ TEST(FramePresenter, ChangesLandAtTheirPlaceInAWiderWindowImage) {
 
 TEST(FramePresenter, ClearResizeAndTooManyRecordsHandOverEverything) {
     Presented p(3 * B, B + 1);
-    const std::vector<PixelRect> whole{{0, 0, 3 * B, B}, {0, B, 3 * B, 1}};
+    const std::vector<PixelRect> whole{{0, 0, 3 * B, B + 1}};
     p.presenter.Surface().Set(2, 2, 9);
     p.presenter.Surface().Clear();
     EXPECT_EQ(p.presenter.TakeChanges(), whole);
@@ -82,6 +109,79 @@ TEST(FramePresenter, ClearResizeAndTooManyRecordsHandOverEverything) {
     EXPECT_EQ(p.At(B - 3, B - 1), 0u) << "outside the rectangle";
     p.presenter.Resize(-4, 10);
     EXPECT_TRUE(p.presenter.TakeChanges().empty());
+}
+
+// A surface drawn straight into a window's image: window pixels and block flags, by either way
+// of writing, and nothing of what is not drawn.
+TEST(FramePresenter, AWindowImageGetsWindowPixelsAndTheirBlocks) {
+    struct Write {
+        bool viaWriter; // PixelWriter::SetIf, else Framebuffer::Set
+        bool draw;      // SetIf's condition
+        int32_t x, y;
+        bool lands; // on the surface and drawn
+    };
+    const Write writes[] = {
+        {false, true, 1, 1, true},          {true, true, 3 * B + 2, B - 1, true},
+        {true, false, 2 * B, 2 * B, false}, {true, true, -1, 3, false},
+        {false, true, 4 * B, 0, false},     {true, true, 4 * B - 1, 2 * B + 4, true},
+    };
+    const int32_t w = 4 * B, h = 2 * B + 5, stride = w + 3;
+    std::vector<uint32_t> image(static_cast<size_t>(stride * h), 0xFF000000u);
+    FramePresenter presenter;
+    presenter.AttachWindow(image.data(), w, h, stride);
+    ASSERT_TRUE(presenter.DrawsWindow());
+    EXPECT_EQ(presenter.TakeChanges(), (std::vector<PixelRect>{{0, 0, w, h}})) << "all of it at first";
+    EXPECT_TRUE(presenter.LastWasWhole());
+
+    Framebuffer& s = presenter.Surface();
+    {
+        PixelWriter out(s);
+        for (const Write& c : writes)
+            if (c.viaWriter)
+                out.SetIf(c.draw, c.x, c.y, 0x00332211u);
+            else
+                s.Set(c.x, c.y, 0x00332211u);
+    }
+    int32_t lit = 0;
+    for (const uint32_t p : image)
+        lit += p == 0x00112233u;
+    EXPECT_EQ(lit, 3) << "each drawn pixel on the surface, red and blue swapped, and no other";
+    for (const Write& c : writes)
+        if (c.lands) {
+            EXPECT_EQ(image[static_cast<size_t>(c.y * stride + c.x)], 0x00112233u) << c.x << "," << c.y;
+        }
+    EXPECT_EQ(presenter.TakeChanges(), (std::vector<PixelRect>{{0, 0, 4 * B, B}, {3 * B, 2 * B, B, 5}}));
+    EXPECT_FALSE(presenter.LastWasWhole());
+    EXPECT_TRUE(presenter.TakeChanges().empty()) << "flags are taken once";
+
+    std::vector<uint32_t> store(static_cast<size_t>(w * h), 0);
+    presenter.CopyChanges(store.data(), w);
+    EXPECT_EQ(store[static_cast<size_t>(1 * w + 1)], 0u) << "nothing to copy: the image is the window's";
+    presenter.CopyRect({0, 0, 5, 5}, store.data(), w);
+    EXPECT_EQ(store[static_cast<size_t>(1 * w + 1)], 0xFF112233u) << "copied as it is, opaque";
+    s.Clear();
+    EXPECT_EQ(presenter.TakeChanges(), (std::vector<PixelRect>{{0, 0, w, h}}));
+    EXPECT_EQ(image[static_cast<size_t>(1 * stride + 1)], 0u);
+    presenter.Resize(B, B);
+    EXPECT_FALSE(presenter.DrawsWindow()) << "a surface of its own again";
+}
+
+// Rows converted several pixels at a time, with the rest one by one.
+TEST(FramePresenter, CopyRectConvertsEveryPixelOfOddWidths) {
+    Presented p(13, 3);
+    for (int32_t y = 0; y < 3; ++y)
+        for (int32_t x = 0; x < 13; ++x)
+            p.presenter.Surface().Set(x, y, static_cast<uint32_t>(0x00A1B2C3u + x * 0x010203u + y));
+    for (const int32_t width : {1, 3, 4, 5, 11, 13}) {
+        std::fill(p.window.begin(), p.window.end(), 0u);
+        p.presenter.CopyRect({1, 1, width, 1}, p.window.data(), p.stride);
+        for (int32_t x = 0; x < 13; ++x) {
+            const bool inside = x >= 1 && x < 1 + width;
+            EXPECT_EQ(p.At(x, 1), inside ? WindowPixel(p.presenter.Surface().Get(x, 1)) : 0u)
+                << width << ":" << x;
+        }
+        EXPECT_EQ(p.At(1, 0), 0u);
+    }
 }
 
 } // namespace

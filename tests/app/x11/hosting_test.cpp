@@ -65,6 +65,21 @@ TEST_F(HostingTest, XscreensaverWindowIdDrawsAndEndsWithTheWindow) {
     EXPECT_EQ(program->WaitExit(kPromptly), 0);
 }
 
+// A server without shared memory (a remote display, say): the frames go the ordinary way.
+TEST(HostingWithoutSharedMemory, TheSaverStillDraws) {
+    XvfbServer server({"-extension", "MIT-SHM"});
+    if (server.Display().empty()) GTEST_SKIP() << "Xvfb is not available";
+    test::TempDir home;
+    ::mkdir((home.Path() + "/run").c_str(), 0700);
+    XClient x(server.Display());
+    ASSERT_TRUE(x.Ok());
+    const uint32_t host = x.CreateHost(160, 120);
+    Program program(server.Display(), home.Path(), {"--window-id", Hex(host), "--seed", "3"});
+    EXPECT_TRUE(WaitUntil([&] { return x.LitPixels(host) > 10; }, kStartUp)) << "no stars in the host";
+    x.Destroy(host);
+    EXPECT_EQ(program.WaitExit(kPromptly), 0) << "the run did not end cleanly with its window";
+}
+
 TEST_F(HostingTest, SigtermEndsARootRunCleanly) {
     const uint32_t host = x->CreateHost(160, 120);
     auto program = Start({"--root"}, {"XSCREENSAVER_WINDOW=" + Hex(host)});

@@ -26,7 +26,7 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     }
 }
 
-XvfbServer::XvfbServer() {
+XvfbServer::XvfbServer(const std::vector<std::string>& extra) {
     int fds[2];
     if (::pipe(fds) != 0) return;
     pid_ = ::fork();
@@ -38,8 +38,14 @@ XvfbServer::XvfbServer() {
         const std::string fd = std::to_string(fds[1]);
         // -noreset: the server would otherwise reset when its last client leaves, refusing the
         // connections of the next test for a moment.
-        ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x480x24", "-nolisten", "tcp",
-                 "-noreset", static_cast<char*>(nullptr));
+        std::vector<std::string> args{"Xvfb",       "-displayfd", fd,    "-screen", "0",
+                                      "640x480x24", "-nolisten",  "tcp", "-noreset"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        std::vector<char*> argv;
+        for (std::string& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        ::execvp("Xvfb", argv.data());
         ::_exit(127);
     }
     ::close(fds[1]);

@@ -31,7 +31,8 @@ namespace orb::x11test {
 // Xvfb on a display number of its own choosing; Display() is empty when it could not start.
 class XvfbServer {
   public:
-    XvfbServer();
+    // extra: more arguments for Xvfb ("-extension", "MIT-SHM" takes that one away).
+    explicit XvfbServer(const std::vector<std::string>& extra = {});
     ~XvfbServer();
     const std::string& Display() const { return display_; }
 
