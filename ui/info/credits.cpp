@@ -75,7 +75,7 @@ std::vector<CreditLine> BuildCreditLines(const std::vector<std::string>& credits
     // Lines of 9 points and more (title, version, headings) are centred; the small ones sit at
     // the margin.
     auto line = [](std::string text, int size) {
-        if (text.empty()) text = " ";
+        if (text.empty()) text.push_back(' '); // (assigning a literal here trips a false -Wrestrict at -O3)
         return CreditLine{std::move(text), size, size >= 9};
     };
     std::vector<CreditLine> out;

@@ -128,8 +128,10 @@ bool TemplateDialog::Save(const QString& chosen) {
     const std::string path = TemplateSavePath(Std(chosen));
     const QFileInfo target(Q(path));
     if (target.exists() && !target.isDir()) { // a folder in the way fails below
-        const std::string question =
-            "\"" + Std(target.fileName()) + "\" already exists.\nDo you want to replace it?";
+        // Built by appends: a literal + string here trips a false -Wrestrict in GCC 12 at -O3.
+        std::string question = "\"";
+        question += Std(target.fileName());
+        question += "\" already exists.\nDo you want to replace it?";
         if (messages_.Show(MessageIcon::Question, MessageButtons::YesNoCancel, question) !=
             MessageAnswer::Yes)
             return false;
