@@ -128,6 +128,7 @@ TEST(Comets, NebulaCometsRideTheSplineOfTheirPath) {
     for (int c = 0; c < w.comets->maxComets; ++c) {
         if (w.comets->table.live[c] == 0) continue;
         const double s = w.comets->table.path[c];
+        ASSERT_TRUE(s >= 0 && s < w.Type()[G::CP_Points]) << "on its path: " << s;
         const int k = GalaxyStyleState::Path(0, static_cast<int>(std::floor(s)));
         auto at = [&](const std::vector<float>& v) {
             return styles::BSpline(v[k], v[k + 1], v[k + 2], v[k + 3], s - std::floor(s));
@@ -142,6 +143,37 @@ TEST(Comets, NebulaCometsRideTheSplineOfTheirPath) {
     }
     EXPECT_GT(checked, 0);
     EXPECT_EQ(w.Lit(), 0);
+}
+
+// With no speed, wind or orbit a comet's stars sit on its orbit point (r cos a, h, r sin a) turned
+// about the local X axis by the tilt; an orbiting comet turns by 2 pi x Galaxy_CometOrbit / r.
+TEST(Comets, OrbitingCometsEmitAtTheirTurnedOrbitPoint) {
+    CometWorld w;
+    w.Type()[G::CometSpeed] = w.Type()[G::CometSWind] = w.Type()[G::CometOrbit] = 0;
+    w.Type()[G::CometSPersist] = 0.9999f;
+    w.Start();
+    w.Model().run[0].tiltSin = 0.6f, w.Model().run[0].tiltCos = 0.8f;
+    w.Frames(3, 3);
+    const CometTable& t = w.comets->table;
+    int checked = 0;
+    for (int c = 0; c < w.comets->maxComets; ++c) {
+        if (t.live[c] == 0) continue;
+        const double r = t.radius[c], h = t.height[c], a = t.angle[c], across = r * std::sin(a);
+        const int32_t i = c * w.comets->cometStars;
+        ASSERT_NEAR(w.Pool().x[i], r * std::cos(a), 1e-5) << c;
+        ASSERT_NEAR(w.Pool().y[i], across * 0.6 - h * 0.8, 1e-5) << c;
+        ASSERT_NEAR(w.Pool().z[i], across * 0.8 + h * 0.6, 1e-5) << c;
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+    CometWorld spun;
+    spun.Type()[G::CometOrbit] = 5000;
+    spun.Start();
+    spun.Frames(3, 3);
+    for (int c = 0; c < spun.comets->maxComets; ++c) {
+        if (spun.comets->table.live[c] == 0) continue;
+        EXPECT_NEAR(spun.comets->table.spin[c] * spun.comets->table.radius[c], kTwoPi * 0.05, 1e-6) << c;
+    }
 }
 
 // With no random speed the solar wind alone moves a star: straight out from the core at its speed.
@@ -204,8 +236,12 @@ TEST(Comets, FirstControlPointOfTheNextGalaxyKeepsThePreviousGalaxysComets) {
     }
 }
 
-// Nothing runs during the departure or with gravity on.
+// Nothing runs during the departure, with gravity on, or before a visit has started.
 TEST(Comets, NoneWhileDepartingOrWithGravity) {
+    CometWorld fresh;
+    fresh.world->Setup(0, 2);
+    fresh.Frames(30, 4);
+    EXPECT_EQ(fresh.LiveComets(), 0);
     for (const bool visiting : {false, true}) {
         CometWorld w;
         w.Start();

@@ -147,6 +147,10 @@ TEST_F(GalaxyStarsTest, ASparkleShrinksAndLeavesNothingBehind) {
     EXPECT_TRUE(Lit().empty()) << "the last sparkle frame only erases";
     Frame();
     EXPECT_EQ(Lit().size(), 1u) << "a normal star from then on";
+    tables.types[0].prop[static_cast<int>(G::NewFrames)] = 1; // a one-frame sparkle is drawn too
+    fb.Surface().Clear();
+    RespawnStar(World(), 0);
+    EXPECT_EQ(fb.Surface().Get(stars.sparkX[0], stars.sparkY[0]), kSparkleWhite);
 }
 
 TEST_F(GalaxyStarsTest, ANovaGrowsThroughItsPaletteAndIsReborn) {
@@ -189,6 +193,7 @@ TEST(ChooseRenewedGalaxy, VisitCoreAndDeparture) {
         {"leaving the previous galaxy, full fade", {50, 7, 1, true, 2, 1.0f, 1.0f}, 6},
         {"leaving the previous galaxy, faded out", {50, 7, 1, true, 2, 1.0f, 0.0f}, 7},
         {"first galaxy has no previous one", {50, 0, 1, true, 2, 1.0f, 1.0f}, 0},
+        {"leaving the first galaxy for the second", {50, 1, 1, true, 2, 1.0f, 1.0f}, 0},
         {"the last visit point is not yet the core", {50, 7, 1, true, 1, 1.0f, 1.0f}, 6},
         {"nothing kept in front", {50, 7, 2, true, 2, 0.0f, 1.0f}, -1},
     };

@@ -19,6 +19,8 @@ TEST(PrepareGalaxyTypes, DerivesScaledValues) {
     t[G::RadBands] = 90;
     t[G::RadBFill] = 36.5f;
     t[G::GalStyle] = 5;
+    t[G::AngleTInc] = 90;
+    t[G::QG_Force] = 3;
     w->Prepare();
     const GalaxyTypeRun& r = w->model.run[3];
     EXPECT_EQ(r.armCount, 4);
@@ -29,7 +31,8 @@ TEST(PrepareGalaxyTypes, DerivesScaledValues) {
     EXPECT_FLOAT_EQ(r.standOff, 4.0f);
     EXPECT_FLOAT_EQ(r.armSpacing, kTwoPi / 4);
     EXPECT_FLOAT_EQ(r.bandAngle, kTwoPi / 4);
-    EXPECT_FLOAT_EQ(r.tiltRate, 0.0f);
+    EXPECT_FLOAT_EQ(r.tiltRate, kTwoPi / 4);
+    EXPECT_FLOAT_EQ(r.emitSpeed, 0.03f);
     EXPECT_FLOAT_EQ(r.colourScale, 180.0f);
     EXPECT_FLOAT_EQ(r.colourScaleFine, 1.8f);
     EXPECT_FLOAT_EQ(r.heightScaled, 0.9f);
@@ -70,7 +73,7 @@ TEST(SetupGalaxies, IfsAndNebulaStarsOfAGalaxyNotSetUpAreLeftInPlace) {
         w->Setup(0, 2);
         StarValues s;
         s.x = s.radius = 5;
-        SpawnStar(w->model, s.Ref(), 0, 7);
+        SpawnStar(w->model, s.Ref(), 0, 2); // galaxies 0 and 1 are set up
         EXPECT_EQ(std::pair(s.x, s.radius), std::pair(5.0f, 5.0f)) << style;
         w->Setup(0, 50);
         EXPECT_TRUE(w->Spawn(0, 49).Finite());

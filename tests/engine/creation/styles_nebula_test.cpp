@@ -111,12 +111,16 @@ TEST(NebulaPath, LayersTurnAboutTheTypesAxis) {
         w->Type(0)[G::AxisPlane] = static_cast<float>(plane);
         w->Type(0)[G::Rotation] = 250000; // a quarter radian per frame
         w->Prepare();
-        const V3 b = Layer(*w, 0, 1, 2);
+        const V3 before[] = {Layer(*w, 0, 0, 2), Layer(*w, 0, 1, 2)};
         AdvanceNebulaPoints(w->model, 1, 0, {});
         const double c = std::cos(0.25), s = std::sin(0.25);
-        const V3 aboutY{b.x * c - b.z * s, b.y, b.x * s + b.z * c},
-            aboutX{b.x, b.y * c - b.z * s, b.y * s + b.z * c};
-        ExpectNear(Layer(*w, 0, 1, 2), plane == 0 ? aboutY : aboutX, 1e-5, plane == 0 ? "y axis" : "x axis");
+        for (int k = 0; k < 2; ++k) {
+            const V3 b = before[k];
+            const V3 aboutY{b.x * c - b.z * s, b.y, b.x * s + b.z * c},
+                aboutX{b.x, b.y * c - b.z * s, b.y * s + b.z * c};
+            ExpectNear(Layer(*w, 0, k, 2), plane == 0 ? aboutY : aboutX, 1e-5,
+                       plane == 0 ? "y axis" : "x axis");
+        }
     }
 }
 

@@ -14,6 +14,8 @@
 namespace orb {
 namespace {
 
+constexpr double kPiD = 3.141592653589793;
+
 // The factory set 0 and the "Classical" theme, made small so each test runs fast.
 class UniverseTest : public ::testing::Test {
   protected:
@@ -72,6 +74,9 @@ TEST_F(UniverseTest, GalaxyTypesFollowTheWeightsInTurnOrAtRandom) {
         for (int16_t t : e->Galaxies().typeIndex)
             EXPECT_EQ(t, 0) << "GVisit " << visit;
     }
+    SetWeights({0, 0, 0, 0, 0, 1}); // a single weight of 1 that is not type 0's
+    for (int16_t t : std::vector<int16_t>(Engine()->Galaxies().typeIndex))
+        EXPECT_EQ(t, 5);
     SetWeights({0, 25, 0, 75});
     Set(U::GVisit, 0);
     Set(U::Galaxy, 400);
@@ -95,16 +100,16 @@ TEST(SlotForDraw, FirstSlotWhoseRunningTotalIsNotBelowTheDraw) {
 
 TEST_F(UniverseTest, CompositeGalaxiesGiveTheirStarsMemberTypes) {
     SetWeights({});
-    store.WriteNumber(CompositeSection(2), kCompGalPct, 50, ValueType::Integer);
-    store.WriteNumber(CompositeSection(2), kCompGalCountStore, 3, ValueType::Integer);
+    store.WriteNumber(CompositeSection(0), kCompGalPct, 50, ValueType::Integer);
+    store.WriteNumber(CompositeSection(0), kCompGalCountStore, 3, ValueType::Integer);
     for (int i = 0; i < 3; ++i)
-        store.WriteNumber(CompositeSection(2), std::string(kCompGalTypeStore) + std::to_string(i), 3 + 2 * i,
+        store.WriteNumber(CompositeSection(0), std::string(kCompGalTypeStore) + std::to_string(i), 3 + 2 * i,
                           ValueType::Integer);
     auto e = Engine(false);
     ASSERT_TRUE(e->CreateUniverse({}));
     for (int16_t t : e->Galaxies().typeIndex)
-        EXPECT_EQ(t, kGalaxyTypeSlots + 2);
-    EXPECT_TRUE(e->Model().run[kGalaxyTypeSlots + 2].composite);
+        EXPECT_EQ(t, kGalaxyTypeSlots);
+    EXPECT_TRUE(e->Model().run[kGalaxyTypeSlots].composite);
     EXPECT_EQ(std::set<int16_t>(e->Stars().type.begin(), e->Stars().type.end()),
               (std::set<int16_t>{3, 5, 7}));
 }
@@ -140,6 +145,13 @@ TEST_F(UniverseTest, OneBurstStepFliesNoMinimumAndKeepsItsStepFactor) {
     EXPECT_FLOAT_EQ(e->ExpansionSpeed(), e->Values().expand * e->Values().stepFactor);
     e->SettleRemaining();
     EXPECT_TRUE(All(*e, BurstState::Settled));
+    // Over the last quarter of 12 steps the kept speed falls: step 11 keeps cos(1/3 x 90 degrees).
+    Set(U::ESteps, 12);
+    e = Engine();
+    Burst(*e);
+    const double expected =
+        e->Values().expand * std::pow(double(e->Values().stepFactor), 12) * std::cos(kPiD / 6);
+    EXPECT_NEAR(e->ExpansionSpeed(), expected, 1e-5 * expected);
 }
 
 TEST_F(UniverseTest, FullPersistenceKeepsEveryStarFlyingWithItsGalaxy) {
@@ -174,11 +186,13 @@ TEST_F(UniverseTest, LateBurstStepsDrawInTheLastFade) {
 }
 
 TEST_F(UniverseTest, StepsRecordTheirStartTickAndAStopBetweenThemEndsCreationEarly) {
+    Set(U::STrail, 3);
     auto e = Engine();
-    for (int n = 0; n < 3; ++n) {
+    for (int n = 0; n < 4; ++n) {
         const uint32_t expected = ticks.now + 7;
         e->BurstStep();
         EXPECT_EQ(e->FrameStartTick(), expected);
+        EXPECT_EQ(e->TrailRing(), (n + 1) % 3) << "the trail ring turns once a step";
     }
     Set(U::Persist, 1.0);
     e = Engine(false);
@@ -238,7 +252,10 @@ TEST_F(UniverseTest, SurfaceSetupPreparesTheAdvancedValues) {
     for (int i = 0; i < 60; ++i)
         text += "\xC3\xA9"; // e-acute, two bytes each: cut by characters, not bytes
     store.WriteText(kSectionAdvanced, "LockMessage", text);
-    EXPECT_EQ(Engine(false)->Message().text, text.substr(0, 100));
+    store.WriteText(sec, "Adv_TimeDelay", "-5");
+    const auto e2 = Engine(false);
+    EXPECT_EQ(e2->Message().text, text.substr(0, 100));
+    EXPECT_EQ(e2->FrameDelay(), 0);
 }
 
 } // namespace
