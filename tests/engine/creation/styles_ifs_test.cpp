@@ -111,19 +111,28 @@ TEST(IfsFractal, TurnsRigidlyAtEightTimesTheRotation) {
     EXPECT_NEAR(s.radius * std::cos(s.angle - 1.0), Point(*w, 1).x, 1e-5);
 }
 
-TEST(IfsWireframe, NoLevelsPutsStarsOnLinesThroughVertices) {
-    auto w = IfsWorld(2, 6, 50, 0);
+// With no levels a star lies on a line from the centre through a vertex (up to twice its
+// distance); with one level of fill 1/2, between two vertices.
+TEST(IfsWireframe, StarsLieOnLinesThroughTheVertices) {
     const std::vector<V3> octahedron = ExpectedFigure(6);
-    for (int i = 0; i < 200; ++i) {
-        w->Spawn(0, 1);
-        const V3 p = Point(*w, 1);
-        bool onLine = false;
-        for (const V3& v : octahedron) {
-            const double len = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-            const double t = (p.x * v.x + p.y * v.y + p.z * v.z) / (len * len);
-            onLine = onLine || (t >= 0 && t < 2 && Near(p, {t * v.x, t * v.y, t * v.z}));
+    for (int levels : {0, 1}) {
+        auto w = IfsWorld(2, 6, 50, static_cast<float>(levels));
+        const std::vector<V3> from = levels == 0 ? std::vector<V3>{{0, 0, 0}} : octahedron;
+        for (int i = 0; i < 200; ++i) {
+            w->Spawn(0, 1);
+            const V3 p = Point(*w, 1);
+            bool onLine = false;
+            for (const V3& a : from)
+                for (const V3& b : octahedron) {
+                    const V3 d{b.x - a.x, b.y - a.y, b.z - a.z};
+                    const double len2 = d.x * d.x + d.y * d.y + d.z * d.z;
+                    const double t =
+                        len2 == 0 ? 0 : ((p.x - a.x) * d.x + (p.y - a.y) * d.y + (p.z - a.z) * d.z) / len2;
+                    onLine = onLine || (t >= 0 && t < (levels == 0 ? 2 : 1 + 1e-6) &&
+                                        Near(p, {a.x + t * d.x, a.y + t * d.y, a.z + t * d.z}));
+                }
+            ASSERT_TRUE(onLine) << levels << ": " << p.x << "," << p.y << "," << p.z;
         }
-        ASSERT_TRUE(onLine) << p.x << "," << p.y << "," << p.z;
     }
 }
 
