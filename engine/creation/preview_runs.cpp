@@ -29,7 +29,7 @@ PropertiesPreview PropertiesPreviewValues(const PropertiesPreviewFields& f) {
     g.composite = f.composite;
     g.autoAdvance = false;
     g.frameLimit = 0;
-    g.stars = static_cast<int16_t>(ClampLong(NearestLong(FieldIn(f.stars, 10, 30000)), 10, 30000));
+    g.stars = WholeFieldIn(f.stars, 10, 30000);
     g.starFactor = 1.0f;
     g.trail = WholeFieldIn(f.trail, 1, 999);
     g.ambientStars = WholeFieldIn(f.ambientStars, 1, 999);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -23,16 +23,16 @@ const ScreenGeometry kVga = MakeScreenGeometry(640, 480, 1.0f);
 
 } // namespace
 
-struct SparkleCase {
-    const char* what;
-    float focalLength, depth, m;
-    int32_t x, y, left, total;
-    Points expected; // in drawing order
-};
-
 TEST(Sparkle, PatternsBySize) {
+    const struct {
+        const char* what;
+        float focalLength, depth, m;
+        int32_t x, y, left, total;
+        Points expected; // in drawing order
+    } cases[] = {
     // clang-format off
-    const SparkleCase cases[] = {
+        {"no frames in total: the pixel alone", 1, 1, 9, 5, 6, 3, 0, {{5, 6}}},
+        {"no depth: the pixel alone", 1, 0, 9, 5, 6, 3, 3, {{5, 6}}},
         {"n = 0: the pixel alone", 1, 1, 0.01f, 100, 50, 1, 1, {{100, 50}}},
         {"n = 1: the four neighbours", 1, 1, 0.04f, 100, 50, 1, 1,
          {{100, 50}, {99, 50}, {101, 50}, {100, 49}, {100, 51}}},
@@ -46,16 +46,11 @@ TEST(Sparkle, PatternsBySize) {
           {97, 46}, {105, 46}, {97, 54}, {105, 54}, {95, 44}, {107, 44}, {95, 56}, {107, 56}, {93, 50},
           {109, 50}, {101, 42}, {101, 58}, {85, 50}, {117, 50}, {101, 34}, {101, 66}}}};
     // clang-format on
-    for (const SparkleCase& c : cases) {
+    for (const auto& c : cases) {
         const ScreenGeometry screen = MakeScreenGeometry(640, 480, c.focalLength);
         EXPECT_EQ(Listed(SparklePattern(screen, c.x, c.y, c.depth, c.left, c.total, c.m)), c.expected)
             << c.what;
     }
-}
-
-TEST(Sparkle, NoFramesTotalOrNoDepthGivesThePixelAlone) {
-    EXPECT_EQ(Listed(SparklePattern(kVga, 5, 6, 1.0f, 3, 0, 9.0f)), (Points{{5, 6}}));
-    EXPECT_EQ(Listed(SparklePattern(kVga, 5, 6, 0.0f, 3, 3, 9.0f)), (Points{{5, 6}}));
 }
 
 TEST(Nova, MainBurstAndTwoEchoes) {
@@ -76,56 +71,15 @@ TEST(Nova, MainBurstAndTwoEchoes) {
     EXPECT_EQ(Listed(NovaPattern(kVga, 10, -5, 10, 3, 3, 10)), expected);
 }
 
-TEST(Nova, GrowsFromASinglePixelAsItAges) {
+TEST(Nova, GrowsFromASinglePixelAndNothingIsBehindTheCamera) {
     // e = 0.03125 exactly on the first frame is not above the threshold: the centre alone.
     EXPECT_EQ(Listed(NovaPattern(kVga, 0, 0, 1, 5, 5, 0.03125f)), (Points{{320, 240}}));
     // One frame later w = 2^0.6375 and the whole burst appears.
     EXPECT_EQ(NovaPattern(kVga, 0, 0, 1, 4, 5, 0.03125f).count, kMaxNovaPixels);
-}
-
-TEST(Nova, NothingBehindTheCameraAndNoEchoBehindIt) {
+    // Nothing behind the camera, and no echo behind it.
     EXPECT_EQ(NovaPattern(kVga, 0, 0, kNearDepth, 1, 1, 1).count, 0);
     // Depth 0.5 with m = 10: the near echo would sit at depth -0.5.
     EXPECT_EQ(NovaPattern(kVga, 0, 0, 0.5f, 1, 1, 10).count, 33 + 20);
-}
-
-struct EraseCase {
-    const char* what;
-    bool nova;
-    float a, b, depth, m;
-    int32_t left, total;
-};
-
-TEST(Effects, DrawingInColourZeroErasesExactlyWhatWasDrawn) {
-    const EraseCase cases[] = {
-        {"large sparkle", false, 320, 240, 2, 1.0f, 3, 3},
-        {"sparkle over the edge", false, 2, 478, 1, 0.6f, 1, 1},
-        {"nova in the middle", true, 10, -5, 10, 10, 3, 3},
-        {"nova far off the surface", true, 1e6f, 0, 0.5f, 10, 7, 9},
-        {"nova just in front of the camera", true, 0.001f, 0, 0.0011f, 9.999f, 1, 999},
-    };
-    for (const EraseCase& c : cases) {
-        OwnedFramebuffer fb(640, 480);
-        const int32_t x = static_cast<int32_t>(c.a), y = static_cast<int32_t>(c.b);
-        auto draw = [&](uint32_t colour) {
-            if (c.nova)
-                DrawNova(fb.Surface(), kVga, c.a, c.b, c.depth, c.left, c.total, c.m, colour);
-            else
-                DrawSparkle(fb.Surface(), kVga, x, y, c.depth, c.left, c.total, c.m, colour);
-        };
-        const uint32_t colour = 0x00336699u;
-        draw(colour);
-        const PixelPattern p = c.nova ? NovaPattern(kVga, c.a, c.b, c.depth, c.left, c.total, c.m)
-                                      : SparklePattern(kVga, x, y, c.depth, c.left, c.total, c.m);
-        std::set<std::pair<int32_t, int32_t>> onSurface;
-        for (auto [px, py] : Listed(p))
-            if (px >= 0 && px < 640 && py >= 0 && py < 480) onSurface.insert({px, py});
-        const std::vector<uint32_t>& pixels = fb.Pixels();
-        EXPECT_EQ(static_cast<size_t>(std::count(pixels.begin(), pixels.end(), colour)), onSurface.size())
-            << c.what << ": exactly the pattern's pixels are lit";
-        draw(0);
-        EXPECT_EQ(static_cast<size_t>(std::count(pixels.begin(), pixels.end(), 0u)), pixels.size()) << c.what;
-    }
 }
 
 TEST(NovaFadeIndex, ProgressThroughThePaletteWithoutOverflow) {
@@ -172,6 +126,8 @@ TEST(NewStarRate, FadesBetweenTheUniverseAndTheVisitedGalaxies) {
     EXPECT_FLOAT_EQ(NewStarRate(in).fade, 1.0f);
     in.t = 0.5f;
     EXPECT_NEAR(NewStarRate(in).fade, 0.5f, 1e-6f);
+    in.t = 0.25f;
+    EXPECT_NEAR(NewStarRate(in).fade, (std::cos(0.25 * 3.14159265) + 1) * 0.5, 1e-6f);
 }
 
 TEST(RenewalCount, RoundsTheRateWithAChanceForTheRemainder) {
@@ -186,11 +142,10 @@ TEST(RenewalCount, RoundsTheRateWithAChanceForTheRemainder) {
     EXPECT_TRUE(sawLow && sawHigh);
     Random random(7);
     for (int i = 0; i < 50; ++i) {
-        EXPECT_EQ(RenewalCount(0, random), 0);
-        EXPECT_EQ(RenewalCount(300, random), 3);
-        EXPECT_EQ(RenewalCount(-250, random), 0);
         const int32_t n = RenewalCount(99, random);
-        EXPECT_TRUE(n == 1 || n == 2) << n;
+        EXPECT_TRUE(RenewalCount(0, random) == 0 && RenewalCount(300, random) == 3 && RenewalCount(-250, random) == 0 &&
+                    (n == 1 || n == 2))
+            << n;
     }
 }
 

@@ -2,17 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace orb {
 
-TEST(Framebuffer, PixelsOffTheSurfaceAreIgnored) {
+// Pixels off the surface are ignored by Set and by the writer, which draws only when asked and
+// records only what it drew.
+TEST(Framebuffer, SetsOnlyWhatIsOnTheSurfaceAndRecordsOnlyThat) {
     OwnedFramebuffer fb(4, 3);
     Framebuffer& s = fb.Surface();
+    std::vector<uint32_t> changes;
+    s.changes = &changes;
+    PixelWriter out(s);
+    out.SetIf(true, 1, 2, 5);
+    out.SetIf(false, 2, 2, 6);
     for (auto [x, y] : {std::pair{-1, 0}, {4, 0}, {0, -1}, {0, 3}, {INT32_MIN, 1}, {1, INT32_MAX}})
-        s.Set(x, y, 7);
-    for (uint32_t p : fb.Pixels())
-        EXPECT_EQ(p, 0u);
+        s.Set(x, y, 7), out.SetIf(true, x, y, 7);
+    for (int32_t y = 0; y < 3; ++y)
+        for (int32_t x = 0; x < 4; ++x)
+            EXPECT_EQ(s.Get(x, y), x == 1 && y == 2 ? 5u : 0u) << x << "," << y;
+    EXPECT_EQ(changes, std::vector<uint32_t>{9});
     EXPECT_EQ(s.Get(-1, 0), 0u);
-    EXPECT_EQ(s.Get(4, 2), 0u);
 }
 
 TEST(Framebuffer, HonoursTheStrideOfAHostBuffer) {

@@ -12,14 +12,9 @@ namespace {
 struct Galaxies {
     std::vector<float> px, py, pz, vx, vy, vz;
     explicit Galaxies(std::initializer_list<std::array<float, 3>> positions) {
-        for (const auto& p : positions) {
-            px.push_back(p[0]);
-            py.push_back(p[1]);
-            pz.push_back(p[2]);
-        }
-        vx.assign(px.size(), 0.0f);
-        vy.assign(px.size(), 0.0f);
-        vz.assign(px.size(), 0.0f);
+        for (const auto& p : positions)
+            px.push_back(p[0]), py.push_back(p[1]), pz.push_back(p[2]);
+        vx = vy = vz = std::vector<float>(px.size(), 0.0f);
     }
     GalaxyBodies Bodies() { return {px, py, pz, vx, vy, vz}; }
 };
@@ -36,8 +31,7 @@ TEST(Gravity, TwoGalaxiesPullEachOtherWithTheLaterOneSeeingTheMovedFirst) {
     // Galaxy 1 is pulled toward the moved galaxy 0, 9.99 away: 0.1 / 9.99, not 0.01.
     EXPECT_FLOAT_EQ(g.vx[1], -0.01001001f);
     EXPECT_FLOAT_EQ(g.px[1], 9.98999f);
-    EXPECT_EQ(g.vy[1], 0.0f);
-    EXPECT_EQ(g.vz[1], 0.0f);
+    EXPECT_TRUE(g.vy[1] == 0.0f && g.vz[1] == 0.0f);
 }
 
 TEST(Gravity, ThreeGalaxiesAccumulatePullsInIndexOrder) {
@@ -69,13 +63,9 @@ TEST(Gravity, CoincidentGalaxiesAndALoneGalaxyStayPut) {
         GravityStep(state, pair.Bodies(), 0.0999999f, 1);
         GravityStep(state, lone.Bodies(), 0.0999999f, 1);
     }
-    for (size_t i = 0; i < 2; ++i) {
-        EXPECT_EQ(pair.vx[i], 0.0f) << "a zero difference pulls with 0, not NaN";
-        EXPECT_EQ(pair.px[i], 5.0f);
-        EXPECT_EQ(pair.pz[i], 5.0f);
-    }
-    EXPECT_EQ(lone.px[0], 1.0f);
-    EXPECT_EQ(lone.vz[0], 0.0f);
+    for (size_t i = 0; i < 2; ++i) // a zero difference pulls with 0, not NaN
+        EXPECT_TRUE(pair.vx[i] == 0.0f && pair.px[i] == 5.0f && pair.pz[i] == 5.0f) << i;
+    EXPECT_TRUE(lone.px[0] == 1.0f && lone.vz[0] == 0.0f);
 }
 
 TEST(Gravity, ZeroOrNegativeForceChangesNothingAndDoesNotCount) {
@@ -85,8 +75,7 @@ TEST(Gravity, ZeroOrNegativeForceChangesNothingAndDoesNotCount) {
         GravityState state;
         EXPECT_FALSE(GravityStep(state, g.Bodies(), force, 1));
         EXPECT_EQ(state.frameCounter, 0);
-        EXPECT_EQ(g.pz[0], 0.0f) << "not even the velocity is applied";
-        EXPECT_EQ(g.vx[0], 0.0f);
+        EXPECT_TRUE(g.pz[0] == 0.0f && g.vx[0] == 0.0f) << "not even the velocity is applied";
     }
 }
 
@@ -100,23 +89,10 @@ TEST(Gravity, VelocitiesAreRecomputedEveryGravFrameThFrameWhilePositionsMoveEver
     EXPECT_EQ(g.vx[0], 0.0f);
     EXPECT_FLOAT_EQ(g.py[0], 1.0f) << "positions advance on non-recompute frames";
     EXPECT_TRUE(GravityStep(state, g.Bodies(), 0.1f, 3));
-    EXPECT_GT(g.vx[0], 0.0f);
-    EXPECT_LT(g.vx[1], 0.0f);
+    EXPECT_TRUE(g.vx[0] > 0.0f && g.vx[1] < 0.0f);
     // The counter carries on where it stopped (it is not reset per universe).
     EXPECT_FALSE(GravityStep(state, g.Bodies(), 0.1f, 3));
     EXPECT_EQ(state.frameCounter, 1);
-}
-
-TEST(Gravity, GalaxiesAtRestFallTogetherUndamped) {
-    Galaxies g({{-50, 0, 0}, {50, 0, 0}});
-    GravityState state;
-    float lastSpeed = 0.0f;
-    for (int frame = 0; frame < 20; ++frame) {
-        GravityStep(state, g.Bodies(), 0.01f, 1);
-        EXPECT_GT(g.vx[0], lastSpeed);
-        lastSpeed = g.vx[0];
-    }
-    EXPECT_LT(g.px[1] - g.px[0], 100.0f);
 }
 
 TEST(Gravity, MismatchedArraysUseTheCommonLength) {

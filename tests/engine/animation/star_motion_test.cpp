@@ -9,82 +9,48 @@
 namespace orb {
 namespace {
 
+// One star at (1, 2, 3) moving (0.5, -1, 2), on an orbit of radius 10 at angle 0.5 turning 0.25.
 StarArrays OneStar() {
     StarArrays s;
     s.Size(1, 1);
+    s.x[0] = 1, s.y[0] = 2, s.z[0] = 3, s.velX[0] = 0.5f, s.velY[0] = -1, s.velZ[0] = 2;
+    s.radius[0] = 10, s.angle[0] = 0.5f, s.spin[0] = 0.25f, s.height[0] = -3, s.age[0] = 2;
     return s;
 }
 
-} // namespace
-
-TEST(MoveStar, OrbitingStylesTurnByTheSpinAndLeaveTheirPositionAlone) {
-    for (int16_t style : {0, 1, 2, 3}) {
+TEST(MoveStar, EachStyleMovesByItsOwnRule) {
+    for (int16_t style = 0; style < 10; ++style) {
+        SCOPED_TRACE(style);
+        GalaxyTypeRun run;
+        run.emitSpeed = 0.5f, run.heightScaled = 4, run.angleParam = 0.5f, run.bandFillWhole = 3;
         StarArrays s = OneStar();
-        s.radius[0] = 10;
-        s.angle[0] = 0.5f;
-        s.spin[0] = 0.25f;
-        s.height[0] = -3;
-        s.x[0] = 99;
-        Vec3f p = MoveStar(s, 0, style, GalaxyTypeRun{});
-        EXPECT_FLOAT_EQ(s.angle[0], 0.75f);
-        EXPECT_FLOAT_EQ(p.x, 10 * std::cos(0.75f));
-        EXPECT_FLOAT_EQ(p.z, 10 * std::sin(0.75f));
-        EXPECT_FLOAT_EQ(p.y, -3);
-        EXPECT_EQ(s.x[0], 99) << "the stored position is not theirs";
+        const Vec3f p = MoveStar(s, 0, style, run);
+        if (style <= 3) { // orbiting: turn by the spin, the stored position is not theirs
+            EXPECT_FLOAT_EQ(s.angle[0], 0.75f);
+            EXPECT_FLOAT_EQ(p.x, 10 * std::cos(0.75f));
+            EXPECT_FLOAT_EQ(p.z, 10 * std::sin(0.75f));
+            EXPECT_FLOAT_EQ(p.y, -3);
+            EXPECT_EQ(s.x[0], 1);
+        } else if (style <= 5) { // drifting: add the velocity
+            EXPECT_TRUE(p.x == 1.5f && p.y == 1 && p.z == 5 && s.z[0] == 5);
+        } else if (style == 6) { // graviton: pulled toward the core, q = -0.5 / 14
+            const double q = -0.5 / 14;
+            EXPECT_FLOAT_EQ(s.velX[0], static_cast<float>(0.5 + 1 * q));
+            EXPECT_FLOAT_EQ(s.velZ[0], static_cast<float>(2 + 3 * q));
+            EXPECT_FLOAT_EQ(p.y, static_cast<float>(2 + (-1 + 2 * q)));
+        } else if (style == 7) { // starwave: ages, the phase advances and the wave damps
+            EXPECT_EQ(s.age[0], 3);
+            EXPECT_FLOAT_EQ(s.velY[0], -0.5f);
+            EXPECT_FLOAT_EQ(p.y, static_cast<float>(4 * std::sin(-0.5) * 3 / (3 + 3)));
+            EXPECT_TRUE(p.x == 1.5f && p.z == 5);
+        } else { // unknown: stays put
+            EXPECT_TRUE(p.x == 1 && s.angle[0] == 0.5f);
+        }
     }
-}
-
-TEST(MoveStar, DriftingStylesAddTheirVelocity) {
-    for (int16_t style : {4, 5}) {
-        StarArrays s = OneStar();
-        s.x[0] = 1, s.y[0] = 2, s.z[0] = 3;
-        s.velX[0] = 0.5f, s.velY[0] = -1, s.velZ[0] = 2;
-        Vec3f p = MoveStar(s, 0, style, GalaxyTypeRun{});
-        EXPECT_FLOAT_EQ(p.x, 1.5f);
-        EXPECT_FLOAT_EQ(p.y, 1);
-        EXPECT_FLOAT_EQ(p.z, 5);
-        EXPECT_FLOAT_EQ(s.z[0], 5);
-    }
-}
-
-TEST(MoveStar, GravitonPullsTowardTheCoreWithInverseSquareStrength) {
-    GalaxyTypeRun run;
-    run.emitSpeed = 0.5f;
+    GalaxyTypeRun flat; // no persistence: the wave is flat from the start
     StarArrays s = OneStar();
-    s.x[0] = 2; // distance 2: q = -0.5 / 4
-    Vec3f p = MoveStar(s, 0, 6, run);
-    EXPECT_FLOAT_EQ(s.velX[0], -0.25f);
-    EXPECT_FLOAT_EQ(p.x, 1.75f);
-    EXPECT_FLOAT_EQ(p.y, 0);
-}
-
-TEST(MoveStar, StarwaveAgesAndDampsItsWave) {
-    GalaxyTypeRun run;
-    run.heightScaled = 4;
-    run.angleParam = 0.5f;
-    run.bandFillWhole = 3;
-    StarArrays s = OneStar();
-    s.velX[0] = 1;
-    s.velZ[0] = -1;
-    s.age[0] = 2;
-    Vec3f p = MoveStar(s, 0, 7, run);
-    EXPECT_EQ(s.age[0], 3);
-    EXPECT_FLOAT_EQ(s.velY[0], 0.5f);
-    EXPECT_FLOAT_EQ(p.y, 4 * std::sin(0.5f) * 3 / (3 + 3));
-    EXPECT_FLOAT_EQ(p.x, 1);
-    EXPECT_FLOAT_EQ(p.z, -1);
-
-    run.bandFillWhole = 0; // no persistence: the wave is flat from the start
     s.age[0] = 0;
-    EXPECT_EQ(MoveStar(s, 0, 7, run).y, 0.0f);
-}
-
-TEST(MoveStar, UnknownStyleStaysPut) {
-    StarArrays s = OneStar();
-    s.x[0] = 4, s.velX[0] = 1, s.angle[0] = 1, s.spin[0] = 1;
-    Vec3f p = MoveStar(s, 0, 9, GalaxyTypeRun{});
-    EXPECT_EQ(p.x, 4);
-    EXPECT_EQ(s.angle[0], 1);
+    EXPECT_EQ(MoveStar(s, 0, 7, flat).y, 0.0f);
 }
 
 TEST(AdvanceGalaxyTypes, TurnsTiltHueAndPhasesAndWrapsThem) {
@@ -93,13 +59,9 @@ TEST(AdvanceGalaxyTypes, TurnsTiltHueAndPhasesAndWrapsThem) {
     GalaxyModel model(tables, random, BuildTrigTables());
     GalaxyTypeRun& run = model.run[5];
     GalaxyType& type = tables.types[5];
-    run.tiltAngle = 6.2f;
-    run.tiltRate = 0.1f;
-    run.hueOffset = 359.5f;
+    run.tiltAngle = 6.2f, run.tiltRate = 0.1f, run.hueOffset = 359.5f, run.spinRate = 0.01f;
     type[G::HWheelInc] = 1.0f;
-    run.spinRate = 0.01f;
-    type.spinPhase = 1.0f;
-    type.spinPhaseFast = 6.25f;
+    type.spinPhase = 1.0f, type.spinPhaseFast = 6.25f;
     AdvanceGalaxyTypes(model);
     EXPECT_NEAR(run.tiltAngle, 6.3 - kTwoPi, 1e-6);
     EXPECT_FLOAT_EQ(run.tiltSin, std::sin(run.tiltAngle));
@@ -110,4 +72,5 @@ TEST(AdvanceGalaxyTypes, TurnsTiltHueAndPhasesAndWrapsThem) {
     EXPECT_EQ(model.run[40].tiltCos, 1.0f) << "composite stand-ins are not advanced";
 }
 
+} // namespace
 } // namespace orb

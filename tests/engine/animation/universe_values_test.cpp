@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace orb {
 
@@ -17,50 +18,38 @@ TEST(UniverseValues, DefaultsComeOutAsTheRunUsesThem) {
     EXPECT_FLOAT_EQ(v.gravity, 0.0f);
 }
 
+// Every setting below its range in one universe and beyond it in another.
 TEST(UniverseValues, ClampsAndScalings) {
-    struct Row {
-        const char* what;
-        void (*set)(UniverseSettings&);
-        float (*get)(const UniverseValues&);
-        float want;
-    };
-    const Row rows[] = {
-        {"trail limited by stars", [](UniverseSettings& u) { u[U::STrail] = 99, u[U::Stars] = 4000; },
-         [](const UniverseValues& v) -> float { return v.trail; }, 7},
-        {"trail of the largest universe", [](UniverseSettings& u) { u[U::STrail] = 99, u[U::Stars] = 30000; },
-         [](const UniverseValues& v) -> float { return v.trail; }, 1},
-        {"stars below range", [](UniverseSettings& u) { u[U::Stars] = 3; },
-         [](const UniverseValues& v) -> float { return v.stars; }, 10},
-        {"stars far above a 16-bit value", [](UniverseSettings& u) { u[U::Stars] = 2e9f; },
-         [](const UniverseValues& v) -> float { return v.stars; }, 30000},
-        {"no damping keeps all speed", [](UniverseSettings& u) { u[U::Damping] = 0; },
-         [](const UniverseValues& v) { return v.stepFactor; }, 1.0f},
-        {"full damping keeps half", [](UniverseSettings& u) { u[U::Damping] = 1; },
-         [](const UniverseValues& v) { return v.stepFactor; }, 0.5f},
-        {"damping beyond range", [](UniverseSettings& u) { u[U::Damping] = 7; },
-         [](const UniverseValues& v) { return v.stepFactor; }, 0.5f},
-        {"no ambient stars still runs one", [](UniverseSettings& u) { u[U::AmStar] = 0; },
-         [](const UniverseValues& v) -> float { return v.ambientStars; }, 1},
-        {"persistence below range", [](UniverseSettings& u) { u[U::Persist] = 0.1f; },
-         [](const UniverseValues& v) { return v.persist; }, 0.25f},
-        {"expansion scaled", [](UniverseSettings& u) { u[U::Expand] = 99999; },
-         [](const UniverseValues& v) { return v.expand; }, 99.999f},
-        {"new-star share rounded then scaled", [](UniverseSettings& u) { u[U::NewPctStEx] = 150; },
-         [](const UniverseValues& v) { return v.newPctStEx; }, 1.0f},
-        {"gravity scaled", [](UniverseSettings& u) { u[U::GravForce] = 125000; },
-         [](const UniverseValues& v) { return v.gravity; }, 0.0125f},
-        {"burst steps at least 1", [](UniverseSettings& u) { u[U::ESteps] = -4; },
-         [](const UniverseValues& v) -> float { return v.burstSteps; }, 1},
-        {"profile within 0..6", [](UniverseSettings& u) { u[U::Profile] = 9; },
-         [](const UniverseValues& v) -> float { return v.profile; }, 6},
-        {"non-finite symmetry takes the bound", [](UniverseSettings& u) { u[U::Symetry] = std::nanf(""); },
-         [](const UniverseValues& v) { return v.symmetry; }, 0.0f},
-    };
-    for (const Row& r : rows) {
-        UniverseSettings u;
-        r.set(u);
-        EXPECT_FLOAT_EQ(r.get(ClampUniverseValues(u)), r.want) << r.what;
-    }
+    UniverseSettings low, high;
+    for (U u : {U::Galaxy, U::STrail, U::Expand, U::ESteps, U::Damping, U::HWRatio, U::NewFreq, U::NewPctStEx,
+                U::GSteps, U::GPCtrl, U::GCCtrl, U::DstCen, U::AmStar, U::AmFrames, U::AmMaxExt, U::AmPers, U::AmCAge,
+                U::GravForce, U::GravFrame, U::Profile})
+        low[u] = -1, high[u] = 2e9f;
+    low[U::Stars] = 3, high[U::Stars] = 2e9f; // far above a 16-bit value
+    low[U::Persist] = 0.1f, high[U::Persist] = 2;
+    low[U::Symetry] = std::nanf(""), high[U::Symetry] = 2; // non-finite takes the lower bound
+    const UniverseValues l = ClampUniverseValues(low), h = ClampUniverseValues(high);
+    EXPECT_EQ(std::tuple(l.stars, l.galaxies, l.trail, l.burstSteps, l.profile, l.newFreq, l.tourSteps, l.visitPoints,
+                         l.corePoints, l.ambientStars, l.ambientFlashFrames, l.gravityFrames),
+              std::tuple(10, 1, 1, 1, 0, 0, 1, 1, 0, 1, 0, 1));
+    EXPECT_EQ(std::tuple(h.stars, h.galaxies, h.trail, h.burstSteps, h.profile, h.newFreq, h.tourSteps, h.visitPoints,
+                         h.corePoints, h.ambientStars, h.ambientFlashFrames, h.gravityFrames),
+              std::tuple(30000, 999, 1, 9999, 6, 9999, 9999, 999, 999, 3000, 999, 999));
+    EXPECT_EQ(std::tuple(l.expand, l.symmetry, l.persist, l.stepFactor, l.hwRatio, l.newPctStEx, l.centreDepth,
+                         l.ambientPersist, l.ambientAgeStep, l.gravity),
+              std::tuple(0.0f, 0.0f, 0.25f, 1.0f, 0.0f, 0.0f, 0.0f, 0.25f, 0.0f, 0.0f));
+    EXPECT_FLOAT_EQ(l.ambientFlashSize, 0.01f);
+    EXPECT_EQ(std::tuple(h.symmetry, h.persist, h.stepFactor, h.newPctStEx, h.ambientPersist, h.ambientAgeStep),
+              std::tuple(1.0f, 1.0f, 0.5f, 1.0f, 1.0f, 10.0f));
+    for (auto [got, want] : {std::pair{h.expand, 99.999f}, {h.hwRatio, 99.9f}, {h.centreDepth, 9999.99f},
+                             {h.ambientFlashSize, 99.99f}, {h.gravity, 0.0999999f}})
+        EXPECT_FLOAT_EQ(got, want);
+    high[U::Stars] = 4000, high[U::STrail] = 99;
+    EXPECT_EQ(ClampUniverseValues(high).trail, 7) << "30000 \\ 4000";
+    high[U::Expand] = 12345, high[U::GravForce] = 125000, high[U::NewPctStEx] = 42.5f; // rounded, then scaled
+    EXPECT_EQ(std::tuple(ClampUniverseValues(high).expand, ClampUniverseValues(high).newPctStEx),
+              std::tuple(static_cast<float>(12345 * 0.001), static_cast<float>(42 * 0.01)));
+    EXPECT_FLOAT_EQ(ClampUniverseValues(high).gravity, 0.0125f);
 }
 
 TEST(UniverseValues, PreviewReductionRoundsToEven) {

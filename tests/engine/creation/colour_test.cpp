@@ -59,22 +59,22 @@ TEST_F(GalaxyColourTableTest, FullWeightsRampThroughEachSextantUpTo254) {
     EXPECT_EQ(brightest, 254u);
 }
 
-TEST_F(GalaxyColourTableTest, BaseOf100IsWhiteWhateverTheWeights) {
-    type0[G::HueBase] = 100;
-    type0[G::HueRed] = 0;
-    type0[G::HueGrn] = 37;
+// A base of 100 is white whatever the weights; zero weights give the base grey. The type index
+// varies fastest and column 32 stays black.
+TEST_F(GalaxyColourTableTest, BaseAndWeightsPerTypeColumn) {
+    galaxies->types[5][G::HueBase] = 100;
+    galaxies->types[5][G::HueRed] = 0;
+    galaxies->types[5][G::HueGrn] = 37;
+    for (int t : {1, 2}) {
+        galaxies->types[t][G::HueRed] = galaxies->types[t][G::HueGrn] = galaxies->types[t][G::HueBlu] = 0;
+        galaxies->types[t][G::HueBase] = t == 1 ? 40 : 50; // 102, and 127.5 rounds to the even 128
+    }
     Build();
-    EXPECT_TRUE(AllHues(0, Pack({255, 255, 255})));
-}
-
-TEST_F(GalaxyColourTableTest, ZeroWeightsGiveTheBaseGrey) {
-    type0[G::HueRed] = type0[G::HueGrn] = type0[G::HueBlu] = 0;
-    type0[G::HueBase] = 40; // 102
-    galaxies->types[1] = type0;
-    galaxies->types[1][G::HueBase] = 50; // 127.5 rounds to the even 128
-    Build();
-    EXPECT_TRUE(AllHues(0, Pack({102, 102, 102})));
-    EXPECT_TRUE(AllHues(1, Pack({128, 128, 128})));
+    EXPECT_TRUE(AllHues(5, Pack({255, 255, 255})));
+    EXPECT_TRUE(AllHues(1, Pack({102, 102, 102})));
+    EXPECT_TRUE(AllHues(2, Pack({128, 128, 128})));
+    EXPECT_EQ(tables->galaxyColour[10 * kColourColumns + 5], Pack({255, 255, 255}));
+    EXPECT_TRUE(AllHues(32, 0u));
 }
 
 TEST_F(GalaxyColourTableTest, BlendIsClampedTo1To60) {
@@ -98,14 +98,6 @@ TEST_F(GalaxyColourTableTest, ShortBlendRestartsTheRampEveryBlendSteps) {
     EXPECT_EQ(GreenOf(tables->GalaxyColour(0, 14)), 0u);   // restarted
 }
 
-TEST_F(GalaxyColourTableTest, TypeIndexVariesFastestAndColumn32StaysBlack) {
-    galaxies->types[5][G::HueBase] = 100;
-    Build();
-    EXPECT_EQ(tables->galaxyColour[10 * kColourColumns + 5], Pack({255, 255, 255}));
-    EXPECT_NE(tables->galaxyColour[10 * kColourColumns + 4], Pack({255, 255, 255}));
-    EXPECT_TRUE(AllHues(32, 0u));
-}
-
 TEST_F(GalaxyColourTableTest, ReadersClampTheirIndex) {
     Build();
     BuildFadePalettes(*tables, *galaxies, UniverseSettings{});
@@ -122,22 +114,16 @@ class FadePaletteTest : public ::testing::Test {
     uint32_t At(int step) const { return tables->universeFade[step]; }
 };
 
-TEST_F(FadePaletteTest, FlashesFromWhiteIntoTheStartHue) {
+TEST_F(FadePaletteTest, FlashesFromWhiteIntoTheStartHueAndEndsAtFivePercentOfTheEndHue) {
     BuildFadePalette(*tables, -1, 0, 120);
     EXPECT_EQ(At(0), Pack({255, 255, 255}));
     EXPECT_EQ(At(3), Pack({255, 169, 169}));
     EXPECT_EQ(At(7), HueWheelColour(0));
     EXPECT_EQ(At(8), HueWheelColour(0));
-}
-
-TEST_F(FadePaletteTest, EndsAtAboutFivePercentOfTheEndHue) {
-    BuildFadePalette(*tables, -1, 0, 120);
     EXPECT_EQ(At(79), Pack({3, 13, 3})); // (55, 255, 55) x 0.0528
-    for (int step = 9; step < kFadeSteps; ++step) {
-        EXPECT_LE(std::max({RedOf(At(step)), GreenOf(At(step)), BlueOf(At(step))}),
-                  std::max({RedOf(At(step - 1)), GreenOf(At(step - 1)), BlueOf(At(step - 1))}))
-            << "brightness falls at step " << step;
-    }
+    auto brightness = [&](int step) { return std::max({RedOf(At(step)), GreenOf(At(step)), BlueOf(At(step))}); };
+    for (int step = 9; step < kFadeSteps; ++step)
+        EXPECT_LE(brightness(step), brightness(step - 1)) << step;
 }
 
 TEST_F(FadePaletteTest, EqualHuesFadeASingleHue) {

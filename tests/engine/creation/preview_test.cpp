@@ -2,19 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <memory>
+#include <tuple>
 #include <vector>
 
-#include "engine/animation/alloc_count.h"
 #include "settings/presets.h"
 
 namespace orb {
 namespace {
 
-
-// A store with the factory set 0 and the "Classical" theme, and an engine bound to it.
+// The factory set 0 and the "Classical" theme, and an engine set up for a preview.
 class PreviewTest : public ::testing::Test {
   protected:
     MemoryBackend backend;
@@ -28,13 +28,13 @@ class PreviewTest : public ::testing::Test {
         store.SaveAllSettings(f.universe, f.tables);
         engine = std::make_unique<UniverseEngine>(store, ticks);
         engine->SetFixedSeed(5);
-        // The dialog edits tables loaded from the store.
         engine->SetupSurface(fb.Surface(), true);
         engine->SetupUniverse(true);
     }
     void SetAdvanced(A a, double v) { store.WriteNumber(kSectionAdvanced, Def(a).name, v, Def(a).type); }
     void SetUniverse(U u, double v) { store.WriteNumber(kSectionUniverse, Def(u).name, v, Def(u).type); }
-    static PreviewGalaxyParams Small(int16_t index, bool composite) {
+    PreviewSurface Surface() { return PreparePreviewSurface(*engine, fb.Surface(), false); }
+    static PreviewGalaxyParams Small(int16_t index, bool composite = false) {
         PreviewGalaxyParams p;
         p.index = index;
         p.composite = composite;
@@ -42,36 +42,29 @@ class PreviewTest : public ::testing::Test {
         p.ambientStars = 20;
         return p;
     }
-    int LitPixels() const {
-        int n = 0;
-        for (uint32_t p : fb.Pixels())
-            n += p != 0;
-        return n;
+    int Lit() const {
+        return static_cast<int>(
+            std::count_if(fb.Pixels().begin(), fb.Pixels().end(), [](uint32_t p) { return p; }));
     }
 };
-
-} // namespace
 
 // 151 x 113 pixels: centres 75.5 and 56.5 round to the even 76 and 56.
 TEST_F(PreviewTest, SurfaceCentreAndFocalRules) {
     struct Case {
         bool about;
-        double storedFocal, storedDelay;
+        double storedFocal;
         float focal;
         int16_t delay;
     };
-    for (const Case c : {Case{false, 3.0, 5, 3.0f, 5}, Case{false, 50.0, 5, 10.0f, 5},
-                         Case{false, 0.001, 5, 0.01f, 5}, Case{true, 3.0, 5, 1.0f, 32}}) {
+    for (const Case c : {Case{false, 3.0, 3.0f, 5}, Case{false, 50.0, 10.0f, 5}, Case{false, 0.001, 0.01f, 5},
+                         Case{true, 3.0, 1.0f, 32}}) {
         SetAdvanced(A::FocalLength, c.storedFocal);
-        SetAdvanced(A::TimeDelay, c.storedDelay);
+        SetAdvanced(A::TimeDelay, 5);
         fb.Surface().Set(3, 4, 0xFFFFFF);
         const PreviewSurface s = PreparePreviewSurface(*engine, fb.Surface(), c.about);
-        EXPECT_EQ(s.screen.centreX, 76);
-        EXPECT_EQ(s.screen.centreY, 56);
+        EXPECT_EQ(std::tuple(s.screen.centreX, s.screen.centreY, s.frameDelay, Lit()), std::tuple(76, 56, c.delay, 0));
         EXPECT_FLOAT_EQ(s.screen.focalLength, c.focal) << c.storedFocal;
         EXPECT_FLOAT_EQ(s.screen.focalScale, 66.0f * c.focal) << c.storedFocal;
-        EXPECT_EQ(s.frameDelay, c.delay) << c.about;
-        EXPECT_EQ(LitPixels(), 0);
     }
 }
 
@@ -79,33 +72,31 @@ TEST_F(PreviewTest, OneGalaxyUniverseValues) {
     struct Case {
         int16_t stars;
         float factor;
-        int16_t trail;
-        int16_t expectStars, expectTrail;
+        int16_t trail, expectStars, expectTrail;
     };
-    const PreviewSurface s = PreparePreviewSurface(*engine, fb.Surface(), false);
+    const PreviewSurface s = Surface();
     for (const Case c : {Case{2000, 0.8f, 1, 1600, 1}, Case{30000, 1.0f, 999, 30000, 1},
                          Case{4000, 1.0f, 99, 4000, 7}, Case{10, 1.0f, 999, 10, 999}}) {
-        PreviewGalaxyParams p = Small(3, false);
+        PreviewGalaxyParams p = Small(3);
         p.stars = c.stars;
         p.starFactor = c.factor;
         p.trail = c.trail;
         p.ambientExtent = 12500;
         p.ambientFrames = 5000;
         PreviewGalaxy preview(*engine, s, p);
-        EXPECT_EQ(preview.Values().stars, c.expectStars);
-        EXPECT_EQ(preview.Values().trail, c.expectTrail) << c.stars;
-        EXPECT_EQ(engine->Stars().count, c.expectStars);
-        EXPECT_EQ(preview.Values().galaxies, 1);
-        EXPECT_EQ(preview.Values().gravity, 0.0f);
-        EXPECT_FLOAT_EQ(preview.Values().ambientFlashSize, 1.25f);
-        EXPECT_EQ(preview.Values().ambientFlashFrames, 999);
+        const UniverseValues& v = preview.Values();
+        EXPECT_EQ(std::tuple(v.stars, v.trail, engine->Stars().count, v.galaxies, v.ambientFlashFrames),
+                  std::tuple(c.expectStars, c.expectTrail, c.expectStars, 1, 999))
+            << c.stars;
+        EXPECT_EQ(v.gravity, 0.0f);
+        EXPECT_FLOAT_EQ(v.ambientFlashSize, 1.25f);
     }
 }
 
 // A composite is shown through its stand-in slot and visited as its major member: the galaxy
 // stands off by that member's distance and its comets take that member's budget.
 TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
-    const PreviewSurface s = PreparePreviewSurface(*engine, fb.Surface(), false);
+    const PreviewSurface s = Surface();
     const CompositeGalaxy& comp = engine->Tables().composites[2];
     const int16_t major = comp.member[0];
     engine->Tables().types[major][G::CometStars] = 30;
@@ -117,17 +108,16 @@ TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
     EXPECT_EQ(preview.Comets().maxComets, 83);
     for (int32_t i = 0; i < engine->Stars().count; ++i) {
         const int16_t t = engine->Stars().type[i];
-        bool member = false;
-        for (int m = 0; m < comp.count; ++m)
-            member = member || comp.member[m] == t;
-        ASSERT_TRUE(member) << i << " " << t;
+        ASSERT_NE(std::find(comp.member.begin(), comp.member.begin() + comp.count, t),
+                  comp.member.begin() + comp.count)
+            << i << " " << t;
     }
 }
 
 // The ambient stars are renewed in a ball five stand-off distances wide around the galaxy.
 TEST_F(PreviewTest, AmbientStarsFillABallAroundTheGalaxy) {
-    const PreviewSurface s = PreparePreviewSurface(*engine, fb.Surface(), false);
-    PreviewGalaxyParams p = Small(0, false);
+    const PreviewSurface s = Surface();
+    PreviewGalaxyParams p = Small(0);
     p.ambientPersist = 0.25f; // nearly every star renewed within a few frames
     PreviewGalaxy preview(*engine, s, p);
     for (int f = 0; f < 30; ++f)
@@ -141,29 +131,24 @@ TEST_F(PreviewTest, AmbientStarsFillABallAroundTheGalaxy) {
     EXPECT_GT(farthest, 2.5 * standOff);
 }
 
-TEST_F(PreviewTest, FrameLimitEndsOnlyWhenAutoAdvancing) {
-    const PreviewSurface s = PreparePreviewSurface(*engine, fb.Surface(), false);
+TEST_F(PreviewTest, FrameLimitEndsOnlyWhenAutoAdvancingAndCancelEndsBeforeDrawing) {
+    const PreviewSurface s = Surface();
     for (const bool autoAdvance : {true, false}) {
-        PreviewGalaxyParams p = Small(0, false);
+        PreviewGalaxyParams p = Small(0);
         p.autoAdvance = autoAdvance;
         p.frameLimit = 5;
         PreviewGalaxy preview(*engine, s, p);
         for (int f = 1; f <= 12; ++f) {
-            const PreviewStatus status = preview.Step().status;
             const bool last = autoAdvance && f == 5;
-            EXPECT_EQ(status, last ? PreviewStatus::FrameLimit : PreviewStatus::Running) << f;
+            EXPECT_EQ(preview.Step().status, last ? PreviewStatus::FrameLimit : PreviewStatus::Running) << f;
             if (last) break;
         }
     }
-}
-
-TEST_F(PreviewTest, CancelEndsBeforeDrawingAndClearsTheFlag) {
-    const PreviewSurface s = PreparePreviewSurface(*engine, fb.Surface(), false);
     std::atomic<bool> cancel{false};
-    PreviewGalaxy preview(*engine, s, Small(0, false), &cancel);
+    PreviewGalaxy preview(*engine, s, Small(0), &cancel);
     EXPECT_EQ(preview.Step().frameStartTick, ticks.now) << "each frame is held from its own start";
     const std::vector<uint32_t> before = fb.Pixels();
-    ASSERT_GT(LitPixels(), 0);
+    ASSERT_GT(Lit(), 0);
     cancel = true;
     EXPECT_EQ(preview.Step().status, PreviewStatus::Cancelled);
     EXPECT_FALSE(cancel.load());
@@ -171,62 +156,23 @@ TEST_F(PreviewTest, CancelEndsBeforeDrawingAndClearsTheFlag) {
     EXPECT_EQ(fb.Pixels(), before);
 }
 
-TEST_F(PreviewTest, FramesAllocateNothing) {
-    const PreviewSurface s = PreparePreviewSurface(*engine, fb.Surface(), false);
-    PreviewGalaxyParams p = Small(0, false);
-    p.trail = 4;
-    PreviewGalaxy preview(*engine, s, p);
-    test::AllocationCount count;
-    for (int f = 0; f < 50; ++f)
-        preview.Step();
-    EXPECT_EQ(count.Count(), 0);
-}
-
-// Every style and every composite runs from its first frame with finite stars.
-TEST_F(PreviewTest, EveryTypeAndCompositeRuns) {
-    const PreviewSurface s = PreparePreviewSurface(*engine, fb.Surface(), false);
-    for (const bool composite : {false, true}) {
-        const int16_t count = composite ? kCompositeSlots : kGalaxyTypeSlots;
-        for (int16_t i = 0; i < count; ++i) {
-            PreviewGalaxy preview(*engine, s, Small(i, composite));
-            for (int f = 0; f < 10; ++f)
-                preview.Step();
-            const StarArrays& st = engine->Stars();
-            for (int32_t k = 0; k < st.count; ++k)
-                ASSERT_TRUE(std::isfinite(st.x[k]) && std::isfinite(st.radius[k]) &&
-                            std::isfinite(st.angle[k]))
-                    << composite << " " << i << " " << k;
-        }
+// The typed fields below, beyond and outside their ranges (junk takes the lower bound).
+TEST(PropertiesPreview, ClampsTheTypedFields) {
+    const double nan = std::nan("");
+    const PropertiesPreviewFields low{4, true, 5, 0, 0, 0, -1, -1, 0, -1, -5, -5},
+        junk{4, true, nan, nan, nan, nan, nan, nan, nan, nan, nan, nan},
+        high{4, true, 1e6, 5000, 5000, 1, 20, 1000, 1e6, 2, 1200, 1200};
+    for (const PropertiesPreviewFields* f : {&low, &junk, &high}) {
+        const bool up = f == &high;
+        const PropertiesPreview p = PropertiesPreviewValues(*f);
+        const PreviewGalaxyParams& g = p.params;
+        EXPECT_EQ(std::tuple(g.index, g.composite, g.autoAdvance, g.frameLimit, g.starFactor),
+                  std::tuple(4, true, false, 0, 1.0f));
+        EXPECT_EQ(std::tuple(g.stars, g.trail, g.ambientStars, g.ambientFrames, p.hueStart, p.hueEnd),
+                  up ? std::tuple(30000, 999, 999, 999, 999, 999) : std::tuple(10, 1, 1, 0, 0, 0));
+        EXPECT_EQ(std::tuple(g.ambientPersist, g.ambientAgeStep, g.ambientExtent, g.symmetry),
+                  up ? std::tuple(0.999f, 10.0f, 99999.0f, 1.0f) : std::tuple(0.25f, 0.0f, 1.0f, 0.0f));
     }
-}
-
-TEST_F(PreviewTest, PropertiesPreviewClampsTheTypedFields) {
-    PropertiesPreviewFields f;
-    f.index = 4;
-    f.stars = 5;
-    f.trail = 5000;
-    f.ambientStars = 0;
-    f.ambientPersist = 1.0;
-    f.ambientAgeStep = -1;
-    f.ambientFrames = 1000;
-    f.ambientExtent = 1e6;
-    f.symmetry = 2;
-    f.hueStart = -5;
-    f.hueEnd = 1200;
-    const PropertiesPreview p = PropertiesPreviewValues(f);
-    EXPECT_EQ(p.params.index, 4);
-    EXPECT_EQ(p.params.stars, 10);
-    EXPECT_EQ(p.params.trail, 999);
-    EXPECT_EQ(p.params.ambientStars, 1);
-    EXPECT_FLOAT_EQ(p.params.ambientPersist, 0.999f);
-    EXPECT_FLOAT_EQ(p.params.ambientAgeStep, 0.0f);
-    EXPECT_EQ(p.params.ambientFrames, 999);
-    EXPECT_FLOAT_EQ(p.params.ambientExtent, 99999.0f);
-    EXPECT_FLOAT_EQ(p.params.symmetry, 1.0f);
-    EXPECT_EQ(p.hueStart, 0);
-    EXPECT_EQ(p.hueEnd, 999);
-    EXPECT_FLOAT_EQ(p.params.starFactor, 1.0f);
-    EXPECT_FALSE(p.params.autoAdvance);
 }
 
 // The About show walks the composites in order, skipping those whose galaxy-type record of the
@@ -234,9 +180,8 @@ TEST_F(PreviewTest, PropertiesPreviewClampsTheTypedFields) {
 TEST_F(PreviewTest, AboutSequenceSkipsLightRecords) {
     std::atomic<bool> cancel{false};
     AboutPreview about(*engine, fb.Surface(), UniverseSettings{}, &cancel);
-    GalaxyTables& tables = engine->Tables();
     for (int c = 0; c < kAboutComposites; ++c)
-        tables.types[c].pct = (c == 0 || c == 3 || c == 7) ? 0 : 10;
+        engine->Tables().types[c].pct = (c == 0 || c == 3 || c == 7) ? 0 : 10;
     std::vector<int16_t> shown;
     for (int n = 0; n < 16; ++n) {
         about.Step();
@@ -244,16 +189,9 @@ TEST_F(PreviewTest, AboutSequenceSkipsLightRecords) {
         cancel = true;
         EXPECT_EQ(about.Step().status, PreviewStatus::Cancelled);
     }
-    const std::vector<int16_t> expected{0, 1, 2, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 0, 1};
-    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(shown, (std::vector<int16_t>{0, 1, 2, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 0, 1}));
     EXPECT_EQ(about.FrameDelay(), 32);
-}
-
-// Each composite of the About show runs 500 frames of 1600 stars, drawn with focal length 1.
-TEST_F(PreviewTest, AboutShowsFiveHundredFramesPerComposite) {
-    SetAdvanced(A::FocalLength, 4.0);
-    AboutPreview about(*engine, fb.Surface(), UniverseSettings{});
-    EXPECT_EQ(engine->Tables().types[0].name, FactoryNameOf(0, 0).name);
+    cancel = false; // uncancelled, each composite runs 500 frames of 1600 stars
     int frames = 1;
     while (about.Step().status == PreviewStatus::Running)
         ++frames;
@@ -261,19 +199,20 @@ TEST_F(PreviewTest, AboutShowsFiveHundredFramesPerComposite) {
     EXPECT_EQ(engine->Stars().count, 1600);
     EXPECT_EQ(engine->Ambient().Count(), 100);
     about.Step();
-    EXPECT_EQ(about.Composite(), 1);
+    EXPECT_EQ(about.Composite(), 4); // 3 is skipped
+    EXPECT_EQ(engine->Tables().types[0].name, FactoryNameOf(0, 0).name);
 }
 
-// The preview window runs the reduced universe and, unlike the saver's surface, has its surface
-// cleared between universes by the run itself.
+// The preview window runs the reduced universe and clears its surface between universes itself.
 TEST_F(PreviewTest, PreviewWindowIsClearedBetweenUniverses) {
-    SetUniverse(U::Stars, 101);
-    SetUniverse(U::AmStar, 5);
-    SetUniverse(U::Galaxy, 1);
-    SetUniverse(U::ESteps, 2);
-    SetUniverse(U::GSteps, 2);
-    SetUniverse(U::GPCtrl, 1);
-    SetUniverse(U::GCCtrl, 0);
+    for (auto [u, v] : {std::pair{U::Stars, 101},
+                        {U::AmStar, 5},
+                        {U::Galaxy, 1},
+                        {U::ESteps, 2},
+                        {U::GSteps, 2},
+                        {U::GPCtrl, 1},
+                        {U::GCCtrl, 0}})
+        SetUniverse(u, v);
     PreviewWindowRun run(*engine, fb.Surface());
     EXPECT_EQ(engine->Values().stars, 66);       // 65.65
     EXPECT_EQ(engine->Values().ambientStars, 2); // 2.5 rounds to even
@@ -283,7 +222,7 @@ TEST_F(PreviewTest, PreviewWindowIsClearedBetweenUniverses) {
         fb.Surface().Set(0, 0, 0x010203); // a pixel no star of this universe touches
         cleared = run.Step().clearScreen;
         if (cleared)
-            EXPECT_EQ(LitPixels(), 0);
+            EXPECT_EQ(Lit(), 0);
         else
             markerKept += fb.Surface().Get(0, 0) == 0x010203;
     }
@@ -291,4 +230,5 @@ TEST_F(PreviewTest, PreviewWindowIsClearedBetweenUniverses) {
     EXPECT_GT(markerKept, 0);
 }
 
+} // namespace
 } // namespace orb

@@ -76,18 +76,6 @@ TEST(SpawnStar, QuasarStreamsOutAtEmitSpeedTimesPosition) {
     }
 }
 
-TEST(SpawnStar, GravitonStartsAtRest) {
-    auto w = MakeWorld();
-    SetStyle(*w, 0, 6);
-    w->Setup(0);
-    EXPECT_FLOAT_EQ(w->model.run[0].emitSpeed, 0.0005f); // the core pull
-    StarValues s;
-    s.velX = s.velY = s.velZ = 1;
-    SpawnStar(w->model, s.Ref(), 0, 0);
-    EXPECT_EQ(std::tuple(s.velX, s.velY, s.velZ), std::tuple(0.0f, 0.0f, 0.0f));
-    EXPECT_GT(s.radius, 0.0f);
-}
-
 TEST(SpawnStar, StarwaveStartsAtTheCoreWithAWavePhase) {
     auto w = MakeWorld();
     SetStyle(*w, 0, 7);
@@ -109,15 +97,21 @@ TEST(SpawnStar, StarwaveStartsAtTheCoreWithAWavePhase) {
     EXPECT_EQ(phases, (std::set<long>{0, 1, 2}));
 }
 
-TEST(SpawnStar, EmittingStylesKeepTheOldSpin) {
+// The emitting styles keep the old spin; a graviton star starts at rest, pulled by 0.0005.
+TEST(SpawnStar, EmittingStylesKeepTheOldSpinAndGravitonsStartAtRest) {
     for (int style : {5, 6, 7}) {
         auto w = MakeWorld();
         SetStyle(*w, 0, style);
         w->Setup(0);
         StarValues s;
         s.spin = 0.125f;
+        s.velX = s.velY = s.velZ = 1;
         SpawnStar(w->model, s.Ref(), 0, 0);
         EXPECT_EQ(s.spin, 0.125f) << "style " << style;
+        if (style != 6) continue;
+        EXPECT_FLOAT_EQ(w->model.run[0].emitSpeed, 0.0005f);
+        EXPECT_EQ(std::tuple(s.velX, s.velY, s.velZ), std::tuple(0.0f, 0.0f, 0.0f));
+        EXPECT_GT(s.radius, 0.0f);
     }
 }
 
@@ -138,47 +132,38 @@ TEST(SpawnStar, UnknownStyleOrTypeDrawsNoPosition) {
     EXPECT_EQ(s.radius, 7.0f);
 }
 
-// ---- colour at spawn ----
-
-class StarColourTest : public ::testing::Test {
-  protected:
-    std::unique_ptr<GalaxyWorld> w = MakeWorld();
-    void SetUp() override {
-        // Every entry names its own hue, so an index mistake shows.
-        for (int h = 0; h < kHueSteps; ++h)
-            for (int t = 0; t < kColourColumns; ++t)
-                w->model.colour.galaxyColour[h * kColourColumns + t] = h + 1000 * t;
-        w->Type(2)[G::Radius] = 100; // Rg = 1
-    }
-    uint32_t Colour(int comp, float mult, float spin, float radius, float height, float offset = 0) {
-        w->Type(2)[G::ColorComp] = static_cast<float>(comp);
-        w->Type(2)[G::ColorMult] = mult;
+// Each computation type picks its hue, which wraps modulo 360; type 4 is black and unknown
+// types keep the colour.
+TEST(StarColour, EachComputationTypePicksItsHue) {
+    auto w = MakeWorld();
+    for (int h = 0; h < kHueSteps; ++h) // every entry names its own hue, so an index mistake shows
+        for (int t = 0; t < kColourColumns; ++t)
+            w->model.colour.galaxyColour[h * kColourColumns + t] = h + 1000 * t;
+    w->Type(2)[G::Radius] = 100; // Rg = 1
+    const struct {
+        int comp;
+        float mult, spin, radius, height, offset;
+        uint32_t colour;
+    } cases[] = {
+        {0, 10, 2.0f, 0, 0, 5, 2025u},    // 1 x 2 x 10 + 5
+        {1, 10, 0.1f, 0, 0, 5, 2015u},    // sqrt(1 x 0.1 x 1000) + 5
+        {2, 10, 0, 0.6f, 0.8f, 5, 2005u}, // on the rim: |1 - 1| = 0
+        {2, 10, 0, 0, 0, 5, 2006u},       // at the core: 1 x |1 - 0|
+        {3, 1000, 0, 0.5f, 0, 0, 2025u},  // 100 x 0.5^2
+        {5, 1000, 0, 0.25f, 0, 0, 2090u}, // a quarter turn along the ribbon
+        {5, 1000, 0, 1.0f, 0, 0, 2000u},  // one full turn
+        {0, 10, 70.0f, 0, 0, 20, 2000u},  // 720
+        {0, 10, 72.0f, 0, 0, 5, 2005u},   // 725
+        {0, 10, -0.5f, 0, 0, 0, 2355u},   // a negative hue wraps forward
+        {4, 10, 2.0f, 1, 1, 5, 0u},       {6, 10, 2.0f, 1, 1, 5, 0xDEADu}, {-1, 10, 2.0f, 1, 1, 5, 0xDEADu},
+    };
+    for (const auto& c : cases) {
+        w->Type(2)[G::ColorComp] = static_cast<float>(c.comp);
+        w->Type(2)[G::ColorMult] = c.mult;
         w->Prepare();
-        w->model.run[2].hueOffset = offset;
-        return StarColour(w->model, 2, spin, radius, height, 0xDEAD);
+        w->model.run[2].hueOffset = c.offset;
+        EXPECT_EQ(StarColour(w->model, 2, c.spin, c.radius, c.height, 0xDEAD), c.colour) << c.comp << " " << c.spin;
     }
-};
-
-TEST_F(StarColourTest, EachComputationTypePicksItsHue) {
-    EXPECT_EQ(Colour(0, 10, 2.0f, 0, 0, 5), 2025u);    // 1 x 2 x 10 + 5
-    EXPECT_EQ(Colour(1, 10, 0.1f, 0, 0, 5), 2015u);    // sqrt(1 x 0.1 x 1000) + 5
-    EXPECT_EQ(Colour(2, 10, 0, 0.6f, 0.8f, 5), 2005u); // on the rim: |1 - 1| = 0
-    EXPECT_EQ(Colour(2, 10, 0, 0, 0, 5), 2006u);       // at the core: 1 x |1 - 0|
-    EXPECT_EQ(Colour(3, 1000, 0, 0.5f, 0, 0), 2025u);  // 100 x 0.5^2
-    EXPECT_EQ(Colour(5, 1000, 0, 0.25f, 0, 0), 2090u); // a quarter turn along the ribbon
-}
-
-TEST_F(StarColourTest, Type4IsBlackAndUnknownTypesKeepTheColour) {
-    EXPECT_EQ(Colour(4, 10, 2.0f, 1, 1, 5), 0u);
-    EXPECT_EQ(Colour(6, 10, 2.0f, 1, 1, 5), 0xDEADu);
-    EXPECT_EQ(Colour(-1, 10, 2.0f, 1, 1, 5), 0xDEADu);
-}
-
-TEST_F(StarColourTest, HueWrapsModulo360) {
-    EXPECT_EQ(Colour(5, 1000, 0, 1.0f, 0, 0), 2000u); // ColorMult 1000: one full turn
-    EXPECT_EQ(Colour(0, 10, 70.0f, 0, 0, 20), 2000u); // 720
-    EXPECT_EQ(Colour(0, 10, 72.0f, 0, 0, 5), 2005u);  // 725
-    EXPECT_EQ(Colour(0, 10, -0.5f, 0, 0, 0), 2355u);  // a negative hue wraps forward
 }
 
 } // namespace
