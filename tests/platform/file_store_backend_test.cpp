@@ -137,20 +137,12 @@ TEST_F(FileStore, WriteWhereNoFileCanBeFails) {
 }
 
 TEST(FileStorePath, FollowsXdgConfigHome) {
-    std::string savedXdg = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
-    std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
-    ::setenv("HOME", "/home/someone", 1);
-    ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    test::ScopedEnv home("HOME", "/home/someone"), xdg("XDG_CONFIG_HOME", "/cfg");
     EXPECT_EQ(DefaultSettingsPath(), "/cfg/orbelune/orbelune.ini");
-    ::setenv("XDG_CONFIG_HOME", "relative", 1);
+    xdg.Set("relative");
     EXPECT_EQ(DefaultSettingsPath(), "/home/someone/.config/orbelune/orbelune.ini");
-    ::unsetenv("XDG_CONFIG_HOME");
+    xdg.Set(nullptr);
     EXPECT_EQ(FileStoreBackend().Path(), "/home/someone/.config/orbelune/orbelune.ini");
-    if (savedXdg.empty())
-        ::unsetenv("XDG_CONFIG_HOME");
-    else
-        ::setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
-    ::setenv("HOME", savedHome.c_str(), 1);
 }
 
 TEST_F(FileStore, SettingsStoreRoundTripsBothFactorySets) {

@@ -73,6 +73,8 @@ class XClient {
     void Sync();
 
   private:
+    // The window's children, bottom first; empty when it does not exist.
+    std::vector<uint32_t> Children(uint32_t window);
     // Pixels that are not black in the window's width x height from its corner.
     int LitIn(uint32_t window, int width, int height);
 
