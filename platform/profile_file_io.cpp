@@ -66,7 +66,6 @@ bool WriteProfileString(const std::string& path, std::string_view section, std::
     c.path = path;
     c.signature = r.signature;
     c.pin = std::move(r.fd);
-    c.valid = true;
     return true;
 }
 
