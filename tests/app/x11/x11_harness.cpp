@@ -1,13 +1,11 @@
 #include "app/x11/x11_harness.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <thread>
 
@@ -245,28 +243,6 @@ std::optional<int> Program::WaitExit(std::chrono::milliseconds timeout) {
         },
         timeout);
     return status;
-}
-
-std::vector<pid_t> Children() {
-    std::vector<pid_t> out;
-    DIR* d = ::opendir("/proc");
-    if (!d) return out;
-    const pid_t self = ::getpid();
-    while (dirent* e = ::readdir(d)) {
-        const pid_t pid = static_cast<pid_t>(std::atoi(e->d_name));
-        if (pid <= 0) continue;
-        std::ifstream stat("/proc/" + std::string(e->d_name) + "/stat");
-        std::string line;
-        std::getline(stat, line);
-        const size_t close = line.rfind(')');
-        if (close == std::string::npos) continue;
-        char state = 0;
-        int ppid = 0;
-        if (std::sscanf(line.c_str() + close + 1, " %c %d", &state, &ppid) == 2 && ppid == self)
-            out.push_back(pid);
-    }
-    ::closedir(d);
-    return out;
 }
 
 } // namespace orb::x11test

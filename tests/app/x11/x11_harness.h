@@ -103,7 +103,4 @@ class Program {
 // checked once more after the time is up, so a late poll never misses a state that holds.
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
 
-// Processes whose parent is this process.
-std::vector<pid_t> Children();
-
 } // namespace orb::x11test
