@@ -12,8 +12,7 @@ namespace {
 // is kept until the file changes, so each read costs a stat rather than a parse.
 struct ParsedFileCache {
     std::mutex mutex;        // guards the fields below
-    bool valid = false;      // text holds the parse of path
-    std::string path;        // the file parsed
+    std::string path;        // the file parsed; empty (no file) until the first parse
     FileSignature signature; // its identity when parsed
     UniqueFd pin;            // keeps that inode allocated, so a replacement gets another number
     ProfileText text;        // the parse
@@ -36,15 +35,14 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
     std::lock_guard lock(c.mutex);
     auto now = StatSignature(path);
     if (!now) return CutValue(def);
-    if (!c.valid || c.path != path || !(c.signature == *now)) {
-        c.valid = false;
+    // A failed read leaves path, signature and text as they were: still one parse of one file.
+    if (c.path != path || !(c.signature == *now)) {
         FileContents f = ReadFileLimited(path, kProfileFileMax);
         if (f.status != ReadStatus::Ok && f.status != ReadStatus::TooLarge) return CutValue(def);
         c.text = ProfileText(f.data);
         c.path = path;
         c.signature = f.signature;
         c.pin = std::move(f.fd);
-        c.valid = true;
     }
     auto v = c.text.Get(section, key);
     return v ? *v : CutValue(def);
@@ -68,7 +66,6 @@ bool WriteProfileString(const std::string& path, std::string_view section, std::
     c.path = path;
     c.signature = r.signature;
     c.pin = std::move(r.fd);
-    c.valid = true;
     return true;
 }
 

@@ -8,23 +8,22 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Length of the longest prefix of `s` that forms a number (sign, digits, point, exponent),
-// or 0 when there is no digit in the mantissa.
+// Length of the longest prefix of `s` shaped like a number (sign, digits, point, exponent).
+// A prefix without a digit in its mantissa ("-", ".e5") is left for ToDouble to refuse.
 size_t NumberPrefix(std::string_view s) {
-    size_t i = 0, digits = 0;
+    size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+    while (i < s.size() && IsDigit(s[i])) ++i;
     if (i < s.size() && s[i] == '.') {
         ++i;
-        while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+        while (i < s.size() && IsDigit(s[i])) ++i;
     }
-    if (digits == 0) return 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         size_t j = i + 1;
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-        size_t expDigits = 0;
-        while (j < s.size() && IsDigit(s[j])) ++j, ++expDigits;
-        if (expDigits > 0) i = j;
+        const size_t digitsFrom = j;
+        while (j < s.size() && IsDigit(s[j])) ++j;
+        if (j > digitsFrom) i = j;
     }
     return i;
 }
@@ -71,8 +70,7 @@ double LeadingValue(std::string_view text) {
         compact.push_back(c);
         if (compact.size() >= 512) break;
     }
-    size_t n = NumberPrefix(compact);
-    return n == 0 ? 0.0 : ToDouble(std::string_view(compact).substr(0, n)).value_or(0.0);
+    return ToDouble(std::string_view(compact).substr(0, NumberPrefix(compact))).value_or(0.0);
 }
 
 double ZeroPrefixedValue(std::string_view text) {

@@ -1,5 +1,6 @@
 #include "app/core/saver_input.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "settings/numeric.h"
@@ -35,10 +36,8 @@ std::string FormatWindowSize(const WindowPlacement& p) {
 std::optional<WindowPlacement> ParseWindowSize(std::string_view text) {
     std::string_view t = TrimBlanks(text);
     if (t.empty()) return std::nullopt;
-    auto field = [&](size_t pos) -> int32_t {
-        if (pos >= t.size()) return 0;
-        return NearestLong(LeadingValue(t.substr(pos, 5)));
-    };
+    // A field past the end of a short text is empty, and reads as 0.
+    auto field = [&](size_t pos) { return NearestLong(LeadingValue(t.substr(std::min(pos, t.size()), 5))); };
     return WindowPlacement{field(0), field(5), field(10), field(15)};
 }
 

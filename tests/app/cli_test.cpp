@@ -2,54 +2,76 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <sstream>
 
 #include "app/core/startup.h"
+#include "platform/temp_dir.h"
 #include "settings/store.h"
 
 namespace orb {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct ParseCase {
     std::vector<std::string> args;
     CliAction action;
     std::string file;        // Export and Import
     std::string commandLine; // Start
+    int64_t hostWindow = 0;
+    bool hostRoot = false;
+    std::optional<uint64_t> seed = std::nullopt;
+    std::optional<int16_t> delay = std::nullopt;
 };
 
 TEST(CliParse, EachArgumentListGivesItsCommand) {
+    using enum CliAction;
     const ParseCase cases[] = {
-        {{"--export", "t.orb"}, CliAction::Export, "t.orb", ""},
-        {{"--export=my file.orb"}, CliAction::Export, "my file.orb", ""},
-        {{"--import", "-odd.orb"}, CliAction::Import, "-odd.orb", ""},
-        {{"--import=a"}, CliAction::Import, "a", ""},
-        {{"--help"}, CliAction::Help, "", ""},
-        {{"-h"}, CliAction::Help, "", ""},
-        {{"--version"}, CliAction::Version, "", ""},
-        {{}, CliAction::Start, "", ""},
-        {{"/S"}, CliAction::Start, "", "/S"},
-        {{"/p", "1234"}, CliAction::Start, "", "/p 1234"},
-        {{"My", "Saves.orb"}, CliAction::Start, "", "My Saves.orb"},
-        {{"--", "--odd.orb"}, CliAction::Start, "", "--odd.orb"},
-        {{"-x"}, CliAction::Start, "", "-x"},
+        {{"--export", "t.orb"}, Export, "t.orb", ""},
+        {{"--export=my file.orb"}, Export, "my file.orb", ""},
+        {{"--import", "-odd.orb"}, Import, "-odd.orb", ""},
+        {{"--import=a"}, Import, "a", ""},
+        {{"--help"}, Help, "", ""},
+        {{"-h"}, Help, "", ""},
+        {{"--version"}, Version, "", ""},
+        {{}, Start, "", ""},
+        {{"/S"}, Start, "", "/S"},
+        {{"/p", "1234"}, Start, "", "/p 1234"},
+        {{"My", "Saves.orb"}, Start, "", "My Saves.orb"},
+        {{"--", "--odd.orb"}, Start, "", "--odd.orb"},
+        {{"-x"}, Start, "", "-x"},
+        {{"--saver"}, Start, "", "/S"},
+        {{"--config"}, Start, "", "/C"},
+        {{"--preview", "1234"}, Start, "", "/P 1234"},
+        {{"--preview=0x1a00003"}, Start, "", "/P 27262979"},
+        {{"--window"}, Window, "", ""},
+        {{"--root"}, Hosted, "", "", 0, true},
+        {{"-root"}, Hosted, "", "", 0, true},
+        {{"--window-id", "0X2A"}, Hosted, "", "", 42},
+        {{"-window-id", "77"}, Hosted, "", "", 77},
+        {{"--seed", "18446744073709551615", "--saver"}, Start, "", "/S", 0, false, UINT64_MAX},
+        {{"--window", "--seed=0", "--delay", "999"}, Window, "", "", 0, false, 0, 999},
+        {{"--root", "--delay=0"}, Hosted, "", "", 0, true, std::nullopt, 0},
+        {{"--preview", "5", "--seed", "3"}, Start, "", "/P 5", 0, false, 3},
     };
     for (const ParseCase& c : cases) {
-        CliCommand cmd = ParseArguments(c.args);
+        const CliCommand cmd = ParseArguments(c.args);
         std::string joined;
         for (const auto& a : c.args)
             joined += "[" + a + "]";
-        EXPECT_EQ(cmd.action, c.action) << joined << ": " << cmd.error;
-        EXPECT_EQ(cmd.file, c.file) << joined;
-        EXPECT_EQ(cmd.commandLine, c.commandLine) << joined;
+        SCOPED_TRACE(joined);
+        EXPECT_EQ(cmd.action, c.action) << cmd.error;
+        EXPECT_EQ(cmd.file, c.file);
+        EXPECT_EQ(cmd.commandLine, c.commandLine);
+        EXPECT_EQ(cmd.hostWindow, c.hostWindow);
+        EXPECT_EQ(cmd.hostRoot, c.hostRoot);
+        EXPECT_EQ(cmd.seed, c.seed);
+        EXPECT_EQ(cmd.frameDelay, c.delay);
     }
+    const CliCommand render = ParseArguments({"--render", "out", "--frames", "3"});
+    EXPECT_EQ(render.action, CliAction::Render);
+    EXPECT_EQ(render.renderArgs, (std::vector<std::string>{"out", "--frames", "3"}));
 }
 
-TEST(CliParse, BadOptionsAreUsageErrorsThatSayWhatIsWrong) {
+TEST(CliParse, MistakesAreUsageErrorsThatSayWhatIsWrong) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--export"}, "--export needs a FILE"},
         {{"--import"}, "--import needs a FILE"},
@@ -61,149 +83,6 @@ TEST(CliParse, BadOptionsAreUsageErrorsThatSayWhatIsWrong) {
         {{"--export=a.orb", "b.orb"}, "unexpected argument 'b.orb'"},
         {{"--version", "now"}, "unexpected argument 'now'"},
         {{"--\x01\xff"}, "unknown option"},
-    };
-    for (const auto& [args, message] : cases) {
-        CliCommand cmd = ParseArguments(args);
-        EXPECT_EQ(cmd.action, CliAction::UsageError) << args[0];
-        EXPECT_NE(cmd.error.find(message), std::string::npos) << cmd.error;
-    }
-}
-
-class CliRunTest : public ::testing::Test {
-  protected:
-    fs::path dir;
-    MemoryBackend backend;
-    std::ostringstream out, err;
-
-    void SetUp() override {
-        std::random_device rd;
-        dir = fs::temp_directory_path() / ("orb-cli-" + std::to_string(rd()) + std::to_string(rd()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-    int Run(const std::vector<std::string>& args) {
-        out.str("");
-        err.str("");
-        return RunCommand(ParseArguments(args), (dir / "orbelune").string(), backend, out, err);
-    }
-    std::string File(const char* name) const { return (dir / name).string(); }
-};
-
-TEST_F(CliRunTest, ExportWithNothingSavedWritesTheFactoryTypesAndLeavesTheStoreAlone) {
-    ASSERT_EQ(Run({"--export", File("t.orb")}), kExitOk) << err.str();
-    EXPECT_EQ(backend.Size(), 0u);
-    std::ifstream in(File("t.orb"));
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_NE(text.str().find("[UniGal31]"), std::string::npos);
-    EXPECT_NE(text.str().find("_UniGalName=Globe of Points"), std::string::npos);
-    EXPECT_NE(out.str().find("t.orb"), std::string::npos);
-    const std::string printed = out.str();
-    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << "one line of result";
-}
-
-TEST_F(CliRunTest, ExportThenImportRestoresTheStoredSettings) {
-    SettingsStore store(backend);
-    store.WriteText(kSectionUniverse, "Universe_HW_Start", "55");
-    store.WriteText(kSectionGeneral, kAnimationType, "0");
-    store.WriteText(GalaxySection(9), "_UniGalName", "Backed up");
-    ASSERT_EQ(Run({"--export", File("t.orb")}), kExitOk);
-    store.WriteText(kSectionUniverse, "Universe_HW_Start", "1");
-    store.WriteText(GalaxySection(9), "_UniGalName", "Changed");
-    ASSERT_EQ(Run({"--import", File("t.orb")}), kExitOk) << err.str();
-    EXPECT_EQ(store.ReadText(kSectionUniverse, "Universe_HW_Start", ""), "55");
-    EXPECT_EQ(store.ReadText(GalaxySection(9), "_UniGalName", ""), "Backed up");
-}
-
-TEST_F(CliRunTest, FileProblemsExitOneWithAMessageAndNoChange) {
-    EXPECT_EQ(Run({"--import", File("missing.orb")}), kExitFileError);
-    EXPECT_NE(err.str().find("missing.orb"), std::string::npos);
-    EXPECT_TRUE(out.str().empty());
-    EXPECT_EQ(backend.Size(), 0u);
-    EXPECT_EQ(Run({"--export", File("no/such/dir/t.orb")}), kExitFileError);
-    EXPECT_NE(err.str().find("cannot write"), std::string::npos);
-}
-
-TEST_F(CliRunTest, HelpVersionAndUsageErrors) {
-    EXPECT_EQ(Run({"--help"}), kExitOk);
-    EXPECT_NE(out.str().find("--export FILE"), std::string::npos);
-    EXPECT_EQ(Run({"--version"}), kExitOk);
-    EXPECT_EQ(out.str(), "orbelune 3.0\n");
-    EXPECT_EQ(Run({"--bogus"}), kExitUsage);
-    EXPECT_NE(err.str().find("--bogus"), std::string::npos);
-    EXPECT_TRUE(out.str().empty());
-}
-
-TEST_F(CliRunTest, WithoutWindowModesTheModesSayWhatWasRequestedAndExitThree) {
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"/S"}, "full-screen saver"},          {{}, "configuration"},
-        {{"/c:5678"}, "configuration"},         {{"/p", "1234"}, "preview mode (host window 1234)"},
-        {{"--window"}, "application window"},   {{"--window-id", "9"}, "xscreensaver mode"},
-    };
-    for (const auto& [args, mode] : cases) {
-        EXPECT_EQ(Run(args), kExitNoWindows);
-        EXPECT_NE(err.str().find(mode), std::string::npos) << err.str();
-        EXPECT_NE(err.str().find("no window modes"), std::string::npos);
-    }
-    EXPECT_EQ(backend.Size(), 0u);
-    EXPECT_EQ(Run({"/a", "77"}), kExitOk) << "the password change has nothing to do on Linux";
-}
-
-TEST_F(CliRunTest, TemplateArgumentIsImportedBeforeTheWindowModeIsRefused) {
-    ASSERT_EQ(Run({"--export", File("t.orb")}), kExitOk);
-    EXPECT_EQ(Run({File("t.orb")}), kExitNoWindows);
-    EXPECT_NE(err.str().find("full-screen saver"), std::string::npos);
-    EXPECT_NE(out.str().find("Imported"), std::string::npos);
-    EXPECT_EQ(SettingsStore(backend).AnimationType(), 0);
-    EXPECT_EQ(Run({File("gone.orb")}), kExitFileError);
-}
-
-struct LongCase {
-    std::vector<std::string> args;
-    CliAction action;
-    std::string commandLine;
-    int64_t hostWindow = 0;
-    bool hostRoot = false;
-    std::optional<uint64_t> seed = std::nullopt;
-    std::optional<int16_t> delay = std::nullopt;
-};
-
-TEST(CliLongOptions, MapOntoTheSwitchesAndTheHostedModes) {
-    const LongCase cases[] = {
-        {{"--saver"}, CliAction::Start, "/S"},
-        {{"--config"}, CliAction::Start, "/C"},
-        {{"--preview", "1234"}, CliAction::Start, "/P 1234"},
-        {{"--preview=0x1a00003"}, CliAction::Start, "/P 27262979"},
-        {{"--window"}, CliAction::Window, ""},
-        {{"--root"}, CliAction::Hosted, "", 0, true},
-        {{"-root"}, CliAction::Hosted, "", 0, true},
-        {{"--window-id", "0X2A"}, CliAction::Hosted, "", 42},
-        {{"-window-id", "77"}, CliAction::Hosted, "", 77},
-        {{"--seed", "18446744073709551615", "--saver"}, CliAction::Start, "/S", 0, false, UINT64_MAX},
-        {{"--window", "--seed=0", "--delay", "999"}, CliAction::Window, "", 0, false, 0, 999},
-        {{"--root", "--delay=0"}, CliAction::Hosted, "", 0, true, std::nullopt, 0},
-        {{"--preview", "5", "--seed", "3"}, CliAction::Start, "/P 5", 0, false, 3},
-    };
-    for (const LongCase& c : cases) {
-        const CliCommand cmd = ParseArguments(c.args);
-        const std::string what = c.args[0] + (c.args.size() > 1 ? " " + c.args[1] : "");
-        EXPECT_EQ(cmd.action, c.action) << what << ": " << cmd.error;
-        EXPECT_EQ(cmd.commandLine, c.commandLine) << what;
-        EXPECT_EQ(cmd.hostWindow, c.hostWindow) << what;
-        EXPECT_EQ(cmd.hostRoot, c.hostRoot) << what;
-        EXPECT_EQ(cmd.seed, c.seed) << what;
-        EXPECT_EQ(cmd.frameDelay, c.delay) << what;
-    }
-    const CliCommand render = ParseArguments({"--render", "out", "--frames", "3"});
-    EXPECT_EQ(render.action, CliAction::Render);
-    EXPECT_EQ(render.renderArgs, (std::vector<std::string>{"out", "--frames", "3"}));
-}
-
-TEST(CliLongOptions, MistakesAreUsageErrorsThatSayWhatIsWrong) {
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--preview"}, "--preview needs an X11 window id"},
         {{"--preview", "abc"}, "--preview needs an X11 window id"},
         {{"--preview=0"}, "--preview needs an X11 window id"},
@@ -228,7 +107,7 @@ TEST(CliLongOptions, MistakesAreUsageErrorsThatSayWhatIsWrong) {
     }
 }
 
-TEST(CliLongOptions, WindowIdsAreDecimalOrHexadecimal) {
+TEST(CliParse, WindowIdsAreDecimalOrHexadecimal) {
     const std::pair<const char*, std::optional<int64_t>> cases[] = {
         {"1", 1},        {" 0x1F ", 31},        {"0xffffffff", 0xFFFFFFFF}, {"4294967295", 0xFFFFFFFF},
         {"0", {}},       {"0x", {}},            {"", {}},                   {"12a", {}},
@@ -239,6 +118,84 @@ TEST(CliLongOptions, WindowIdsAreDecimalOrHexadecimal) {
     EXPECT_EQ(RootTarget(nullptr), 0);
     EXPECT_EQ(RootTarget("0x400007"), 0x400007);
     EXPECT_EQ(RootTarget("junk"), 0) << "not a window: the root window";
+}
+
+class CliRunTest : public ::testing::Test {
+  protected:
+    test::TempDir dir;
+    MemoryBackend backend;
+    std::ostringstream out, err;
+
+    int Run(const std::vector<std::string>& args, WindowModes* windows = nullptr) {
+        out.str("");
+        err.str("");
+        return RunCommand(ParseArguments(args), dir.File("orbelune"), backend, out, err, windows);
+    }
+    std::string File(const char* name) const { return dir.File(name); }
+};
+
+TEST_F(CliRunTest, ExportWithNothingSavedWritesTheFactoryTypesAndLeavesTheStoreAlone) {
+    ASSERT_EQ(Run({"--export", File("t.orb")}), kExitOk) << err.str();
+    EXPECT_EQ(backend.Size(), 0u);
+    const std::string text = test::ReadAll(File("t.orb"));
+    EXPECT_NE(text.find("[UniGal31]"), std::string::npos);
+    EXPECT_NE(text.find("_UniGalName=Globe of Points"), std::string::npos);
+    EXPECT_NE(out.str().find("t.orb"), std::string::npos);
+    const std::string printed = out.str();
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << "one line of result";
+}
+
+TEST_F(CliRunTest, ExportThenImportRestoresTheStoredSettings) {
+    SettingsStore store(backend);
+    store.WriteText(kSectionUniverse, "Universe_HW_Start", "55");
+    store.WriteText(kSectionGeneral, kAnimationType, "0");
+    store.WriteText(GalaxySection(9), "_UniGalName", "Backed up");
+    ASSERT_EQ(Run({"--export", File("t.orb")}), kExitOk);
+    store.WriteText(kSectionUniverse, "Universe_HW_Start", "1");
+    store.WriteText(GalaxySection(9), "_UniGalName", "Changed");
+    ASSERT_EQ(Run({"--import", File("t.orb")}), kExitOk) << err.str();
+    EXPECT_EQ(store.ReadText(kSectionUniverse, "Universe_HW_Start", ""), "55");
+    EXPECT_EQ(store.ReadText(GalaxySection(9), "_UniGalName", ""), "Backed up");
+}
+
+TEST_F(CliRunTest, ExitCodesAndMessagesOfHelpVersionAndFailures) {
+    EXPECT_EQ(Run({"--help"}), kExitOk);
+    EXPECT_NE(out.str().find("--export FILE"), std::string::npos);
+    EXPECT_EQ(Run({"--version"}), kExitOk);
+    EXPECT_EQ(out.str(), "orbelune 3.0\n");
+    EXPECT_EQ(Run({"--bogus"}), kExitUsage);
+    EXPECT_NE(err.str().find("--bogus"), std::string::npos);
+    EXPECT_TRUE(out.str().empty());
+    EXPECT_EQ(Run({"--import", File("missing.orb")}), kExitFileError);
+    EXPECT_NE(err.str().find("missing.orb"), std::string::npos);
+    EXPECT_TRUE(out.str().empty());
+    EXPECT_EQ(backend.Size(), 0u);
+    EXPECT_EQ(Run({"--export", File("no/such/dir/t.orb")}), kExitFileError);
+    EXPECT_NE(err.str().find("cannot write"), std::string::npos);
+}
+
+TEST_F(CliRunTest, WithoutWindowModesTheModesSayWhatWasRequestedAndExitThree) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"/S"}, "full-screen saver"},          {{}, "configuration"},
+        {{"/c:5678"}, "configuration"},         {{"/p", "1234"}, "preview mode (host window 1234)"},
+        {{"--window"}, "application window"},   {{"--window-id", "9"}, "xscreensaver mode"},
+    };
+    for (const auto& [args, mode] : cases) {
+        EXPECT_EQ(Run(args), kExitNoWindows);
+        EXPECT_NE(err.str().find(mode), std::string::npos) << err.str();
+        EXPECT_NE(err.str().find("no window modes"), std::string::npos);
+    }
+    EXPECT_EQ(backend.Size(), 0u);
+    EXPECT_EQ(Run({"/a", "77"}), kExitOk) << "the password change has nothing to do on Linux";
+}
+
+TEST_F(CliRunTest, TemplateArgumentIsImportedBeforeTheWindowModeIsRefused) {
+    ASSERT_EQ(Run({"--export", File("t.orb")}), kExitOk);
+    EXPECT_EQ(Run({File("t.orb")}), kExitNoWindows);
+    EXPECT_NE(err.str().find("full-screen saver"), std::string::npos);
+    EXPECT_NE(out.str().find("Imported"), std::string::npos);
+    EXPECT_EQ(SettingsStore(backend).AnimationType(), 0);
+    EXPECT_EQ(Run({File("gone.orb")}), kExitFileError);
 }
 
 // Window modes that record what start-up asked of them.
@@ -279,18 +236,14 @@ TEST_F(CliRunTest, StartUpHandsEachModeToItsWindow) {
     };
     for (const Case& c : cases) {
         FakeWindows windows;
-        out.str("");
-        err.str("");
-        const int code = RunCommand(ParseArguments(c.args), File("orbelune"), backend, out, err, &windows);
-        const std::string what = c.args.empty() ? "(none)" : c.args[0];
-        ASSERT_EQ(windows.runs.size(), 1u) << what << ": " << err.str();
-        EXPECT_EQ(code, 7) << what;
-        EXPECT_EQ(windows.runs[0].mode, c.mode) << what;
-        EXPECT_EQ(windows.runs[0].hostWindow, c.host) << what;
+        SCOPED_TRACE(c.args.empty() ? "(none)" : c.args[0]);
+        EXPECT_EQ(Run(c.args, &windows), 7);
+        ASSERT_EQ(windows.runs.size(), 1u) << err.str();
+        EXPECT_EQ(windows.runs[0].mode, c.mode);
+        EXPECT_EQ(windows.runs[0].hostWindow, c.host);
     }
     FakeWindows windows;
-    RunCommand(ParseArguments({"--window", "--seed", "4", "--delay", "12"}), File("orbelune"), backend, out, err,
-               &windows);
+    Run({"--window", "--seed", "4", "--delay", "12"}, &windows);
     ASSERT_EQ(windows.runs.size(), 1u);
     EXPECT_EQ(windows.runs[0].seed, 4u);
     EXPECT_EQ(windows.runs[0].frameDelay, 12);
@@ -301,10 +254,10 @@ TEST_F(CliRunTest, SecondStartsFindTheRunningWindow) {
     windows.saverOpen = true;
     windows.propertiesOpen = true;
     for (const auto& args : {std::vector<std::string>{"/S"}, {"--saver"}, {"/a", "5"}})
-        EXPECT_EQ(RunCommand(ParseArguments(args), File("orbelune"), backend, out, err, &windows), kExitOk);
+        EXPECT_EQ(Run(args, &windows), kExitOk);
     EXPECT_TRUE(windows.runs.empty()) << "a second saver start ends at once";
-    EXPECT_EQ(RunCommand(ParseArguments({"/c"}), File("orbelune"), backend, out, err, &windows), kExitOk);
-    EXPECT_EQ(RunCommand(ParseArguments({"--config"}), File("orbelune"), backend, out, err, &windows), kExitOk);
+    EXPECT_EQ(Run({"/c"}, &windows), kExitOk);
+    EXPECT_EQ(Run({"--config"}, &windows), kExitOk);
     EXPECT_EQ(windows.fronted, (std::vector<std::string>{"Galaxy Properties", "Galaxy Properties"}));
     EXPECT_TRUE(windows.runs.empty());
 }

@@ -1,7 +1,6 @@
 // An export run while another process imports templates must write one whole configuration,
 // never a mix of the one before an import and the one after it.
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/wait.h>
 
 #include <filesystem>
@@ -9,13 +8,12 @@
 #include <string>
 
 #include "app/core/cli.h"
+#include "helpers/store_writer.h"
 #include "platform/file_store_backend.h"
 #include "platform/temp_dir.h"
 #include "settings/presets.h"
 #include "settings/store.h"
 #include "settings/templates.h"
-
-extern char** environ;
 
 namespace orb {
 namespace {
@@ -48,17 +46,6 @@ std::string MakeTemplate(const test::TempDir& dir, int set) {
     return file;
 }
 
-pid_t StartImports(const std::string& settings, int count, const std::string& a, const std::string& b) {
-    std::string exe = std::string(ORBELUNE_HELPER_DIR) + "/store_writer";
-    std::string countText = std::to_string(count);
-    std::string mode = "import";
-    char* argv[] = {exe.data(),       const_cast<char*>(settings.c_str()), mode.data(),
-                    countText.data(), const_cast<char*>(a.c_str()),        const_cast<char*>(b.c_str()),
-                    nullptr};
-    pid_t pid = -1;
-    return ::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ) == 0 ? pid : -1;
-}
-
 TEST(ExportSnapshot, ExportsDuringImportsEachHoldOneWholeConfiguration) {
     test::TempDir dir;
     const std::string a = MakeTemplate(dir, 0), b = MakeTemplate(dir, 1);
@@ -72,7 +59,7 @@ TEST(ExportSnapshot, ExportsDuringImportsEachHoldOneWholeConfiguration) {
         ASSERT_EQ(ImportTemplateFile(store, a), TemplateStatus::Done);
     }
     constexpr int kImports = 150;
-    pid_t writer = StartImports(live, kImports, a, b);
+    pid_t writer = test::StartStoreWriter({live, "import", std::to_string(kImports), a, b});
     ASSERT_GT(writer, 0);
     int exports = 0, mixed = 0, status = 0;
     const std::string out = dir.File("out.orb");

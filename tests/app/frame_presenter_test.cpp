@@ -107,6 +107,10 @@ TEST(FramePresenter, ClearResizeAndTooManyRecordsHandOverEverything) {
     EXPECT_EQ(p.At(B - 1, B - 1), 0xFFFF0000u);
     EXPECT_EQ(p.At(B - 2, B - 2), 0xFF000000u);
     EXPECT_EQ(p.At(B - 3, B - 1), 0u) << "outside the rectangle";
+    p.presenter.Resize(1, 3 * B); // one column: every pixel is a row of its own
+    p.presenter.TakeChanges();
+    p.presenter.Surface().Set(0, 2 * B, 5);
+    EXPECT_EQ(p.presenter.TakeChanges(), (std::vector<PixelRect>{{0, 2 * B, 1, B}}));
     p.presenter.Resize(-4, 10);
     EXPECT_TRUE(p.presenter.TakeChanges().empty());
 }

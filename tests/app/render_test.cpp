@@ -98,13 +98,7 @@ TEST(WritePngFile, KeepsEveryPixelInRgbOrderAndRefusesAnEmptySurface) {
 TEST(RunRender, WritesEveryKthFrameAsAReadablePng) {
     test::TempDir dir;
     MemoryBackend backend;
-    RenderOptions o;
-    o.dir = dir.File("frames");
-    o.frames = 7;
-    o.width = 64;
-    o.height = 48;
-    o.seed = 1;
-    o.every = 3;
+    RenderOptions o{dir.File("frames"), 7, 64, 48, 1, 3};
     std::ostringstream out, err;
     ASSERT_EQ(RunRender(o, backend, out, err), 0) << err.str();
     EXPECT_NE(out.str().find("rendered 7 frames"), std::string::npos) << out.str();
@@ -141,12 +135,7 @@ TEST(RunRender, NoWriteRunsTheFramesAndWritesNothing) {
             store.SaveAllSettings(u, t);
         }
         const size_t values = backend.Size();
-        RenderOptions o;
-        o.dir = dir.File("never");
-        o.frames = 20;
-        o.width = 32;
-        o.height = 32;
-        o.write = false;
+        const RenderOptions o{dir.File("never"), 20, 32, 32, std::nullopt, 1, false};
         std::ostringstream out, err;
         ASSERT_EQ(RunRender(o, backend, out, err), 0) << err.str();
         EXPECT_NE(out.str().find("rendered 20 frames"), std::string::npos) << out.str();
@@ -161,11 +150,7 @@ TEST(RunRender, AFolderThatCannotBeMadeIsAnError) {
     test::TempDir dir;
     std::ofstream(dir.File("file")) << "x";
     MemoryBackend backend;
-    RenderOptions o;
-    o.dir = dir.File("file") + "/frames";
-    o.frames = 2;
-    o.width = 8;
-    o.height = 8;
+    const RenderOptions o{dir.File("file") + "/frames", 2, 8, 8};
     std::ostringstream out, err;
     EXPECT_EQ(RunRender(o, backend, out, err), 1);
     EXPECT_NE(err.str().find("frames"), std::string::npos) << err.str();

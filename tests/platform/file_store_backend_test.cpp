@@ -1,19 +1,17 @@
 #include "platform/file_store_backend.h"
 
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cerrno>
 #include <cstdlib>
 
+#include "helpers/store_writer.h"
 #include "settings/presets.h"
 #include "settings/store.h"
 #include "settings/tables_match.h"
 #include "temp_dir.h"
-
-extern char** environ;
 
 namespace orb {
 namespace {
@@ -137,20 +135,12 @@ TEST_F(FileStore, WriteWhereNoFileCanBeFails) {
 }
 
 TEST(FileStorePath, FollowsXdgConfigHome) {
-    std::string savedXdg = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
-    std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
-    ::setenv("HOME", "/home/someone", 1);
-    ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    test::ScopedEnv home("HOME", "/home/someone"), xdg("XDG_CONFIG_HOME", "/cfg");
     EXPECT_EQ(DefaultSettingsPath(), "/cfg/orbelune/orbelune.ini");
-    ::setenv("XDG_CONFIG_HOME", "relative", 1);
+    xdg.Set("relative");
     EXPECT_EQ(DefaultSettingsPath(), "/home/someone/.config/orbelune/orbelune.ini");
-    ::unsetenv("XDG_CONFIG_HOME");
+    xdg.Set(nullptr);
     EXPECT_EQ(FileStoreBackend().Path(), "/home/someone/.config/orbelune/orbelune.ini");
-    if (savedXdg.empty())
-        ::unsetenv("XDG_CONFIG_HOME");
-    else
-        ::setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
-    ::setenv("HOME", savedHome.c_str(), 1);
 }
 
 TEST_F(FileStore, SettingsStoreRoundTripsBothFactorySets) {
@@ -208,14 +198,6 @@ TEST_F(FileStore, SnapshotOfAMissingFileIsEmptyAndOfAnUnreadableOneIsNothing) {
     EXPECT_EQ(FileStoreBackend(path).Snapshot(), nullptr);
 }
 
-pid_t StartWriter(const std::string& path, int id, int count) {
-    std::string exe = std::string(ORBELUNE_HELPER_DIR) + "/store_writer";
-    std::string idText = std::to_string(id), countText = std::to_string(count);
-    char* argv[] = {exe.data(), const_cast<char*>(path.c_str()), idText.data(), countText.data(), nullptr};
-    pid_t pid = -1;
-    return ::posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ) == 0 ? pid : -1;
-}
-
 int WaitExit(pid_t pid) {
     int status = 0;
     if (::waitpid(pid, &status, 0) != pid) return -1;
@@ -224,8 +206,8 @@ int WaitExit(pid_t pid) {
 
 TEST_F(FileStore, TwoWriterProcessesLoseNoWrite) {
     constexpr int kCount = 120;
-    pid_t first = StartWriter(path, 1, kCount);
-    pid_t second = StartWriter(path, 2, kCount);
+    pid_t first = test::StartStoreWriter({path, "1", std::to_string(kCount)});
+    pid_t second = test::StartStoreWriter({path, "2", std::to_string(kCount)});
     ASSERT_GT(first, 0);
     ASSERT_GT(second, 0);
     EXPECT_EQ(WaitExit(first), 0);

@@ -18,21 +18,7 @@ namespace {
 class InstanceSocketTest : public ::testing::Test {
   protected:
     test::TempDir dir;
-    std::string saved;
-    bool had = false;
-    void SetUp() override {
-        if (const char* v = std::getenv("XDG_RUNTIME_DIR")) {
-            had = true;
-            saved = v;
-        }
-        ::setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
-    }
-    void TearDown() override {
-        if (had)
-            ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
-        else
-            ::unsetenv("XDG_RUNTIME_DIR");
-    }
+    test::ScopedEnv runtime{"XDG_RUNTIME_DIR", dir.Path().c_str()};
 };
 
 TEST_F(InstanceSocketTest, TheHolderIsFoundAndAskedToTheFrontUntilItLetsGo) {
@@ -68,12 +54,22 @@ TEST_F(InstanceSocketTest, ASocketLeftByADeadProcessIsTakenOver) {
     EXPECT_TRUE(InstanceExists("Galaxy Properties"));
 }
 
+TEST_F(InstanceSocketTest, AHolderThoughtDeadLeavesTheSocketOfItsSuccessorAlone) {
+    std::unique_ptr<InstanceClaim> first = InstanceClaim::Take("Galaxy Properties");
+    ASSERT_TRUE(first);
+    ::unlink(InstanceSocketPath("Galaxy Properties").c_str()); // as a start that found it dead does
+    std::unique_ptr<InstanceClaim> second = InstanceClaim::Take("Galaxy Properties");
+    ASSERT_TRUE(second);
+    first.reset();
+    EXPECT_TRUE(InstanceExists("Galaxy Properties"));
+}
+
 TEST_F(InstanceSocketTest, AFolderOthersCanWriteIsNotUsed) {
     const std::string shared = dir.Path() + "/orbelune";
     ASSERT_EQ(::mkdir(shared.c_str(), 0700), 0);
     ASSERT_EQ(::chmod(shared.c_str(), 0777), 0);
     EXPECT_EQ(InstanceFolder(), "/tmp/orbelune-" + std::to_string(::getuid()));
-    ::setenv("XDG_RUNTIME_DIR", "relative/path", 1);
+    runtime.Set("relative/path");
     EXPECT_EQ(InstanceFolder(), "/tmp/orbelune-" + std::to_string(::getuid()));
 }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,23 @@ class TempDir {
 
   private:
     std::string path_; // the directory, empty when it could not be made
+};
+
+// An environment variable set (or, given nullptr, removed) for the life of the object.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) saved_ = old;
+        Set(value);
+    }
+    ~ScopedEnv() { Set(saved_ ? saved_->c_str() : nullptr); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    void Set(const char* value) { value ? ::setenv(name_, value, 1) : ::unsetenv(name_); }
+
+  private:
+    const char* name_;                 // the variable
+    std::optional<std::string> saved_; // its value before, nothing when it was unset
 };
 
 inline std::string ReadAll(const std::string& path) {

@@ -15,9 +15,14 @@ std::string Stored(SettingsStore& store, std::string_view name) {
     return store.ReadText(kSectionGeneral, name, "(none)");
 }
 
-TEST_F(ScreenWindowTest, EscapeEndsTheProgram) {
+TEST_F(ScreenWindowTest, TheDefaultWindowIsMaximizedWithoutCaptionOrCursorAndEscapeEndsIt) {
     ScreenWindow w(store, state, {});
     w.Open();
+    EXPECT_TRUE(w.windowTitle().isEmpty());
+    EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(w.cursor().shape(), Qt::BlankCursor);
+    EXPECT_TRUE(w.isMaximized());
+    EXPECT_FALSE(InstanceExists("ZEFO:Orbelune 3.0")) << "no caption, nothing held";
     QSignalSpy ended(&w, &ScreenWindow::endRequested);
     EXPECT_TRUE(WaitFor([&] { return w.FramesPresented() > 0; }));
     QTest::keyClick(&w, Qt::Key_Escape);
@@ -83,16 +88,6 @@ TEST_F(ScreenWindowTest, AResizableWindowTakesItsCaptionAndStoredPlacement) {
     ScreenWindow w(store, state, {});
     w.Open();
     EXPECT_TRUE(w.isMaximized()) << "a maximized state ignores WindowSize";
-}
-
-TEST_F(ScreenWindowTest, TheDefaultWindowIsMaximizedWithoutCaptionOrCursor) {
-    ScreenWindow w(store, state, {});
-    w.Open();
-    EXPECT_TRUE(w.windowTitle().isEmpty());
-    EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(w.cursor().shape(), Qt::BlankCursor);
-    EXPECT_TRUE(w.isMaximized());
-    EXPECT_FALSE(InstanceExists("ZEFO:Orbelune 3.0")) << "no caption, nothing held";
 }
 
 } // namespace

@@ -1,13 +1,11 @@
 #include "app/x11/x11_harness.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <thread>
 
@@ -107,31 +105,31 @@ void XClient::Sync() {
     std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr)); // a round trip
 }
 
+std::vector<uint32_t> XClient::Children(uint32_t window) {
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(conn_, xcb_query_tree(conn_, window), nullptr);
+    if (!tree) return {};
+    const xcb_window_t* kids = xcb_query_tree_children(tree);
+    std::vector<uint32_t> out(kids, kids + xcb_query_tree_children_length(tree));
+    std::free(tree);
+    return out;
+}
+
 int XClient::LitPixels(uint32_t window) {
-    xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, window), nullptr);
-    if (!g) return 0;
-    const int lit = LitIn(window, g->width, g->height);
-    std::free(g);
-    return lit;
+    const auto [width, height] = Size(window);
+    return LitIn(window, width, height);
 }
 
 int XClient::LitInChildSized(uint32_t window, int width, int height) {
-    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(conn_, xcb_query_tree(conn_, window), nullptr);
-    if (!tree) return -1;
-    int result = -1;
-    const xcb_window_t* kids = xcb_query_tree_children(tree);
-    for (int i = 0; i < xcb_query_tree_children_length(tree) && result < 0; ++i) {
-        xcb_get_geometry_reply_t* g =
-            xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, kids[i]), nullptr);
-        const bool match = g && g->width == width && g->height == height;
-        std::free(g);
-        result = match ? LitIn(kids[i], width, height) : LitInChildSized(kids[i], width, height);
+    for (const uint32_t kid : Children(window)) {
+        const int lit = Size(kid) == std::pair(width, height) ? LitIn(kid, width, height)
+                                                              : LitInChildSized(kid, width, height);
+        if (lit >= 0) return lit;
     }
-    std::free(tree);
-    return result;
+    return -1;
 }
 
 int XClient::LitIn(uint32_t window, int width, int height) {
+    if (width <= 0 || height <= 0) return 0;
     const xcb_get_image_cookie_t cookie =
         xcb_get_image(conn_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, static_cast<uint16_t>(width),
                       static_cast<uint16_t>(height), ~0u);
@@ -148,31 +146,19 @@ int XClient::LitIn(uint32_t window, int width, int height) {
 
 std::vector<std::pair<int, int>> XClient::ChildSizes(uint32_t window) {
     std::vector<std::pair<int, int>> out;
-    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(conn_, xcb_query_tree(conn_, window), nullptr);
-    if (!tree) return out;
-    const xcb_window_t* kids = xcb_query_tree_children(tree);
-    for (int i = 0; i < xcb_query_tree_children_length(tree); ++i) {
-        xcb_get_geometry_reply_t* g =
-            xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, kids[i]), nullptr);
-        if (g) out.emplace_back(g->width, g->height);
-        std::free(g);
-    }
-    std::free(tree);
+    for (const uint32_t kid : Children(window))
+        if (const auto size = Size(kid); size.first > 0) out.push_back(size);
     return out;
 }
 
 std::set<uint32_t> XClient::ViewableTopLevels() {
     std::set<uint32_t> out;
-    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(conn_, xcb_query_tree(conn_, screen_->root), nullptr);
-    if (!tree) return out;
-    const xcb_window_t* kids = xcb_query_tree_children(tree);
-    for (int i = 0; i < xcb_query_tree_children_length(tree); ++i) {
+    for (const uint32_t kid : Children(screen_->root)) {
         xcb_get_window_attributes_reply_t* a =
-            xcb_get_window_attributes_reply(conn_, xcb_get_window_attributes(conn_, kids[i]), nullptr);
-        if (a && a->map_state == XCB_MAP_STATE_VIEWABLE) out.insert(kids[i]);
+            xcb_get_window_attributes_reply(conn_, xcb_get_window_attributes(conn_, kid), nullptr);
+        if (a && a->map_state == XCB_MAP_STATE_VIEWABLE) out.insert(kid);
         std::free(a);
     }
-    std::free(tree);
     return out;
 }
 
@@ -257,28 +243,6 @@ std::optional<int> Program::WaitExit(std::chrono::milliseconds timeout) {
         },
         timeout);
     return status;
-}
-
-std::vector<pid_t> Children() {
-    std::vector<pid_t> out;
-    DIR* d = ::opendir("/proc");
-    if (!d) return out;
-    const pid_t self = ::getpid();
-    while (dirent* e = ::readdir(d)) {
-        const pid_t pid = static_cast<pid_t>(std::atoi(e->d_name));
-        if (pid <= 0) continue;
-        std::ifstream stat("/proc/" + std::string(e->d_name) + "/stat");
-        std::string line;
-        std::getline(stat, line);
-        const size_t close = line.rfind(')');
-        if (close == std::string::npos) continue;
-        char state = 0;
-        int ppid = 0;
-        if (std::sscanf(line.c_str() + close + 1, " %c %d", &state, &ppid) == 2 && ppid == self)
-            out.push_back(pid);
-    }
-    ::closedir(d);
-    return out;
 }
 
 } // namespace orb::x11test

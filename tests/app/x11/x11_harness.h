@@ -73,6 +73,8 @@ class XClient {
     void Sync();
 
   private:
+    // The window's children, bottom first; empty when it does not exist.
+    std::vector<uint32_t> Children(uint32_t window);
     // Pixels that are not black in the window's width x height from its corner.
     int LitIn(uint32_t window, int width, int height);
 
@@ -100,8 +102,5 @@ class Program {
 // Polls the condition every 20 ms until it holds or the time is up; true when it held. It is
 // checked once more after the time is up, so a late poll never misses a state that holds.
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
-
-// Processes whose parent is this process.
-std::vector<pid_t> Children();
 
 } // namespace orb::x11test
