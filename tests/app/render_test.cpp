@@ -150,7 +150,10 @@ TEST(RunRender, AFolderThatCannotBeMadeIsAnError) {
     test::TempDir dir;
     std::ofstream(dir.File("file")) << "x";
     MemoryBackend backend;
-    const RenderOptions o{dir.File("file") + "/frames", 2, 8, 8};
+    RenderOptions o;
+    o.dir = dir.File("file") + "/frames";
+    o.frames = 2;
+    o.width = o.height = 8;
     std::ostringstream out, err;
     EXPECT_EQ(RunRender(o, backend, out, err), 1);
     EXPECT_NE(err.str().find("frames"), std::string::npos) << err.str();
