@@ -138,7 +138,8 @@ TEST(FieldRules, ArrowKeysStepWithinTheRange) {
         {&trail, "7.5", +1, "9"},       {&persist, "0.5", +1, std::nullopt},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(StepFieldText(c.text, *c.fieldSpec, c.direction), c.expected) << c.text << " " << c.direction;
+        EXPECT_EQ(StepFieldText(c.text, *c.fieldSpec, c.direction), c.expected)
+            << c.text << " " << c.direction;
 }
 
 TEST(FieldRules, SpinnerStepFollowsTheMaximum) {
