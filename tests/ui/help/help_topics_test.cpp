@@ -62,6 +62,7 @@ TEST(HelpTopics, RelabelledGalaxyBoxesFollowTheStyle) {
         {8, 5, "Galaxy_QG_Force"},
         {48, 2, "Galaxy_HWC_End"},
         {5, 99, "style-starwave"},
+        {3, 3, "style-ifs-fractal"},
         {9, 0, ""},
         {97, 0, ""},
     };

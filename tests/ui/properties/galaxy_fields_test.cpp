@@ -138,6 +138,9 @@ TEST(GalaxyFields, NebulaShowsControlPointsAndKeepsItsTilt) {
     f.SetListIndex(GalaxyList::Plane, static_cast<int>(t[G::AxisPlane]));
     f.SetFieldText(3, "7");
     f.SetFieldText(93, "200");
+    f.SetHueText(0, "x");
+    EXPECT_EQ(f.FieldText(kGalaxyFieldSlots), "") << "no box past the last";
+    EXPECT_EQ(f.FieldText(-1), "");
     GalaxyType back = t;
     ReadGalaxyFields(f, back);
     EXPECT_EQ(back[G::AngleTilt], 0);

@@ -43,6 +43,9 @@ TEST(ListLines, OddWidthsAndShortLines) {
     // (2400 - 2330) / 20 = 3.5 rounds to 4 (halves to even).
     auto wide = [](std::string_view s) { return s == " " ? 20.0 : 2330.0; };
     EXPECT_EQ(FormatListLine("x", 7, wide), "x    7");
+    // A blank narrower than a twip still counts: (2400 - 2390) / 0.5 = 20.
+    auto thin = [](std::string_view s) { return s == " " ? 0.5 : 2390.0; };
+    EXPECT_EQ(FormatListLine("x", 7, thin), "x" + std::string(20, ' ') + "7");
     auto noBlank = [](std::string_view s) { return s == " " ? 0.0 : 10.0; };
     EXPECT_EQ(FormatListLine("x", 7, noBlank), "x   7");
     EXPECT_EQ(ParseListLine("12").weight, 12);

@@ -206,6 +206,9 @@ TEST(UniverseSpecs, KindsRangesAndSteps) {
     EXPECT_FALSE(UniverseFieldSpec(3));
     EXPECT_FALSE(UniverseFieldSpec(52));
     EXPECT_EQ(StepFieldText("5000", kWeightFieldSpec, +1), "5001");
+    // The weight and reset boxes are clamped by Commit and Reset, not on leaving.
+    EXPECT_EQ(LeaveFieldText("12345", kWeightFieldSpec), "12345");
+    EXPECT_EQ(LeaveFieldText("12345", kResetPctFieldSpec), "12345");
     EXPECT_EQ(StepFieldText("9999", kWeightFieldSpec, +1), "9999");
 }
 
