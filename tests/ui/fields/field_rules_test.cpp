@@ -71,6 +71,7 @@ TEST(FieldRules, InsertedTextPassesTheFilterCharacterByCharacter) {
         {kName, "ab", 1, 0, "x\ny", 0, "ax yb", 4, false},
         {kName, "", 0, 0, "\x01z", 0, "z", 1, false},
         {kName, "", 0, 0, "\U0001F600,", 0, "\U0001F600", 4, false}, // a comma right after a 4-byte character
+        {kName, "", 0, 0, "\u661f,", 0, "\u661f", 3, false},         // and after a 3-byte one
     };
     for (const Case& c : cases) {
         const InsertResult r =
@@ -138,7 +139,8 @@ TEST(FieldRules, ArrowKeysStepWithinTheRange) {
         {&trail, "7.5", +1, "9"},       {&persist, "0.5", +1, std::nullopt},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(StepFieldText(c.text, *c.fieldSpec, c.direction), c.expected) << c.text << " " << c.direction;
+        EXPECT_EQ(StepFieldText(c.text, *c.fieldSpec, c.direction), c.expected)
+            << c.text << " " << c.direction;
 }
 
 TEST(FieldRules, SpinnerStepFollowsTheMaximum) {

@@ -15,17 +15,14 @@ TEST(FormLet, ParametersAreClampedToTheirRanges) {
         float speed, scroll;
         int16_t wantStars;
         float wantSpeed, wantScroll;
-    };
-    const Case cases[] = {
+    } const cases[] = {
         {150, 0.005f, 2.0f, 150, 0.005f, 2.0f},  // the About window's values stand
         {500, 1.0f, 20.0f, 200, 0.25f, 10.0f},   // above
         {0, 0.0f, 0.0f, 10, 0.0025f, 0.5f},      // below
         {-7, NAN, INFINITY, 10, 0.0025f, 10.0f}, // junk never reaches the animation
     };
     for (const Case& c : cases) {
-        CreditsParams p;
-        p.stars = c.stars, p.speed = c.speed, p.scroll = c.scroll;
-        const CreditsParams got = ClampCreditsParams(p);
+        const CreditsParams got = ClampCreditsParams({c.stars, c.speed, c.scroll, {}});
         EXPECT_EQ(got.stars, c.wantStars);
         EXPECT_FLOAT_EQ(got.speed, c.wantSpeed);
         EXPECT_FLOAT_EQ(got.scroll, c.wantScroll);
@@ -79,19 +76,6 @@ TEST(CreditStarField, DotWidthGrowsAsStarsComeNear) {
     EXPECT_EQ(CreditDotWidth(0.4f), 2); // 2.5 rounds to even
     EXPECT_EQ(CreditDotWidth(0.1f), 10);
     EXPECT_EQ(CreditDotWidth(0.0f), 50); // never infinite
-}
-
-TEST(CreditStarField, SpeedQuarterCyclesThroughDepthZero) {
-    CreditStarField field(50, 0.25f, 11);
-    field.Start([](float, float, int) {});
-    for (int i = 0; i < 40; ++i) {
-        field.Step([](float x, float y, int w) {
-            ASSERT_TRUE(std::isfinite(x) && std::isfinite(y));
-            ASSERT_LE(w, 50);
-        });
-        for (const CreditStar& s : field.Stars())
-            ASSERT_GE(s.z, kCreditRespawnDepth);
-    }
 }
 
 // Every character is 6 pixels wide; a line is its point size tall.

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "settings/presets.h"
-#include "ui/scripted_messages.h"
 
 namespace orb {
 namespace {
@@ -80,21 +79,6 @@ TEST_F(CompositeEditorTest, IfsCountWarnsFromTwoAndCountsATypeChosenTwice) {
     EXPECT_TRUE(out.ifsNote);
     EXPECT_EQ(out.result, CompositeCommit::Stored);
     EXPECT_EQ(tables.composites[0].count, 2);
-}
-
-TEST(CompositeWeights, ResetGivesEveryCompositeTheWeight) {
-    GalaxyTables tables = MakeFactoryConfiguration(0).tables;
-    test::ScriptedMessages messages;
-    EXPECT_FALSE(ResetWeights(tables, WeightedTable::Composites, "  ", kWidth, messages));
-    EXPECT_EQ(messages.LastText(), kResetPctBlankMessage);
-    const auto lines = ResetWeights(tables, WeightedTable::Composites, "25", kWidth, messages);
-    ASSERT_TRUE(lines);
-    ASSERT_EQ(lines->size(), 16u);
-    for (int i = 0; i < kCompositeSlots; ++i) {
-        EXPECT_EQ(tables.composites[i].pct, 25);
-        EXPECT_EQ(ParseListLine((*lines)[i]).weight, 25);
-    }
-    EXPECT_EQ(tables.types[0].pct, MakeFactoryConfiguration(0).tables.types[0].pct); // types untouched
 }
 
 } // namespace

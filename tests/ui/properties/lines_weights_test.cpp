@@ -43,6 +43,9 @@ TEST(ListLines, OddWidthsAndShortLines) {
     // (2400 - 2330) / 20 = 3.5 rounds to 4 (halves to even).
     auto wide = [](std::string_view s) { return s == " " ? 20.0 : 2330.0; };
     EXPECT_EQ(FormatListLine("x", 7, wide), "x    7");
+    // A blank narrower than a twip still counts: (2400 - 2390) / 0.5 = 20.
+    auto thin = [](std::string_view s) { return s == " " ? 0.5 : 2390.0; };
+    EXPECT_EQ(FormatListLine("x", 7, thin), "x" + std::string(20, ' ') + "7");
     auto noBlank = [](std::string_view s) { return s == " " ? 0.0 : 10.0; };
     EXPECT_EQ(FormatListLine("x", 7, noBlank), "x   7");
     EXPECT_EQ(ParseListLine("12").weight, 12);
@@ -92,11 +95,9 @@ TEST_F(WeightsTest, CommitClampsTrimsAndRewritesTheLine) {
 }
 
 TEST_F(WeightsTest, ResetPercentSetsEveryWeightOrAsksForAValue) {
-    for (std::string_view blank : {"", "   "}) {
-        EXPECT_FALSE(ResetWeights(tables, WeightedTable::GalaxyTypes, blank, FakeWidth, messages));
-        EXPECT_EQ(messages.LastText(), "Please enter a value for the Reset percent.");
-        EXPECT_EQ(messages.shown.back().icon, MessageIcon::Exclamation);
-    }
+    EXPECT_FALSE(ResetWeights(tables, WeightedTable::GalaxyTypes, "   ", FakeWidth, messages));
+    EXPECT_EQ(messages.LastText(), "Please enter a value for the Reset percent.");
+    EXPECT_EQ(messages.shown.back().icon, MessageIcon::Exclamation);
     EXPECT_EQ(tables.types[0].pct, 25); // unchanged
 
     auto lines = ResetWeights(tables, WeightedTable::GalaxyTypes, "25", FakeWidth, messages);
@@ -111,7 +112,8 @@ TEST_F(WeightsTest, ResetPercentSetsEveryWeightOrAsksForAValue) {
     lines = ResetWeights(tables, WeightedTable::Composites, "123456", FakeWidth, messages);
     ASSERT_TRUE(lines);
     ASSERT_EQ(lines->size(), 16u);
-    EXPECT_EQ(tables.composites[15].pct, 9999);
+    for (int i = 0; i < kCompositeSlots; ++i)
+        EXPECT_EQ(tables.composites[i].pct, 9999);
     EXPECT_EQ(tables.types[0].pct, 25); // the other table is left alone
     EXPECT_EQ(tables.types[32].pct, 0); // and so are the composites' stand-ins
     EXPECT_EQ(ParseListLine((*lines)[2]).name, "< Galaxy Composite 3 >");

@@ -172,6 +172,8 @@ TEST(PropCopyEditor, ValueGoesToTheControlThatShowsTheProperty) {
     EXPECT_EQ(fields.FieldText(93), "");
     EXPECT_TRUE(ShowCopiedValue(fields, standard, G::Profile, 4));
     EXPECT_EQ(fields.ListIndex(GalaxyList::Profile), 4);
+    EXPECT_TRUE(ShowCopiedValue(fields, nebula, G::CP_Close, 1));
+    EXPECT_TRUE(fields.CpClosed());
     EXPECT_TRUE(ShowCopiedValue(fields, standard, G::HueBlend, 30));
     EXPECT_EQ(fields.HueText(4), "30");
 }

@@ -83,7 +83,6 @@ TEST_F(GuiTest, HelpSearchFindsTheFocalLength) {
     EXPECT_EQ(w.Results()->item(0)->data(Qt::UserRole).toString(), "advanced.html#FocalLength");
     EXPECT_EQ(w.Current(), "advanced.html#FocalLength");
     EXPECT_TRUE(w.Browser()->toPlainText().contains("Focal Length Distance (0.01 - 10.0):"));
-    EXPECT_EQ(w.Search("nothing-like-this"), 0);
 }
 
 TEST_F(GuiTest, EveryTopicOpensAPageWithItsSection) {
@@ -93,14 +92,6 @@ TEST_F(GuiTest, EveryTopicOpensAPageWithItsSection) {
         EXPECT_FALSE(w.Browser()->toPlainText().isEmpty()) << t.key;
     }
     EXPECT_FALSE(w.ShowTopic("no-such-topic"));
-    EXPECT_EQ(w.Current(), "index.html");
-    // Back and forward walk the pages seen.
-    w.ShowPage("advanced.html");
-    w.ShowPage("linux.html");
-    w.Browser()->backward();
-    EXPECT_EQ(w.Current(), "advanced.html");
-    w.Browser()->forward();
-    EXPECT_EQ(w.Current(), "linux.html");
 }
 
 } // namespace

