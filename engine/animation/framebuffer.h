@@ -114,6 +114,34 @@ class PixelWriter {
             RecordIf(on, index);
     }
 
+    // How a loop writes: what the surface asks for beyond the pixel, decided once per loop so
+    // that the loop holds none of the tests (Write<Kind::Any> is SetIf).
+    enum class Kind { Plain, Blocks, Any };
+    Kind KindOf() const {
+        return recording_ ? Kind::Any : blocks_ ? Kind::Blocks : Kind::Plain;
+    }
+    template <Kind kind> void Write(bool draw, int32_t x, int32_t y, uint32_t colour) {
+        if constexpr (kind == Kind::Any) {
+            SetIf(draw, x, y, colour);
+        } else {
+            const bool on = draw & (static_cast<uint32_t>(x) < width_) & (static_cast<uint32_t>(y) < height_);
+            const size_t index =
+                static_cast<size_t>(static_cast<uint32_t>(y)) * stride_ + static_cast<uint32_t>(x);
+            const uintptr_t keep = uintptr_t{0} - static_cast<uintptr_t>(on);
+            const uintptr_t pixel = reinterpret_cast<uintptr_t>(pixels_) + index * sizeof(uint32_t);
+            const uintptr_t target = (pixel & keep) | (reinterpret_cast<uintptr_t>(&scratch_) & ~keep);
+            if constexpr (kind == Kind::Blocks) {
+                *reinterpret_cast<uint32_t*>(target) = Framebuffer::WindowOrder(colour);
+                const auto flag = reinterpret_cast<uintptr_t>(
+                    blocks_ + surface_.BlockOf(static_cast<uint32_t>(x), static_cast<uint32_t>(y)));
+                *reinterpret_cast<uint8_t*>((flag & keep) | (reinterpret_cast<uintptr_t>(&scratchFlag_) & ~keep)) =
+                    1;
+            } else {
+                *reinterpret_cast<uint32_t*>(target) = colour;
+            }
+        }
+    }
+
   private:
     // The window's way round over the colour just stored at target, and the block flagged when
     // keep (the point is drawn).

@@ -54,6 +54,18 @@ class StarBlock {
     // in its colour; any other star i is handed to other(i).
     template <typename Other> void Draw(Framebuffer& surface, Other&& other) {
         PixelWriter out(surface);
+        switch (out.KindOf()) {
+        case PixelWriter::Kind::Plain:
+            return DrawAs<PixelWriter::Kind::Plain>(out, other);
+        case PixelWriter::Kind::Blocks:
+            return DrawAs<PixelWriter::Kind::Blocks>(out, other);
+        case PixelWriter::Kind::Any:
+            return DrawAs<PixelWriter::Kind::Any>(out, other);
+        }
+    }
+
+  private:
+    template <PixelWriter::Kind kind, typename Other> void DrawAs(PixelWriter& out, Other& other) {
         for (int32_t j = 0; j < count_; ++j) {
             const int32_t i = first_ + j;
             if (!steady_[j]) {
@@ -61,14 +73,12 @@ class StarBlock {
                 continue;
             }
             const int32_t p = position_[j], slot = Slot(i);
-            out.SetIf(true, stars_.scrX[slot], stars_.scrY[slot], 0);
+            out.Write<kind>(true, stars_.scrX[slot], stars_.scrY[slot], 0);
             stars_.scrX[slot] = batch_.pixelX[p];
             stars_.scrY[slot] = batch_.pixelY[p];
-            out.SetIf(batch_.depth[p] > kNearDepth, batch_.pixelX[p], batch_.pixelY[p], stars_.colour[i]);
+            out.Write<kind>(batch_.depth[p] > kNearDepth, batch_.pixelX[p], batch_.pixelY[p], stars_.colour[i]);
         }
     }
-
-  private:
     int32_t Slot(int32_t i) const { return stars_.Slot(i, ring_); }
     // The projection inputs of star i, which has moved to local, into place p of the batch.
     void Gather(int32_t i, int32_t p, Vec3f local);
