@@ -79,7 +79,9 @@ TEST_F(AdvancedDialogTest, DefaultsThenCancelKeepsTheStoreAndDefaultsThenOkWrite
         EXPECT_EQ(dialog.Number(AdvancedNumber::Delay)->Text(), "30");
         QTest::mouseClick(ok ? dialog.OkButton() : dialog.CancelButton(), Qt::LeftButton);
         EXPECT_EQ(dialog.result(), ok ? QDialog::Accepted : QDialog::Rejected);
-        if (!ok) EXPECT_EQ(ReadAll(file), before);
+        if (!ok) {
+            EXPECT_EQ(ReadAll(file), before);
+        }
     }
     for (const SettingDef& d : kAdvancedDefs)
         EXPECT_EQ(store.ReadText(kSectionAdvanced, d.name, "<absent>"), d.defText) << d.name;
