@@ -21,6 +21,12 @@ void SetVertex(GalaxyStyleState& s, int g, int k, Vertex v) {
     s.ifsVertexZ[i] = static_cast<float>(v.z);
 }
 
+// A solid's corners in table order; the table's length is the corner count.
+template <size_t N> void SetVertices(GalaxyStyleState& s, int g, const Vertex (&v)[N]) {
+    for (size_t k = 0; k < N; ++k)
+        SetVertex(s, g, static_cast<int>(k), v[k]);
+}
+
 Vertex GetVertex(const GalaxyStyleState& s, int g, int k) {
     const int i = GalaxyStyleState::Vertex(g, k);
     return {s.ifsVertexX[i], s.ifsVertexY[i], s.ifsVertexZ[i]};
@@ -36,30 +42,26 @@ void Pyramid(GalaxyStyleState& s, int g, int n, double R, double H) {
 
 void Octahedron(GalaxyStyleState& s, int g, double R, double H) {
     const Vertex v[] = {{0, H, 0}, {0, -H, 0}, {-R, 0, 0}, {R, 0, 0}, {0, 0, -R}, {0, 0, R}};
-    for (int k = 0; k < 6; ++k)
-        SetVertex(s, g, k, v[k]);
+    SetVertices(s, g, v);
 }
 
 void Cube(GalaxyStyleState& s, int g, double R, double H) {
     const Vertex v[] = {{R, -H, R}, {R, -H, -R}, {-R, -H, R}, {-R, -H, -R},
                         {R, H, R},  {R, H, -R},  {-R, H, R},  {-R, H, -R}};
-    for (int k = 0; k < 8; ++k)
-        SetVertex(s, g, k, v[k]);
+    SetVertices(s, g, v);
 }
 
 void Prisms(GalaxyStyleState& s, int g, double R, double H) {
     const Vertex v[] = {{-0.6 * R, H, -0.36 * R},  {0.6 * R, H, -0.36 * R},  {0, H, 0.72 * R},
                         {-0.6 * R, -H, -0.36 * R}, {0.6 * R, -H, -0.36 * R}, {0, -H, 0.72 * R},
                         {-1.25 * R, 0, 0.75 * R},  {1.25 * R, 0, 0.75 * R},  {0, 0, -1.5 * R}};
-    for (int k = 0; k < 9; ++k)
-        SetVertex(s, g, k, v[k]);
+    SetVertices(s, g, v);
 }
 
 void Lantern(GalaxyStyleState& s, int g, double R, double H) {
     const Vertex v[] = {{0, -H, 0},    {R, -H / 2, R}, {R, -H / 2, -R}, {-R, -H / 2, R}, {-R, -H / 2, -R},
                         {R, H / 2, 0}, {-R, H / 2, 0}, {0, H / 2, R},   {0, H / 2, -R},  {0, H, 0}};
-    for (int k = 0; k < 10; ++k)
-        SetVertex(s, g, k, v[k]);
+    SetVertices(s, g, v);
 }
 
 // Style 1: a new orbit point every armCount stars, otherwise one step further along a

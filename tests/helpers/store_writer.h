@@ -3,6 +3,8 @@
 
 #include <spawn.h>
 
+#include "test_paths.h"
+
 #include <string>
 #include <vector>
 

@@ -6,6 +6,7 @@
 #include <map>
 #include <sstream>
 
+#include "test_paths.h"
 #include "ui/help/help_search.h"
 #include "ui/help/help_topics.h"
 
