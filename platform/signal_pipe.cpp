@@ -32,8 +32,8 @@ SignalPipe::SignalPipe() {
     sa.sa_handler = OnEndingSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
-    for (int i = 0; i < kCount; ++i)
-        ::sigaction(kSignals[i], &sa, nullptr);
+    for (int s : kSignals)
+        ::sigaction(s, &sa, nullptr);
 }
 
 SignalPipe::~SignalPipe() {
