@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include "platform/signal_pipe.h"
+
 class QSocketNotifier;
 
 namespace orb {
@@ -19,7 +21,8 @@ class TerminationWatch : public QObject {
     void terminationRequested();
 
   private:
-    QSocketNotifier* notifier_ = nullptr; // on the read end of the signal pipe
+    SignalPipe pipe_;                     // the ending signals' handler and its pipe
+    QSocketNotifier* notifier_ = nullptr; // on the read end of pipe_
 };
 
 } // namespace orb

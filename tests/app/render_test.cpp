@@ -78,7 +78,7 @@ std::pair<uint32_t, uint32_t> ReadPng(const std::string& path, std::vector<png_b
     return {image.width, image.height};
 }
 
-TEST(WritePngFile, KeepsEveryPixelInRgbOrderAndRefusesAnEmptySurface) {
+TEST(WritePngFile, KeepsEveryPixelInRgbOrderAndReportsWhatItCannotWrite) {
     test::TempDir dir;
     const uint32_t colours[] = {0x0000FFu, 0x00FF00u, 0x804020u}; // red, green, 0x00BBGGRR
     for (const auto& [w, h] : {std::pair{3u, 1u}, std::pair{1u, 3u}}) { // a row, a column
@@ -92,6 +92,8 @@ TEST(WritePngFile, KeepsEveryPixelInRgbOrderAndRefusesAnEmptySurface) {
     }
     OwnedFramebuffer empty{0, 0};
     EXPECT_FALSE(WritePngFile(dir.File("empty.png"), empty.Surface()));
+    OwnedFramebuffer dot{1, 1};
+    EXPECT_FALSE(WritePngFile(dir.File("missing/dot.png"), dot.Surface())); // no such folder
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"line.png"});
 }
 
