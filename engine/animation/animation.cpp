@@ -143,7 +143,7 @@ void UniverseAnimation::VisitFrame() {
     const Vec3f camera = TourCamera(tour_, tourSettings_);
     engine_.MarkFrameStart();
     FollowCamera(camera);
-    AdvanceNebulaPoints(engine_.Model(), gal.count, -1, std::span<const int16_t>(gal.typeIndex));
+    AdvanceNebulaPoints(engine_.Model(), gal.count, kNoSlot, std::span<const int16_t>(gal.typeIndex));
     AdvanceTourParam(tour_);
 
     if (++frame_ < tourSettings_.gSteps) return;

@@ -151,10 +151,11 @@ void PlaceComet(CometTable& table, int c, const CometType& ct, GalaxyModel& mode
     if (!Orbiting(ct.style)) {
         if (!HasGalaxy(model, galaxy)) return;
         // The IFS generator places it as it would place a star (and moves the galaxy's point).
-        float x = 0, y = 0, z = 0, vx = 0, vy = 0, vz = 0;
-        int32_t age = 0;
-        int16_t retire = 0, newFrames = 0, novaFrames = 0;
-        uint32_t colour = 0;
+        // Scratch for the star fields the comet does not keep.
+        float x{}, y{}, z{}, vx{}, vy{}, vz{};
+        int32_t age{};
+        int16_t retire{}, newFrames{}, novaFrames{};
+        uint32_t colour{};
         StarRef ref{x,
                     y,
                     z,

@@ -133,6 +133,9 @@ struct StarRef {
 // Derived values of types 0..31 from their settings (start of every run and preview).
 void PrepareGalaxyTypes(GalaxyModel& model);
 
+// For the typeSlot and compositeIndex arguments below: no single type or composite given.
+constexpr int16_t kNoSlot = -1;
+
 // Sizes and fills the per-galaxy style state for galaxies 0..count-1. typeSlot >= 0 gives every
 // galaxy that type; else compositeIndex >= 0 gives galaxy 0 that composite's members; else
 // each galaxy takes slots[g] (32..47 a composite, set up member by member from the last to the

@@ -84,10 +84,10 @@ void PreviewGalaxy::PlaceGalaxy() {
         const int16_t c = ClampInt(params_.index, 0, kCompositeSlots - 1);
         slot_ = static_cast<int16_t>(kGalaxyTypeSlots + c);
         model.run[slot_].composite = true;
-        SetupGalaxies(model, 1, -1, c, {});
+        SetupGalaxies(model, 1, kNoSlot, c, {});
     } else {
         slot_ = ClampInt(params_.index, 0, kGalaxyTypeSlots - 1);
-        SetupGalaxies(model, 1, slot_, -1, {});
+        SetupGalaxies(model, 1, slot_, kNoSlot, {});
     }
     visitType_ = ClampInt(VisitTypeSlot(model.tables, slot_, params_.composite), 0, kGalaxyTypeSlots - 1);
     standOff_ = model.run[visitType_].standOff;
@@ -159,7 +159,7 @@ PreviewFrame PreviewGalaxy::Step() {
     ambient.mode = AmbientMode::Burst;
     UpdateAmbientStars(engine_.Ambient(), ambientValues, ambient, model,
                        {engine_.Surface(), surface_.screen, model.colour});
-    const int16_t typeSlot = params_.composite ? int16_t(-1) : slot_;
+    const int16_t typeSlot = params_.composite ? kNoSlot : slot_;
     AdvanceNebulaPoints(model, 1, typeSlot, std::span<const int16_t>(engine_.Galaxies().typeIndex));
     if (frames_ < INT32_MAX) ++frames_;
     if (params_.autoAdvance && params_.frameLimit > 0 && frames_ >= params_.frameLimit)

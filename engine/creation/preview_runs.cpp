@@ -58,7 +58,7 @@ AboutPreview::AboutPreview(UniverseEngine& engine, Framebuffer& picture, const U
     ApplyFactoryGalaxyTypes(tables, 0);
     ApplyFactoryComposites(tables, 0);
     BuildGalaxyColourTables(engine_.Model().colour, tables);
-    BuildFadePalettes(engine_.Model().colour, tables, universe, -1, -1);
+    BuildFadePalettes(engine_.Model().colour, tables, universe);
 }
 
 bool AboutPreview::Shows(const GalaxyTables& tables, int16_t c) {

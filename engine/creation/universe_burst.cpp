@@ -32,7 +32,7 @@ void UniverseEngine::BeginUniverse() {
     stepFactor_ = values_.stepFactor;
     LaunchStars();
     AssignGalaxyTypes();
-    SetupGalaxies(model_, galaxies_.count, -1, -1, std::span<const int16_t>(galaxies_.typeIndex));
+    SetupGalaxies(model_, galaxies_.count, kNoSlot, kNoSlot, std::span<const int16_t>(galaxies_.typeIndex));
     for (int t = 0; t < kGalaxyTypeSlots; ++t) {
         GalaxyTypeRun& run = model_.run[t];
         run.tiltAngle =
@@ -77,9 +77,7 @@ void UniverseEngine::AssignGalaxyTypes() {
         GalaxyType& type = tables_.types[s];
         if (s >= kGalaxyTypeSlots) {
             type.pct = tables_.composites[s - kGalaxyTypeSlots].pct;
-            model_.run[s].composite = type.pct > 0;
-        } else {
-            model_.run[s].composite = false;
+            model_.run[s].composite = type.pct > 0; // a plain type's mark is never set
         }
         total += type.pct;
         burst_.cumulative[s] = total;
@@ -150,7 +148,7 @@ bool UniverseEngine::BurstStep() {
     const AmbientFrame frame{
         {0, 0, 0}, {0, 0, 0}, scalars_.expansionExtent, scalars_.expansionSpeed, AmbientMode::Burst};
     UpdateAmbientStars(ambient_, values_, frame, model_, {*surface_, screen_, model_.colour});
-    AdvanceNebulaPoints(model_, galaxies_.count, -1, std::span<const int16_t>(galaxies_.typeIndex));
+    AdvanceNebulaPoints(model_, galaxies_.count, kNoSlot, std::span<const int16_t>(galaxies_.typeIndex));
     if (step_ > steps * 0.75)
         stepFactor_ = static_cast<float>(
             values_.stepFactor * std::cos((step_ - 0.75 * steps) / (steps * (1 - 0.75)) * kQuarterTurn));

@@ -65,7 +65,7 @@ void UniverseEngine::SetupUniverse(bool preview) {
     store_.LoadAllGalaxyTypes(tables_);
     store_.LoadAllComposites(tables_);
     BuildGalaxyColourTables(model_.colour, tables_);
-    BuildFadePalettes(model_.colour, tables_, raw, -1, -1);
+    BuildFadePalettes(model_.colour, tables_, raw);
     StartRun();
 }
 
