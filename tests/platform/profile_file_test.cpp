@@ -64,6 +64,7 @@ TEST(ProfileText, SetChangesOneLineAndKeepsTheRest) {
         {"existing key keeps its spelling and spacing", "; note\n[A]\n  Key = old\nodd line\n\n", "a", "KEY",
          "new", "; note\n[A]\n  Key = new\nodd line\n\n"},
         {"CRLF file gets CRLF lines", "[A]\r\nx=1\r\n", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
+        {"the first line end decides", "[A]\nx=1\r\n", "A", "y", "2", "[A]\nx=1\r\ny=2\n"},
         {"new key goes after the first section's last line", "[A]\nx=1\n\n[B]\nz=3\n[A]\nw=4\n", "A", "y",
          "2", "[A]\nx=1\ny=2\n\n[B]\nz=3\n[A]\nw=4\n"},
         {"new key after an unterminated last line", "[A]\nx=1", "A", "y", "2", "[A]\nx=1\ny=2\n"},
