@@ -83,19 +83,14 @@ class StarBlock {
     // The projection inputs of star i, which has moved to local, into place p of the batch.
     void Gather(int32_t i, int32_t p, Vec3f local);
 
-    // A type's view as the projection batch takes it.
-    struct WideView {
-        double tiltSin = 0;  // TypeView::tiltSin
-        double tiltCos = 1;  // TypeView::tiltCos
-        double vertical = 0; // 1 when TypeView::axisPlane is non-zero
-    };
-
     StarArrays& stars_;
-    const GalaxyArrays& galaxies_;
     const GalaxyModel& model_;
     const std::array<int16_t, kGalaxyTypeSlots>& styles_;
     const ScreenGeometry& screen_;
-    std::array<WideView, kGalaxyTypeSlots> views_{}; // per galaxy type, this frame
+    std::array<double, kGalaxyTypeSlots> tiltSin_{};  // per galaxy type, this frame: TypeView::tiltSin
+    std::array<double, kGalaxyTypeSlots> tiltCos_{};  // per galaxy type, this frame: TypeView::tiltCos
+    std::array<double, kGalaxyTypeSlots> vertical_{}; // per galaxy type: 1 when TypeView::axisPlane is non-zero
+    BatchTables tables_;                              // the above and the galaxies' offsets, for the batch
     int32_t first_ = 0;                              // first star of the block
     int32_t count_ = 0;                              // stars in the block
     int16_t ring_ = 0;                               // trail slot of this frame
