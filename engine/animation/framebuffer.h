@@ -142,6 +142,17 @@ class PixelWriter {
         }
     }
 
+    // A plain write at a pixel index (row x stride + column) already checked against the surface,
+    // or nowhere for ProjectionBatch::kOffSurface (all ones).
+    void WriteAt(uint32_t index, uint32_t colour) {
+        const uintptr_t keep = uintptr_t{0} - static_cast<uintptr_t>(index != UINT32_MAX);
+        const uintptr_t pixel = reinterpret_cast<uintptr_t>(pixels_) + size_t{index} * sizeof(uint32_t);
+        *reinterpret_cast<uint32_t*>((pixel & keep) | (reinterpret_cast<uintptr_t>(&scratch_) & ~keep)) = colour;
+    }
+    uint32_t Width() const { return width_; }
+    uint32_t Height() const { return height_; }
+    uint32_t Stride() const { return static_cast<uint32_t>(stride_); }
+
   private:
     // The window's way round over the colour just stored at target, and the block flagged when
     // keep (the point is drawn).

@@ -54,8 +54,8 @@ namespace {
         const int32_t x = PixelCoordSelect((h + rx) * k + centreX);
         const int32_t y = PixelCoordSelect((v + ry) * k + centreY);
         const bool seen = depth > kNearDepth;
-        b.pixelX[j] = seen ? x : b.pixelX[j];
-        b.pixelY[j] = seen ? y : b.pixelY[j];
+        b.pixelX[j] = seen ? x : b.fromX[j];
+        b.pixelY[j] = seen ? y : b.fromY[j];
         b.depth[j] = depth;
     }
 }
@@ -65,6 +65,19 @@ namespace {
 ORB_VECTOR_CLONES void ProjectStars(const ScreenGeometry& screen, const BatchTables& t, ProjectionBatch& b,
                                     int32_t count) {
     ProjectBatch(screen, b, count, t.tiltSin, t.tiltCos, t.vertical, t.relX, t.relY, t.relZ);
+}
+
+ORB_VECTOR_CLONES void PixelIndices(ProjectionBatch& b, int32_t count, uint32_t width, uint32_t height,
+                                    uint32_t stride) {
+    constexpr uint32_t off = ProjectionBatch::kOffSurface;
+    for (int32_t j = 0; j < count; ++j) {
+        const uint32_t fromX = static_cast<uint32_t>(b.fromX[j]), fromY = static_cast<uint32_t>(b.fromY[j]);
+        const uint32_t x = static_cast<uint32_t>(b.pixelX[j]), y = static_cast<uint32_t>(b.pixelY[j]);
+        const bool fromOn = (fromX < width) & (fromY < height);
+        const bool on = (b.depth[j] > kNearDepth) & (x < width) & (y < height);
+        b.fromAt[j] = fromOn ? fromY * stride + fromX : off;
+        b.pixelAt[j] = on ? y * stride + x : off;
+    }
 }
 
 } // namespace orb

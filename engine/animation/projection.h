@@ -81,8 +81,13 @@ struct ProjectionBatch {
     double x[kSize], y[kSize], z[kSize];  // local position, world units
     int32_t type[kSize];                  // index into BatchTables' per-type views
     int32_t galaxy[kSize];                // index into BatchTables' galaxy offsets
+    int32_t fromX[kSize], fromY[kSize];   // the pixel so far
     float depth[kSize];                   // out: depth, world units
-    int32_t pixelX[kSize], pixelY[kSize]; // in: the pixel so far; out: the pixel seen now
+    int32_t pixelX[kSize], pixelY[kSize]; // out: the pixel seen now (the pixel so far where not seen)
+    // Out (PixelIndices): where the pixel so far and the pixel seen now are stored in a surface,
+    // row x stride + column, or kOffSurface when off it (or, for the one seen now, not seen).
+    uint32_t fromAt[kSize], pixelAt[kSize];
+    static constexpr uint32_t kOffSurface = UINT32_MAX;
 };
 // What the stars of a batch share: per type and per galaxy.
 struct BatchTables {
@@ -95,6 +100,9 @@ struct BatchTables {
 };
 void ProjectStars(const ScreenGeometry& screen, const BatchTables& tables, ProjectionBatch& batch,
                   int32_t count);
+// After ProjectStars: the surface indices of the batch's pixels, for a surface of the given size
+// whose width x height pixels are numbered within 32 bits.
+void PixelIndices(ProjectionBatch& batch, int32_t count, uint32_t width, uint32_t height, uint32_t stride);
 
 // CameraSpace: the same chain without the perspective division (sparkles and novas).
 struct CameraPoint {

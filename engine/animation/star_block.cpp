@@ -51,8 +51,8 @@ void StarBlock::Begin(int32_t first, int32_t end, int16_t ring) {
     batch_.type[j] = stars_.type[i];
     batch_.galaxy[j] = stars_.galaxy[i];
     const int32_t slot = Slot(i);
-    batch_.pixelX[j] = stars_.scrX[slot];
-    batch_.pixelY[j] = stars_.scrY[slot];
+    batch_.fromX[j] = stars_.scrX[slot];
+    batch_.fromY[j] = stars_.scrY[slot];
 }
 
 // The steady stars are listed by kind of style (orbiting, drifting, waving, other) without

@@ -66,6 +66,9 @@ class StarBlock {
 
   private:
     template <PixelWriter::Kind kind, typename Other> void DrawAs(PixelWriter& out, Other& other) {
+        // A plain surface takes each pixel at an index worked out for the whole batch at once.
+        if constexpr (kind == PixelWriter::Kind::Plain)
+            if (steadyCount_ > 0) PixelIndices(batch_, steadyCount_, out.Width(), out.Height(), out.Stride());
         for (int32_t j = 0; j < count_; ++j) {
             const int32_t i = first_ + j;
             if (!steady_[j]) {
@@ -73,10 +76,16 @@ class StarBlock {
                 continue;
             }
             const int32_t p = position_[j], slot = Slot(i);
-            out.Write<kind>(true, stars_.scrX[slot], stars_.scrY[slot], 0);
             stars_.scrX[slot] = batch_.pixelX[p];
             stars_.scrY[slot] = batch_.pixelY[p];
-            out.Write<kind>(batch_.depth[p] > kNearDepth, batch_.pixelX[p], batch_.pixelY[p], stars_.colour[i]);
+            if constexpr (kind == PixelWriter::Kind::Plain) {
+                out.WriteAt(batch_.fromAt[p], 0);
+                out.WriteAt(batch_.pixelAt[p], stars_.colour[i]);
+            } else {
+                out.Write<kind>(true, batch_.fromX[p], batch_.fromY[p], 0);
+                out.Write<kind>(batch_.depth[p] > kNearDepth, batch_.pixelX[p], batch_.pixelY[p],
+                                stars_.colour[i]);
+            }
         }
     }
     int32_t Slot(int32_t i) const { return stars_.Slot(i, ring_); }
