@@ -142,6 +142,18 @@ class PixelWriter {
         }
     }
 
+    // Framebuffer::Set, with a branch on whether the point is on the surface (for loops where it
+    // mostly is) and the surface's fields as held here.
+    void Set(int32_t x, int32_t y, uint32_t colour) {
+        if ((static_cast<uint32_t>(x) < width_) & (static_cast<uint32_t>(y) < height_)) {
+            const size_t index = static_cast<size_t>(static_cast<uint32_t>(y)) * stride_ + static_cast<uint32_t>(x);
+            pixels_[index] = colour;
+            if (recording_) [[unlikely]]
+                surface_.Record(static_cast<uint32_t>(index));
+            if (blocks_) [[unlikely]]
+                surface_.Mark(x, y, colour);
+        }
+    }
     // A plain write at a pixel index (row x stride + column) already checked against the surface,
     // or nowhere for ProjectionBatch::kOffSurface (all ones).
     void WriteAt(uint32_t index, uint32_t colour) {

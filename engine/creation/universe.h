@@ -129,8 +129,8 @@ class UniverseEngine {
     void SettleStar(int32_t i);
     void StepStars(uint32_t burstColour);
     struct BurstPass;
-    void StepStar(const BurstPass& pass, Framebuffer& out, int32_t i);
-    static void FlyStar(const BurstPass& pass, Framebuffer& out, int32_t i, int32_t slot);
+    void StepStar(const BurstPass& pass, PixelWriter& out, int32_t i);
+    static void FlyStar(const BurstPass& pass, PixelWriter& out, int32_t i, int32_t slot);
     void DrawSettledStar(int32_t i, int32_t slot);
     void RefreshTypeViews();
 

@@ -186,7 +186,7 @@ struct UniverseEngine::BurstPass {
 };
 
 // The per-star pieces run up to 30000 times a step; they are forced inline into StepStars.
-[[gnu::always_inline]] inline void UniverseEngine::StepStar(const BurstPass& pass, Framebuffer& out,
+[[gnu::always_inline]] inline void UniverseEngine::StepStar(const BurstPass& pass, PixelWriter& out,
                                                             int32_t i) {
     const int32_t slot = i * static_cast<int32_t>(pass.trail) + pass.ring; // StarArrays::Slot
     switch (pass.state[i]) {
@@ -217,7 +217,7 @@ struct UniverseEngine::BurstPass {
 }
 
 // A flying star moves on only while it is in front of the viewer.
-[[gnu::always_inline]] inline void UniverseEngine::FlyStar(const BurstPass& pass, Framebuffer& out, int32_t i,
+[[gnu::always_inline]] inline void UniverseEngine::FlyStar(const BurstPass& pass, PixelWriter& out, int32_t i,
                                                            int32_t slot) {
     const float z = static_cast<float>(static_cast<double>(pass.z[i]) + pass.velZ[i]);
     pass.z[i] = z;
@@ -247,7 +247,7 @@ void UniverseEngine::SettleStar(int32_t i) {
 // flying and fading ones are stepped one by one in between, in star order.
 void UniverseEngine::StepStars(uint32_t burstColour) {
     StarBlock block(stars_, galaxies_, model_, views_, styles_, screen_);
-    Framebuffer& out = *surface_;
+    PixelWriter out(*surface_);
     const BurstPass pass{burst_.x.data(),
                          burst_.y.data(),
                          burst_.z.data(),
