@@ -32,11 +32,12 @@ namespace {
 }
 
 // The tables are only read, and never overlap the batch.
-[[gnu::always_inline]] inline void ProjectBatch(const ScreenGeometry& screen, ProjectionBatch& b, int32_t count,
-                                                const double* __restrict tiltSin,
+[[gnu::always_inline]] inline void ProjectBatch(const ScreenGeometry& screen, ProjectionBatch& b,
+                                                int32_t count, const double* __restrict tiltSin,
                                                 const double* __restrict tiltCos,
-                                                const double* __restrict verticals, const float* __restrict relX,
-                                                const float* __restrict relY, const float* __restrict relZ) {
+                                                const double* __restrict verticals,
+                                                const float* __restrict relX, const float* __restrict relY,
+                                                const float* __restrict relZ) {
     const double focalScale = screen.focalScale;
     const double centreX = screen.centreX, centreY = screen.centreY;
     for (int32_t j = 0; j < count; ++j) {
@@ -67,16 +68,17 @@ ORB_VECTOR_CLONES void ProjectStars(const ScreenGeometry& screen, const BatchTab
     ProjectBatch(screen, b, count, t.tiltSin, t.tiltCos, t.vertical, t.relX, t.relY, t.relZ);
 }
 
-ORB_VECTOR_CLONES void PixelIndices(ProjectionBatch& b, int32_t count, uint32_t width, uint32_t height,
-                                    uint32_t stride) {
-    constexpr uint32_t off = ProjectionBatch::kOffSurface;
+ORB_VECTOR_CLONES void PixelAddresses(ProjectionBatch& b, int32_t count, const SurfaceLayout& surface) {
+    uint32_t* const pixels = surface.pixels;
+    uint32_t* const scratch = surface.scratch;
+    const uint32_t width = surface.width, height = surface.height, stride = surface.stride;
     for (int32_t j = 0; j < count; ++j) {
         const uint32_t fromX = static_cast<uint32_t>(b.fromX[j]), fromY = static_cast<uint32_t>(b.fromY[j]);
         const uint32_t x = static_cast<uint32_t>(b.pixelX[j]), y = static_cast<uint32_t>(b.pixelY[j]);
         const bool fromOn = (fromX < width) & (fromY < height);
         const bool on = (b.depth[j] > kNearDepth) & (x < width) & (y < height);
-        b.fromAt[j] = fromOn ? fromY * stride + fromX : off;
-        b.pixelAt[j] = on ? y * stride + x : off;
+        b.fromAt[j] = fromOn ? pixels + (fromY * stride + fromX) : scratch;
+        b.pixelAt[j] = on ? pixels + (y * stride + x) : scratch;
     }
 }
 

@@ -84,10 +84,10 @@ struct ProjectionBatch {
     int32_t fromX[kSize], fromY[kSize];   // the pixel so far
     float depth[kSize];                   // out: depth, world units
     int32_t pixelX[kSize], pixelY[kSize]; // out: the pixel seen now (the pixel so far where not seen)
-    // Out (PixelIndices): where the pixel so far and the pixel seen now are stored in a surface,
-    // row x stride + column, or kOffSurface when off it (or, for the one seen now, not seen).
-    uint32_t fromAt[kSize], pixelAt[kSize];
-    static constexpr uint32_t kOffSurface = UINT32_MAX;
+    // Out (PixelAddresses): where the pixel so far and the pixel seen now are stored in a
+    // surface, or a scratch word when off it (or, for the one seen now, not seen).
+    uint32_t* fromAt[kSize];
+    uint32_t* pixelAt[kSize];
 };
 // What the stars of a batch share: per type and per galaxy.
 struct BatchTables {
@@ -100,9 +100,16 @@ struct BatchTables {
 };
 void ProjectStars(const ScreenGeometry& screen, const BatchTables& tables, ProjectionBatch& batch,
                   int32_t count);
-// After ProjectStars: the surface indices of the batch's pixels, for a surface of the given size
-// whose width x height pixels are numbered within 32 bits.
-void PixelIndices(ProjectionBatch& batch, int32_t count, uint32_t width, uint32_t height, uint32_t stride);
+// After ProjectStars: the addresses of the batch's pixels in a surface of the given size whose
+// width x height pixels are numbered within 32 bits; scratch stands for any pixel off it.
+struct SurfaceLayout {
+    uint32_t* pixels = nullptr;  // first pixel of row 0
+    uint32_t width = 0;          // pixels per row
+    uint32_t height = 0;         // rows
+    uint32_t stride = 0;         // pixels from one row to the next
+    uint32_t* scratch = nullptr; // a word never shown
+};
+void PixelAddresses(ProjectionBatch& batch, int32_t count, const SurfaceLayout& surface);
 
 // CameraSpace: the same chain without the perspective division (sparkles and novas).
 struct CameraPoint {
