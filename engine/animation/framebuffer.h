@@ -117,9 +117,7 @@ class PixelWriter {
     // How a loop writes: what the surface asks for beyond the pixel, decided once per loop so
     // that the loop holds none of the tests (Write<Kind::Any> is SetIf).
     enum class Kind { Plain, Blocks, Any };
-    Kind KindOf() const {
-        return recording_ ? Kind::Any : blocks_ ? Kind::Blocks : Kind::Plain;
-    }
+    Kind KindOf() const { return recording_ ? Kind::Any : blocks_ ? Kind::Blocks : Kind::Plain; }
     template <Kind kind> void Write(bool draw, int32_t x, int32_t y, uint32_t colour) {
         if constexpr (kind == Kind::Any) {
             SetIf(draw, x, y, colour);
@@ -134,13 +132,34 @@ class PixelWriter {
                 *reinterpret_cast<uint32_t*>(target) = Framebuffer::WindowOrder(colour);
                 const auto flag = reinterpret_cast<uintptr_t>(
                     blocks_ + surface_.BlockOf(static_cast<uint32_t>(x), static_cast<uint32_t>(y)));
-                *reinterpret_cast<uint8_t*>((flag & keep) | (reinterpret_cast<uintptr_t>(&scratchFlag_) & ~keep)) =
-                    1;
+                *reinterpret_cast<uint8_t*>((flag & keep) |
+                                            (reinterpret_cast<uintptr_t>(&scratchFlag_) & ~keep)) = 1;
             } else {
                 *reinterpret_cast<uint32_t*>(target) = colour;
             }
         }
     }
+
+    // Framebuffer::Set, with a branch on whether the point is on the surface (for loops where it
+    // mostly is) and the surface's fields as held here.
+    void Set(int32_t x, int32_t y, uint32_t colour) {
+        if ((static_cast<uint32_t>(x) < width_) & (static_cast<uint32_t>(y) < height_)) {
+            const size_t index =
+                static_cast<size_t>(static_cast<uint32_t>(y)) * stride_ + static_cast<uint32_t>(x);
+            pixels_[index] = colour;
+            if (recording_) [[unlikely]]
+                surface_.Record(static_cast<uint32_t>(index));
+            if (blocks_) [[unlikely]]
+                surface_.Mark(x, y, colour);
+        }
+    }
+    // The surface's fields as held here, and a word that is never shown (for loops that work
+    // out their pixels' addresses themselves).
+    uint32_t* Pixels() const { return pixels_; }
+    uint32_t Width() const { return width_; }
+    uint32_t Height() const { return height_; }
+    uint32_t Stride() const { return static_cast<uint32_t>(stride_); }
+    uint32_t* Scratch() { return &scratch_; }
 
   private:
     // The window's way round over the colour just stored at target, and the block flagged when

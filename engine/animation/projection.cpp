@@ -25,33 +25,60 @@ namespace {
 
 // PixelCoord with selects instead of branches, in doubles up to the one conversion of a value that
 // is always an integer in range.
-inline int32_t PixelCoordSelect(double v) {
+[[gnu::always_inline]] inline int32_t PixelCoordSelect(double v) {
     constexpr double kRound = 6755399441055744.0;
     const double saturated = v > 0 ? 2147483647.0 : (v < 0 ? -2147483648.0 : 0.0);
     return static_cast<int32_t>(std::fabs(v) < 2147483647.0 ? (v + kRound) - kRound : saturated);
 }
 
-} // namespace
-
-ORB_VECTOR_CLONES void ProjectStars(const ScreenGeometry& screen, ProjectionBatch& b, int32_t count) {
+// The tables are only read, and never overlap the batch.
+[[gnu::always_inline]] inline void ProjectBatch(const ScreenGeometry& screen, ProjectionBatch& b,
+                                                int32_t count, const double* __restrict tiltSin,
+                                                const double* __restrict tiltCos,
+                                                const double* __restrict verticals,
+                                                const float* __restrict relX, const float* __restrict relY,
+                                                const float* __restrict relZ) {
     const double focalScale = screen.focalScale;
     const double centreX = screen.centreX, centreY = screen.centreY;
     for (int32_t j = 0; j < count; ++j) {
-        const double s = b.tiltSin[j], c = b.tiltCos[j];
-        const float depth = static_cast<float>(b.y[j] * s + b.z[j] * c + b.relZ[j]);
+        const int32_t type = b.type[j], g = b.galaxy[j];
+        const double s = tiltSin[type], c = tiltCos[type];
+        const double rx = relX[g], ry = relY[g], rz = relZ[g];
+        const float depth = static_cast<float>(b.y[j] * s + b.z[j] * c + rz);
         // The quotient of two singles rounded to a single, as ProjectStar has it, without
         // leaving double lanes.
         const double k = static_cast<float>(focalScale / depth);
         const double across = b.z[j] * s - b.y[j] * c;
-        const bool vertical = b.vertical[j] != 0;
+        const bool vertical = verticals[type] != 0;
         const double h = vertical ? across : b.x[j];
         const double v = vertical ? b.x[j] : across;
-        const int32_t x = PixelCoordSelect((h + b.relX[j]) * k + centreX);
-        const int32_t y = PixelCoordSelect((v + b.relY[j]) * k + centreY);
+        const int32_t x = PixelCoordSelect((h + rx) * k + centreX);
+        const int32_t y = PixelCoordSelect((v + ry) * k + centreY);
         const bool seen = depth > kNearDepth;
+        b.pixelX[j] = seen ? x : b.fromX[j];
+        b.pixelY[j] = seen ? y : b.fromY[j];
         b.depth[j] = depth;
-        b.pixelX[j] = seen ? x : b.pixelX[j];
-        b.pixelY[j] = seen ? y : b.pixelY[j];
+    }
+}
+
+} // namespace
+
+ORB_VECTOR_CLONES void ProjectStars(const ScreenGeometry& screen, const BatchTables& t, ProjectionBatch& b,
+                                    int32_t count) {
+    ProjectBatch(screen, b, count, t.tiltSin, t.tiltCos, t.vertical, t.relX, t.relY, t.relZ);
+}
+
+ORB_VECTOR_CLONES void PixelAddresses(ProjectionBatch& b, int32_t count, const SurfaceLayout& surface) {
+    uint32_t* const pixels = surface.pixels;
+    uint32_t* const scratch = surface.scratch;
+    const uint32_t width = surface.width, height = surface.height, stride = surface.stride;
+    for (int32_t j = 0; j < count; ++j) {
+        const uint32_t fromX = static_cast<uint32_t>(b.fromX[j]), fromY = static_cast<uint32_t>(b.fromY[j]);
+        const uint32_t x = static_cast<uint32_t>(b.pixelX[j]), y = static_cast<uint32_t>(b.pixelY[j]);
+        const bool fromOn = (fromX < width) & (fromY < height);
+        const bool on = (b.depth[j] > kNearDepth) & (x < width) & (y < height);
+        b.fromAt[j] = fromOn ? pixels + (fromY * stride + fromX) : scratch;
+        b.pixelAt[j] = on ? pixels + (y * stride + x) : scratch;
     }
 }
 

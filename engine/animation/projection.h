@@ -71,20 +71,45 @@ inline float ProjectStar(const ScreenGeometry& screen, Vec3f local, const TypeVi
 // (whether a star is in front of the camera is a coin toss seen from inside a universe); the
 // results are those of ProjectStar star by star. The caller fills stars 0..count-1 of the batch
 // and reads back depth and pixel; the pixel is left as it was where the depth is not above
-// kNearDepth.
+// kNearDepth. The tilt of a star's type and the offset of its galaxy are read from tables
+// through the star's indices (they change per type and per galaxy, not per star).
 struct ProjectionBatch {
     static constexpr int32_t kSize = 256; // stars a batch holds
 
     // Inputs, held as doubles (the chain works in double precision) so that the loop has one
     // lane width throughout.
-    double x[kSize], y[kSize], z[kSize];          // local position, world units
-    double tiltSin[kSize], tiltCos[kSize];        // TypeView::tiltSin, tiltCos
-    double vertical[kSize];                       // 1 where TypeView::axisPlane is non-zero, else 0
-    double relX[kSize], relY[kSize], relZ[kSize]; // galaxy centre relative to the camera, world units
-    float depth[kSize];                           // out: depth, world units
-    int32_t pixelX[kSize], pixelY[kSize];         // in: the pixel so far; out: the pixel seen now
+    double x[kSize], y[kSize], z[kSize];  // local position, world units
+    int32_t type[kSize];                  // index into BatchTables' per-type views
+    int32_t galaxy[kSize];                // index into BatchTables' galaxy offsets
+    int32_t fromX[kSize], fromY[kSize];   // the pixel so far
+    float depth[kSize];                   // out: depth, world units
+    int32_t pixelX[kSize], pixelY[kSize]; // out: the pixel seen now (the pixel so far where not seen)
+    // Out (PixelAddresses): where the pixel so far and the pixel seen now are stored in a
+    // surface, or a scratch word when off it (or, for the one seen now, not seen).
+    uint32_t* fromAt[kSize];
+    uint32_t* pixelAt[kSize];
 };
-void ProjectStars(const ScreenGeometry& screen, ProjectionBatch& batch, int32_t count);
+// What the stars of a batch share: per type and per galaxy.
+struct BatchTables {
+    const double* tiltSin = nullptr;  // per type: TypeView::tiltSin
+    const double* tiltCos = nullptr;  // per type: TypeView::tiltCos
+    const double* vertical = nullptr; // per type: 1 where TypeView::axisPlane is non-zero, else 0
+    const float* relX = nullptr;      // per galaxy: centre relative to the camera, world units
+    const float* relY = nullptr;
+    const float* relZ = nullptr;
+};
+void ProjectStars(const ScreenGeometry& screen, const BatchTables& tables, ProjectionBatch& batch,
+                  int32_t count);
+// After ProjectStars: the addresses of the batch's pixels in a surface of the given size whose
+// width x height pixels are numbered within 32 bits; scratch stands for any pixel off it.
+struct SurfaceLayout {
+    uint32_t* pixels = nullptr;  // first pixel of row 0
+    uint32_t width = 0;          // pixels per row
+    uint32_t height = 0;         // rows
+    uint32_t stride = 0;         // pixels from one row to the next
+    uint32_t* scratch = nullptr; // a word never shown
+};
+void PixelAddresses(ProjectionBatch& batch, int32_t count, const SurfaceLayout& surface);
 
 // CameraSpace: the same chain without the perspective division (sparkles and novas).
 struct CameraPoint {

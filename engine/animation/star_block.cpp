@@ -21,14 +21,18 @@ bool Drifting(int16_t style) {
 StarBlock::StarBlock(StarArrays& stars, const GalaxyArrays& galaxies, const GalaxyModel& model,
                      const std::array<TypeView, kGalaxyTypeSlots>& views,
                      const std::array<int16_t, kGalaxyTypeSlots>& styles, const ScreenGeometry& screen)
-    : stars_(stars), galaxies_(galaxies), model_(model), styles_(styles), screen_(screen) {
+    : stars_(stars), model_(model), styles_(styles), screen_(screen) {
     for (int t = 0; t < kGalaxyTypeSlots; ++t) {
-        views_[t] = {views[t].tiltSin, views[t].tiltCos, views[t].axisPlane != 0 ? 1.0 : 0.0};
+        tiltSin_[t] = views[t].tiltSin;
+        tiltCos_[t] = views[t].tiltCos;
+        vertical_[t] = views[t].axisPlane != 0 ? 1.0 : 0.0;
         kinds_[t] = Orbiting(styles[t])   ? kOrbiting
                     : Drifting(styles[t]) ? kDrifting
                     : styles[t] == 7      ? kWaving
                                           : kOther;
     }
+    tables_ = {tiltSin_.data(),        tiltCos_.data(),        vertical_.data(),
+               galaxies.relX.data(), galaxies.relY.data(), galaxies.relZ.data()};
 }
 
 void StarBlock::Begin(int32_t first, int32_t end, int16_t ring) {
@@ -41,20 +45,14 @@ void StarBlock::Begin(int32_t first, int32_t end, int16_t ring) {
 
 [[gnu::always_inline]] inline void StarBlock::Gather(int32_t i, int32_t j, Vec3f local) {
     position_[i - first_] = static_cast<int16_t>(j);
-    const WideView& view = views_[stars_.type[i]];
-    const int16_t g = stars_.galaxy[i];
     batch_.x[j] = local.x;
     batch_.y[j] = local.y;
     batch_.z[j] = local.z;
-    batch_.tiltSin[j] = view.tiltSin;
-    batch_.tiltCos[j] = view.tiltCos;
-    batch_.vertical[j] = view.vertical;
-    batch_.relX[j] = galaxies_.relX[g];
-    batch_.relY[j] = galaxies_.relY[g];
-    batch_.relZ[j] = galaxies_.relZ[g];
+    batch_.type[j] = stars_.type[i];
+    batch_.galaxy[j] = stars_.galaxy[i];
     const int32_t slot = Slot(i);
-    batch_.pixelX[j] = stars_.scrX[slot];
-    batch_.pixelY[j] = stars_.scrY[slot];
+    batch_.fromX[j] = stars_.scrX[slot];
+    batch_.fromY[j] = stars_.scrY[slot];
 }
 
 // The steady stars are listed by kind of style (orbiting, drifting, waving, other) without
@@ -129,7 +127,7 @@ void StarBlock::MoveAndProject() {
         const int16_t type = stars_.type[i];
         Gather(i, p++, MoveStar(stars_, i, styles_[type], model_.run[type]));
     }
-    if (p > 0) ProjectStars(screen_, batch_, p);
+    if (p > 0) ProjectStars(screen_, tables_, batch_, p);
 }
 
 } // namespace orb

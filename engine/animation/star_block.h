@@ -66,6 +66,11 @@ class StarBlock {
 
   private:
     template <PixelWriter::Kind kind, typename Other> void DrawAs(PixelWriter& out, Other& other) {
+        // A plain surface takes each pixel at an address worked out for the whole batch at once.
+        if constexpr (kind == PixelWriter::Kind::Plain)
+            if (steadyCount_ > 0)
+                PixelAddresses(batch_, steadyCount_,
+                               {out.Pixels(), out.Width(), out.Height(), out.Stride(), out.Scratch()});
         for (int32_t j = 0; j < count_; ++j) {
             const int32_t i = first_ + j;
             if (!steady_[j]) {
@@ -73,39 +78,40 @@ class StarBlock {
                 continue;
             }
             const int32_t p = position_[j], slot = Slot(i);
-            out.Write<kind>(true, stars_.scrX[slot], stars_.scrY[slot], 0);
             stars_.scrX[slot] = batch_.pixelX[p];
             stars_.scrY[slot] = batch_.pixelY[p];
-            out.Write<kind>(batch_.depth[p] > kNearDepth, batch_.pixelX[p], batch_.pixelY[p], stars_.colour[i]);
+            if constexpr (kind == PixelWriter::Kind::Plain) {
+                *batch_.fromAt[p] = 0;
+                *batch_.pixelAt[p] = stars_.colour[i];
+            } else {
+                out.Write<kind>(true, batch_.fromX[p], batch_.fromY[p], 0);
+                out.Write<kind>(batch_.depth[p] > kNearDepth, batch_.pixelX[p], batch_.pixelY[p],
+                                stars_.colour[i]);
+            }
         }
     }
     int32_t Slot(int32_t i) const { return stars_.Slot(i, ring_); }
     // The projection inputs of star i, which has moved to local, into place p of the batch.
     void Gather(int32_t i, int32_t p, Vec3f local);
 
-    // A type's view as the projection batch takes it.
-    struct WideView {
-        double tiltSin = 0;  // TypeView::tiltSin
-        double tiltCos = 1;  // TypeView::tiltCos
-        double vertical = 0; // 1 when TypeView::axisPlane is non-zero
-    };
-
     StarArrays& stars_;
-    const GalaxyArrays& galaxies_;
     const GalaxyModel& model_;
     const std::array<int16_t, kGalaxyTypeSlots>& styles_;
     const ScreenGeometry& screen_;
-    std::array<WideView, kGalaxyTypeSlots> views_{}; // per galaxy type, this frame
-    int32_t first_ = 0;                              // first star of the block
-    int32_t count_ = 0;                              // stars in the block
-    int16_t ring_ = 0;                               // trail slot of this frame
-    int32_t steadyCount_ = 0;                        // steady stars in the block
-    std::array<float, kSize> angle_;                 // per steady orbiting star: StarAngle
-    std::array<float, kSize> spin_;                  // per steady orbiting star: StarSpin
-    std::array<float, kSize> radius_;                // per steady orbiting star: StarRadius
-    std::array<float, kSize> aheadX_;                // per steady orbiting star: orbit x one frame on
-    std::array<float, kSize> aheadZ_;                // per steady orbiting star: orbit z one frame on
-    std::array<bool, kSize> steady_;                 // per block star: moved and projected together
+    std::array<double, kGalaxyTypeSlots> tiltSin_{};  // per galaxy type, this frame: TypeView::tiltSin
+    std::array<double, kGalaxyTypeSlots> tiltCos_{};  // per galaxy type, this frame: TypeView::tiltCos
+    std::array<double, kGalaxyTypeSlots> vertical_{}; // per galaxy type: 1 when axisPlane is non-zero
+    BatchTables tables_;                              // the above and the galaxies' offsets, for the batch
+    int32_t first_ = 0;                               // first star of the block
+    int32_t count_ = 0;                               // stars in the block
+    int16_t ring_ = 0;                                // trail slot of this frame
+    int32_t steadyCount_ = 0;                         // steady stars in the block
+    std::array<float, kSize> angle_;                  // per steady orbiting star: StarAngle
+    std::array<float, kSize> spin_;                   // per steady orbiting star: StarSpin
+    std::array<float, kSize> radius_;                 // per steady orbiting star: StarRadius
+    std::array<float, kSize> aheadX_;                 // per steady orbiting star: orbit x one frame on
+    std::array<float, kSize> aheadZ_;                 // per steady orbiting star: orbit z one frame on
+    std::array<bool, kSize> steady_;                  // per block star: moved and projected together
     // Kinds of style, and the lists of block stars by kind.
     static constexpr uint32_t kOrbiting = 0, kDrifting = 1, kWaving = 2, kOther = 3, kNotSteady = 4;
     std::array<uint8_t, kGalaxyTypeSlots> kinds_{};   // per galaxy type: its kind of style

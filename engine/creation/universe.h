@@ -128,8 +128,9 @@ class UniverseEngine {
     void AssignGalaxyTypes();
     void SettleStar(int32_t i);
     void StepStars(uint32_t burstColour);
-    void StepStar(int32_t i, uint32_t burstColour);
-    void FlyStar(int32_t i, int32_t slot, uint32_t burstColour);
+    struct BurstPass;
+    void StepStar(const BurstPass& pass, PixelWriter& out, int32_t i);
+    static void FlyStar(const BurstPass& pass, PixelWriter& out, int32_t i, int32_t slot);
     void DrawSettledStar(int32_t i, int32_t slot);
     void RefreshTypeViews();
 

@@ -157,31 +157,57 @@ bool UniverseEngine::BurstStep() {
     return true;
 }
 
+// What a burst step reads for every flying or fading star, copied out of the engine once per
+// step: read through the members, each value (and each array's address) would be loaded again
+// after every pixel or position stored, since such a store could be taken to change it. The pass
+// stays a local of StepStars (the per-star lambda is inlined into the block's loop), so the
+// compiler keeps its values in registers.
+struct UniverseEngine::BurstPass {
+    float* x; // BurstArrays::x .. velZ
+    float* y;
+    float* z;
+    float* velX;
+    float* velY;
+    float* velZ;
+    BurstState* state;       // BurstArrays::state
+    int16_t* age;            // BurstArrays::age
+    int32_t* scrX;           // StarArrays::scrX
+    int32_t* scrY;           // StarArrays::scrY
+    int16_t trail;           // StarArrays::trail
+    int16_t ring;            // trail slot of this step
+    float persist;           // UniverseValues::persist: chance a star keeps flying
+    bool mustFly;            // the step is before MinFly: every star keeps flying
+    float stepFactor;        // k of this step
+    float focalScale;        // ScreenGeometry::focalScale
+    double centreX, centreY; // ScreenGeometry::centreX, centreY
+    uint32_t colour;         // the burst colour of this step
+};
+
 // The per-star pieces run up to 30000 times a step; they are forced inline into StepStars.
-[[gnu::always_inline]] inline void UniverseEngine::StepStar(int32_t i, uint32_t burstColour) {
-    const int32_t slot = stars_.Slot(i, scalars_.trailRing);
-    const int16_t trail = stars_.trail;
-    switch (burst_.state[i]) {
+[[gnu::always_inline]] inline void UniverseEngine::StepStar(const BurstPass& pass, PixelWriter& out,
+                                                            int32_t i) {
+    const int32_t slot = i * static_cast<int32_t>(pass.trail) + pass.ring; // StarArrays::Slot
+    switch (pass.state[i]) {
     case BurstState::Flying: {
-        ++burst_.age[i];
-        if (burst_.age[i] > trail) surface_->Set(stars_.scrX[slot], stars_.scrY[slot], 0);
-        if (random_() < values_.persist || step_ < minFly_) {
-            FlyStar(i, slot, burstColour);
+        const int16_t age = ++pass.age[i];
+        if (age > pass.trail) out.Set(pass.scrX[slot], pass.scrY[slot], 0);
+        if ((random_() < pass.persist) | pass.mustFly) {
+            FlyStar(pass, out, i, slot);
         } else {
-            burst_.state[i] = BurstState::Fading;
-            burst_.age[i] = 0;
+            pass.state[i] = BurstState::Fading;
+            pass.age[i] = 0;
         }
         // Only a flying star reads its burst velocity, so the others skip the damping.
-        const float k = stepFactor_;
-        burst_.velX[i] *= k;
-        burst_.velY[i] *= k;
-        burst_.velZ[i] *= k;
+        const float k = pass.stepFactor;
+        pass.velX[i] *= k;
+        pass.velY[i] *= k;
+        pass.velZ[i] *= k;
         break;
     }
     case BurstState::Fading:
-        ++burst_.age[i];
-        surface_->Set(stars_.scrX[slot], stars_.scrY[slot], 0);
-        if (burst_.age[i] == trail) SettleStar(i);
+        ++pass.age[i];
+        out.Set(pass.scrX[slot], pass.scrY[slot], 0);
+        if (pass.age[i] == pass.trail) SettleStar(i);
         break;
     case BurstState::Settled: // moved and drawn with its block (StepStars)
         break;
@@ -189,15 +215,21 @@ bool UniverseEngine::BurstStep() {
 }
 
 // A flying star moves on only while it is in front of the viewer.
-[[gnu::always_inline]] inline void UniverseEngine::FlyStar(int32_t i, int32_t slot, uint32_t burstColour) {
-    burst_.z[i] = static_cast<float>(static_cast<double>(burst_.z[i]) + burst_.velZ[i]);
-    if (!(burst_.z[i] > kNearDepth)) return;
-    burst_.x[i] = static_cast<float>(static_cast<double>(burst_.x[i]) + burst_.velX[i]);
-    burst_.y[i] = static_cast<float>(static_cast<double>(burst_.y[i]) + burst_.velY[i]);
-    const float s = screen_.focalScale / burst_.z[i];
-    stars_.scrX[slot] = PixelCoord(static_cast<double>(burst_.x[i]) * s + screen_.centreX);
-    stars_.scrY[slot] = PixelCoord(static_cast<double>(burst_.y[i]) * s + screen_.centreY);
-    surface_->Set(stars_.scrX[slot], stars_.scrY[slot], burstColour);
+[[gnu::always_inline]] inline void UniverseEngine::FlyStar(const BurstPass& pass, PixelWriter& out, int32_t i,
+                                                           int32_t slot) {
+    const float z = static_cast<float>(static_cast<double>(pass.z[i]) + pass.velZ[i]);
+    pass.z[i] = z;
+    if (!(z > kNearDepth)) return;
+    const float x = static_cast<float>(static_cast<double>(pass.x[i]) + pass.velX[i]);
+    const float y = static_cast<float>(static_cast<double>(pass.y[i]) + pass.velY[i]);
+    pass.x[i] = x;
+    pass.y[i] = y;
+    const float s = pass.focalScale / z;
+    const int32_t px = PixelCoord(static_cast<double>(x) * s + pass.centreX);
+    const int32_t py = PixelCoord(static_cast<double>(y) * s + pass.centreY);
+    pass.scrX[slot] = px;
+    pass.scrY[slot] = py;
+    out.Set(px, py, pass.colour);
 }
 
 void UniverseEngine::SettleStar(int32_t i) {
@@ -213,6 +245,26 @@ void UniverseEngine::SettleStar(int32_t i) {
 // flying and fading ones are stepped one by one in between, in star order.
 void UniverseEngine::StepStars(uint32_t burstColour) {
     StarBlock block(stars_, galaxies_, model_, views_, styles_, screen_);
+    PixelWriter out(*surface_);
+    const BurstPass pass{burst_.x.data(),
+                         burst_.y.data(),
+                         burst_.z.data(),
+                         burst_.velX.data(),
+                         burst_.velY.data(),
+                         burst_.velZ.data(),
+                         burst_.state.data(),
+                         burst_.age.data(),
+                         stars_.scrX.data(),
+                         stars_.scrY.data(),
+                         stars_.trail,
+                         scalars_.trailRing,
+                         values_.persist,
+                         step_ < minFly_,
+                         stepFactor_,
+                         screen_.focalScale,
+                         static_cast<double>(screen_.centreX),
+                         static_cast<double>(screen_.centreY),
+                         burstColour};
     for (int32_t first = 0; first < stars_.count; first += StarBlock::kSize) {
         const int32_t end = std::min(stars_.count, first + StarBlock::kSize);
         block.Begin(first, end, scalars_.trailRing);
@@ -223,7 +275,7 @@ void UniverseEngine::StepStars(uint32_t burstColour) {
             block.MarkSteady(i, settled);
         }
         block.MoveAndProject();
-        block.Draw(*surface_, [&](int32_t i) { StepStar(i, burstColour); });
+        block.Draw(*surface_, [&](int32_t i) __attribute__((always_inline)) { StepStar(pass, out, i); });
     }
 }
 
