@@ -52,6 +52,8 @@ TEST_F(FileStore, BatchCommitsOnceAtTheOutermostEnd) {
     ASSERT_TRUE(store.Write(kUniverseKey, "Before", "1"));
     ino_t before = InodeOf(path);
     store.BeginBatch();
+    EXPECT_TRUE(store.EndBatch()) << "a batch without writes succeeds";
+    store.BeginBatch();
     store.BeginBatch();
     for (int i = 0; i < 100; ++i)
         ASSERT_TRUE(store.Write(kUniverseKey, "V" + std::to_string(i), std::to_string(i)));

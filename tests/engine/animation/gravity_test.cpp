@@ -66,6 +66,9 @@ TEST(Gravity, CoincidentGalaxiesAndALoneGalaxyStayPut) {
     for (size_t i = 0; i < 2; ++i) // a zero difference pulls with 0, not NaN
         EXPECT_TRUE(pair.vx[i] == 0.0f && pair.px[i] == 5.0f && pair.pz[i] == 5.0f) << i;
     EXPECT_TRUE(lone.px[0] == 1.0f && lone.vz[0] == 0.0f);
+    Galaxies close({{0, 0, 0}, {1e-5f, 0, 0}}); // nearer than the softening reaches: still a pull
+    GravityStep(state, close.Bodies(), 0.0999999f, 1);
+    EXPECT_GT(close.vx[0], 0.0f);
 }
 
 TEST(Gravity, ZeroOrNegativeForceChangesNothingAndDoesNotCount) {
