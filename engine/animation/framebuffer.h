@@ -100,18 +100,12 @@ class PixelWriter {
     // Framebuffer::Set when draw holds; otherwise, and off the surface, the colour goes to a
     // scratch word that is never shown.
     void SetIf(bool draw, int32_t x, int32_t y, uint32_t colour) {
-        const bool on = draw & (static_cast<uint32_t>(x) < width_) & (static_cast<uint32_t>(y) < height_);
-        const size_t index =
-            static_cast<size_t>(static_cast<uint32_t>(y)) * stride_ + static_cast<uint32_t>(x);
-        // The address is picked with a mask: the compiler turns a condition into a branch.
-        const uintptr_t keep = uintptr_t{0} - static_cast<uintptr_t>(on);
-        const uintptr_t pixel = reinterpret_cast<uintptr_t>(pixels_) + index * sizeof(uint32_t);
-        const uintptr_t target = (pixel & keep) | (reinterpret_cast<uintptr_t>(&scratch_) & ~keep);
-        *reinterpret_cast<uint32_t*>(target) = colour;
+        const Aim a = AimAt(draw, x, y);
+        *reinterpret_cast<uint32_t*>(a.target) = colour;
         if (blocks_) [[unlikely]]
-            MarkAt(target, keep, x, y, colour);
+            MarkAt(a.target, a.keep, x, y, colour);
         if (recording_) [[unlikely]]
-            RecordIf(on, index);
+            RecordIf(a.on, a.index);
     }
 
     // How a loop writes: what the surface asks for beyond the pixel, decided once per loop so
@@ -122,21 +116,11 @@ class PixelWriter {
         if constexpr (kind == Kind::Any) {
             SetIf(draw, x, y, colour);
         } else {
-            const bool on = draw & (static_cast<uint32_t>(x) < width_) & (static_cast<uint32_t>(y) < height_);
-            const size_t index =
-                static_cast<size_t>(static_cast<uint32_t>(y)) * stride_ + static_cast<uint32_t>(x);
-            const uintptr_t keep = uintptr_t{0} - static_cast<uintptr_t>(on);
-            const uintptr_t pixel = reinterpret_cast<uintptr_t>(pixels_) + index * sizeof(uint32_t);
-            const uintptr_t target = (pixel & keep) | (reinterpret_cast<uintptr_t>(&scratch_) & ~keep);
-            if constexpr (kind == Kind::Blocks) {
-                *reinterpret_cast<uint32_t*>(target) = Framebuffer::WindowOrder(colour);
-                const auto flag = reinterpret_cast<uintptr_t>(
-                    blocks_ + surface_.BlockOf(static_cast<uint32_t>(x), static_cast<uint32_t>(y)));
-                *reinterpret_cast<uint8_t*>((flag & keep) |
-                                            (reinterpret_cast<uintptr_t>(&scratchFlag_) & ~keep)) = 1;
-            } else {
-                *reinterpret_cast<uint32_t*>(target) = colour;
-            }
+            const Aim a = AimAt(draw, x, y);
+            if constexpr (kind == Kind::Blocks)
+                MarkAt(a.target, a.keep, x, y, colour);
+            else
+                *reinterpret_cast<uint32_t*>(a.target) = colour;
         }
     }
 
@@ -162,6 +146,22 @@ class PixelWriter {
     uint32_t* Scratch() { return &scratch_; }
 
   private:
+    // Where a write at (x, y) goes: the pixel when draw holds and the point is on the surface,
+    // else the scratch word. The address is picked with a mask: the compiler turns a condition
+    // into a branch.
+    struct Aim {
+        uintptr_t target; // address to store at
+        uintptr_t keep;   // all ones when the pixel is drawn, else 0
+        size_t index;     // the pixel's index in the surface
+        bool on;          // the pixel is drawn
+    };
+    Aim AimAt(bool draw, int32_t x, int32_t y) {
+        const bool on = draw & (static_cast<uint32_t>(x) < width_) & (static_cast<uint32_t>(y) < height_);
+        const size_t index = static_cast<size_t>(static_cast<uint32_t>(y)) * stride_ + static_cast<uint32_t>(x);
+        const uintptr_t keep = uintptr_t{0} - static_cast<uintptr_t>(on);
+        const uintptr_t pixel = reinterpret_cast<uintptr_t>(pixels_) + index * sizeof(uint32_t);
+        return {(pixel & keep) | (reinterpret_cast<uintptr_t>(&scratch_) & ~keep), keep, index, on};
+    }
     // The window's way round over the colour just stored at target, and the block flagged when
     // keep (the point is drawn).
     void MarkAt(uintptr_t target, uintptr_t keep, int32_t x, int32_t y, uint32_t colour) {
