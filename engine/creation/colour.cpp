@@ -65,15 +65,20 @@ void FillTypeColumn(ColourTables& tables, int type, const GalaxyType& t) {
     }
 }
 
-uint32_t* FadeColumn(ColourTables& tables, int16_t column, int& stride) {
-    if (column == -1) {
-        stride = 1;
-        return tables.universeFade.data();
-    }
-    if (column < 0 || column >= kColourColumns) return nullptr;
-    stride = kColourColumns;
-    return tables.galaxyFade.data() + column;
+// The entries of one fade palette: the first and the distance between neighbours.
+struct FadeEntries {
+    uint32_t* first; // entry 0, null when there is no such palette
+    int stride;      // entries between step s and step s + 1
+};
+
+FadeEntries FadeColumn(ColourTables& tables, int16_t column) {
+    if (column == -1) return {tables.universeFade.data(), 1};
+    if (column < 0 || column >= kColourColumns) return {nullptr, 0};
+    return {tables.galaxyFade.data() + column, kColourColumns};
 }
+
+constexpr int kSweepFirst = 8; // the white flash takes the steps before the sweep
+constexpr int kFadeFirst = 72; // the sweep takes the steps before the fade to black
 
 } // namespace
 
@@ -126,19 +131,18 @@ void BuildGalaxyColourTables(ColourTables& tables, const GalaxyTables& galaxies)
 }
 
 void BuildFadePalette(ColourTables& tables, int16_t column, int16_t startHue, int16_t endHue) {
-    int stride = 1;
-    uint32_t* out = FadeColumn(tables, column, stride);
+    const auto [out, stride] = FadeColumn(tables, column);
     if (out == nullptr) return;
     // A short white flash into the start hue.
     const uint32_t c0 = HueWheelColour(static_cast<int16_t>(startHue % 360));
-    for (int step = 0; step < 8; ++step) {
+    for (int step = 0; step < kSweepFirst; ++step) {
         const double f = step / 7.0;
         auto fade = [f](uint32_t x) { return Nearest(255.0 - (255.0 - x) * f); };
         out[step * stride] = PackChannels(fade(RedOf(c0)), fade(GreenOf(c0)), fade(BlueOf(c0)));
     }
     // A sweep across the hue range at slowly falling brightness.
     const int span = endHue - startHue;
-    for (int step = 8; step < 72; ++step) {
+    for (int step = kSweepFirst; step < kFadeFirst; ++step) {
         const int32_t hue = NearestLong(static_cast<double>(span) * (step - 8) / 64.0 + startHue) % 360;
         const float factor = static_cast<float>((120 - step + 8.00000011920929) / 120.0);
         out[step * stride] = ScaleColour(HueWheelColour(static_cast<int16_t>(hue)), factor);
@@ -146,7 +150,7 @@ void BuildFadePalette(ColourTables& tables, int16_t column, int16_t startHue, in
     // A fade to black in the end hue.
     const uint32_t cE = HueWheelColour(static_cast<int16_t>(endHue % 360));
     const double last = static_cast<float>((120 - 71 + 8.00000011920929) / 120.0);
-    for (int step = 72; step < kFadeSteps; ++step) {
+    for (int step = kFadeFirst; step < kFadeSteps; ++step) {
         const float factor = static_cast<float>((80 - step) / 9.0 * last);
         out[step * stride] = ScaleColour(cE, factor);
     }
