@@ -1,5 +1,6 @@
 #include "engine/animation/effects.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "settings/numeric.h"
@@ -21,9 +22,7 @@ int64_t Offset(double v) {
 }
 
 int32_t Pin(int64_t v) {
-    if (v > INT32_MAX) return INT32_MAX;
-    if (v < INT32_MIN) return INT32_MIN;
-    return static_cast<int32_t>(v);
+    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
 // Appends the named point shapes around one centre.
