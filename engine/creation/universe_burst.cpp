@@ -14,10 +14,9 @@ namespace {
 
 constexpr double kQuarterTurn = 1.5707963705062866; // pi / 2 in single precision
 
-// Int(rand x n) for a count n >= 1, never n itself.
+// Int(rand x n) for a count n >= 1: a draw below 1 never gives n itself.
 int32_t RandomIndex(Random& random, int32_t n) {
-    const int32_t i = static_cast<int32_t>(IntPart(static_cast<double>(random()) * n));
-    return ClampRange<int32_t>(i, 0, n - 1);
+    return static_cast<int32_t>(IntPart(static_cast<double>(random()) * n));
 }
 
 } // namespace
