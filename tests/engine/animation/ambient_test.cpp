@@ -35,58 +35,8 @@ class AmbientTest : public ::testing::Test {
     }
 };
 
-TEST_F(AmbientTest, FullPersistenceNeverReplacesAStar) {
-    values.ambientPersist = 1.0f;
-    amb.Size(50);
-    for (int i = 0; i < 50; ++i) {
-        amb.x[i] = static_cast<float>(i);
-        amb.z[i] = 100;
-    }
-    const AmbientFrame f{{0.5f, 0, -1}, {}, 10, 1, AmbientMode::Tour};
-    for (int n = 0; n < 40; ++n) {
-        for (int i = 0; i < 50; ++i) {
-            amb.driftX[i] = f.cameraDelta.x;
-            amb.driftZ[i] = f.cameraDelta.z;
-        }
-        Frame(f);
-    }
-    for (int i = 0; i < 50; ++i)
-        EXPECT_TRUE(amb.x[i] == i + 20.0f && amb.z[i] == 60.0f && amb.flash[i] == 0) << i;
-}
 
-TEST_F(AmbientTest, DotsCoolThroughThePaletteAndVanishAtEighty) {
-    values.ambientPersist = 1.0f;
-    values.ambientAgeStep = 10.0f;
-    OneStillStar();
-    for (int n = 1; n <= 7; ++n) {
-        Frame({});
-        EXPECT_EQ(fb.Surface().Get(100, 100), model.colour.universeFade[10 * n]) << "frame " << n;
-    }
-    Frame({});
-    EXPECT_EQ(fb.Surface().Get(100, 100), 0u) << "aged 80: erased and not drawn again";
-    EXPECT_FLOAT_EQ(amb.age[0], 80.0f);
-    values.ambientAgeStep = 0.0f; // no age step keeps the first palette entry
-    amb.age[0] = 0;
-    Frame({});
-    Frame({});
-    EXPECT_EQ(fb.Surface().Get(100, 100), model.colour.universeFade[0]);
-}
 
-TEST_F(AmbientTest, ANewStarSparklesWhiteThenBecomesADot) {
-    values.ambientPersist = 1.0f;
-    values.ambientFlashFrames = 3;
-    values.ambientFlashSize = 1.0f;
-    OneStillStar();
-    amb.flash[0] = 3;
-    Frame({});
-    EXPECT_EQ(amb.flash[0], 2);
-    EXPECT_EQ(fb.Surface().Get(100, 100), kSparkleWhite);
-    Frame({});
-    Frame({});
-    EXPECT_EQ(amb.flash[0], 0);
-    Frame({});
-    EXPECT_EQ(fb.Surface().Get(100, 100), model.colour.universeFade[0]);
-}
 
 TEST_F(AmbientTest, ReplacedStarsDriftOutwardWithTheBurst) {
     values.ambientPersist = 0.25f;

@@ -1,7 +1,8 @@
-// The pictures themselves: small runs of the factory sets, hashed every tenth frame through the
-// burst, the tour and the end of a universe, against hashes recorded from the program as it
-// draws today. Any change in where, when or in what colour a pixel lands shows up here; the
-// fuller check of large runs is scripts/pixel-hash-check.sh.
+// The pictures themselves: small runs of the factory sets and of a few universes that lean on
+// one feature each, hashed every tenth frame through the burst, the tour and the end of a
+// universe, against hashes recorded from the program as it draws today. Any change in where,
+// when or in what colour a pixel lands shows up here; the fuller check of large runs is
+// scripts/pixel-hash-check.sh.
 #include <gtest/gtest.h>
 
 #include <cinttypes>
@@ -14,14 +15,94 @@
 namespace orb {
 namespace {
 
+using Tweak = void (*)(FactoryConfiguration&);
+
 struct GoldenRun {
     const char* what;
     int16_t factorySet;  // MakeFactoryConfiguration index
     int32_t stars;       // Universe_Stars
     int32_t trail;       // STrail, 0: the set's own
     int32_t frames;      // animation steps to run
+    Tweak tweak;         // further changes to the configuration, or null
     uint64_t expected;   // hash of every tenth frame's pixels
 };
+
+// Only the first `count` galaxy types weigh in, visited in turn, each visit short.
+void OnlyTypes(FactoryConfiguration& f, int count, int galaxies) {
+    for (int t = 0; t < kGalaxyTypeSlots; ++t)
+        f.tables.types[t].pct = t < count ? 10 : 0;
+    for (CompositeGalaxy& c : f.tables.composites)
+        c.pct = 0;
+    f.universe[U::Galaxy] = galaxies;
+    f.universe[U::GVisit] = 1;
+    f.universe[U::GSteps] = 6;
+    f.universe[U::GPCtrl] = 2;
+    f.universe[U::GCCtrl] = 2;
+    f.universe[U::ESteps] = 40;
+}
+
+// One galaxy of each style, tilted and turning.
+void EveryStyle(FactoryConfiguration& f) {
+    OnlyTypes(f, kStyleCount, kStyleCount);
+    for (int t = 0; t < kStyleCount; ++t) {
+        f.tables.types[t][G::GalStyle] = t;
+        f.tables.types[t][G::AngleTilt] = 30 + 10 * t;
+        f.tables.types[t][G::AxisPlane] = t % 2;
+    }
+}
+
+// Comets in every visit: orbiting ones, ones of style 1 and nebula ones on their path.
+void Comets(FactoryConfiguration& f) {
+    OnlyTypes(f, 3, 3);
+    f.universe[U::GSteps] = 20;
+    const int styles[] = {1, 4, 0};
+    for (int t = 0; t < 3; ++t) {
+        GalaxyType& type = f.tables.types[t];
+        type[G::GalStyle] = styles[t];
+        type[G::AngleTilt] = 40;
+        type[G::CometFreq] = 9999;
+        type[G::CometStars] = 30;
+        type[G::CometOrbit] = 3000;
+        type[G::CometCPersist] = 0.9f;
+        type[G::CometSPersist] = 0.95f;
+    }
+}
+
+// Only composites, each of the lightest weight; the first has every member slot filled with its
+// last member of another style.
+void Composites(FactoryConfiguration& f) {
+    for (int t = 0; t < kGalaxyTypeSlots; ++t)
+        f.tables.types[t].pct = 0;
+    for (int c = 0; c < kCompositeSlots; ++c)
+        f.tables.composites[c].pct = c < 4 ? 1 : 0;
+    CompositeGalaxy& full = f.tables.composites[0];
+    full.count = kMaxMembers - 1;
+    for (int m = 0; m < full.count; ++m)
+        full.member[m] = static_cast<int16_t>(m == full.count - 1 ? 5 : 1);
+    f.tables.types[1][G::GalStyle] = 0;
+    f.tables.types[5][G::GalStyle] = 4;
+    f.universe[U::Galaxy] = 6;
+}
+
+// Gravity pulling the galaxies together, no tour, an odd universe shape.
+void GravityNoTour(FactoryConfiguration& f) {
+    f.universe[U::GravForce] = 50000;
+    f.universe[U::GravFrame] = 2;
+    f.universe[U::Tour] = 0;
+    f.universe[U::Profile] = 4;
+    f.universe[U::Symetry] = 0.5;
+    f.universe[U::HWRatio] = 300;
+    f.universe[U::Galaxy] = 5;
+}
+
+// Short universes one after another, with trails.
+void ShortUniverses(FactoryConfiguration& f) {
+    OnlyTypes(f, 2, 2);
+    f.universe[U::ESteps] = 15;
+    f.universe[U::GSteps] = 4;
+    f.universe[U::GPCtrl] = 1;
+    f.universe[U::GCCtrl] = 1;
+}
 
 uint64_t RunHash(const GoldenRun& run) {
     MemoryBackend backend;
@@ -29,6 +110,7 @@ uint64_t RunHash(const GoldenRun& run) {
     FactoryConfiguration f = MakeFactoryConfiguration(run.factorySet);
     f.universe[U::Stars] = run.stars;
     if (run.trail) f.universe[U::STrail] = run.trail;
+    if (run.tweak) run.tweak(f);
     store.SaveAllSettings(f.universe, f.tables);
     SteppingTicks ticks(1000, 25);
     OwnedFramebuffer fb(320, 240);
@@ -51,9 +133,14 @@ uint64_t RunHash(const GoldenRun& run) {
 
 TEST(GoldenFrames, SmallRunsDrawTheRecordedPictures) {
     const GoldenRun runs[] = {
-        {"factory set 0", 0, 3000, 0, 600, 0x9fb5123b522a23caull},
-        {"factory set 1", 1, 3000, 0, 600, 0x352a33bf1f1f6253ull},
-        {"trails of 7", 0, 4000, 99, 300, 0xb955f1316169384cull},
+        {"factory set 0", 0, 3000, 0, 600, nullptr, 0x9fb5123b522a23caull},
+        {"factory set 1", 1, 3000, 0, 600, nullptr, 0x352a33bf1f1f6253ull},
+        {"trails of 7", 0, 4000, 99, 300, nullptr, 0xb955f1316169384cull},
+        {"every style", 0, 3000, 0, 400, EveryStyle, 0xb1671f1a44db4449ull},
+        {"comets", 0, 1500, 0, 300, Comets, 0xab2433eafa4b60b7ull},
+        {"composites", 1, 3000, 0, 300, Composites, 0xc2f1474f62c1231aull},
+        {"gravity, no tour", 0, 2000, 0, 300, GravityNoTour, 0x8d7c034a82980f6dull},
+        {"short universes", 1, 2000, 3, 250, ShortUniverses, 0xa4120a53a463d76dull},
     };
     for (const GoldenRun& run : runs) {
         const uint64_t h = RunHash(run);

@@ -20,26 +20,10 @@ void RunFrames(CameraTour& tour, int frames) {
 
 } // namespace
 
-TEST(CameraTour, FirstFrameAtTheOriginAndSecondPointStartsAtOneSixthOfTheFirst) {
-    TourSettings settings{true, 4, 2, 1, 0.0f};
-    CameraTour tour;
-    StartUniverseTour(tour, settings);
-    AppendVisitPoint(tour, settings, {60, -30, 900}, 12, 1);
-    ExpectPoint(TourCamera(tour, settings), 0, 0, 0, "first frame");
-    RunFrames(tour, 4);
-    AppendVisitPoint(tour, settings, {60, -30, 900}, 12, 2);
-    EXPECT_EQ(tour.tourParam, 0.0f) << "a new control point restarts the parameter";
-    ExpectPoint(TourCamera(tour, settings), 10, -5, 148, "one sixth of (60, -30, 888)");
-    settings.tour = false;
-    ExpectPoint(TourCamera(tour, settings), 0, 0, 0, "tour off");
-}
 
-TEST(CameraTour, VisitPointsStandOffThenPassThroughTheCore) {
-    // Stand-off 10, two points in front, three through the core.
-    const float z[] = {90, 90, 95, 100, 105};
-    for (int16_t k = 1; k <= 5; ++k)
-        ExpectPoint(VisitControlPoint({1, 2, 100}, 10, k, 2, 3), 1, 2, z[k - 1]);
-    // No core points: every point hovers in front; a bad call past them does not divide by 0.
+
+// Without core points every visit point hovers in front; a call past them does not divide by 0.
+TEST(CameraTour, WithoutCorePointsEveryVisitPointHoversInFront) {
     ExpectPoint(VisitControlPoint({0, 0, 50}, 20, 3, 2, 0), 0, 0, 30);
 }
 
@@ -71,23 +55,6 @@ TEST(CameraTour, DepartureWithNoCentreDistanceEndsAtTheCentre) {
     ExpectPoint(EvalCameraSpline(tour, 1.0f), 0, 0, -50.0f / 6);
 }
 
-TEST(CameraTour, SplineIsContinuousAcrossControlPoints) {
-    const TourSettings settings{true, 8, 1, 0, 0.0f};
-    CameraTour tour;
-    StartUniverseTour(tour, settings);
-    const Vec3f points[] = {{5, -3, 200}, {80, 20, 640}, {-30, 7, 90}, {0, 0, -400}, {12, 34, 56}};
-    for (const Vec3f& p : points) {
-        RunFrames(tour, 8);
-        const Vec3f end = EvalCameraSpline(tour, tour.tourParam); // t = 1 after 8 steps of 1/8
-        AppendControlPoint(tour, p);
-        const Vec3f start = TourCamera(tour, settings);
-        EXPECT_NEAR(end.x, start.x, 1e-3f);
-        EXPECT_NEAR(end.y, start.y, 1e-3f);
-        EXPECT_NEAR(end.z, start.z, 1e-3f);
-    }
-    // Halfway through, the weights are 1, 23, 23, 1 over 48 for the window (640, 90, -400, 56).
-    EXPECT_NEAR(EvalCameraSpline(tour, 0.5f).z, -6434.0f / 48, 1e-3f);
-}
 
 TEST(CameraTour, StartClearsTheQueuesAndTheCameraStepIsThePreviousMinusTheNewPosition) {
     CameraTour tour;

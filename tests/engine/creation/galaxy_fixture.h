@@ -18,13 +18,6 @@ inline bool Near(V3 a, V3 b, double tol = 1e-5) {
     return std::fabs(a.x - b.x) < tol && std::fabs(a.y - b.y) < tol && std::fabs(a.z - b.z) < tol;
 }
 
-// How many values the generator has drawn since it was `before`; -1 when more than `limit`.
-inline int DrawsSince(Random before, const Random& now, int limit = 16) {
-    for (int n = 0; n <= limit; ++n, before())
-        if (before.State() == now.State()) return n;
-    return -1;
-}
-
 struct StarValues {
     float x = 0, y = 0, z = 0;          // local position
     float velX = 0, velY = 0, velZ = 0; // local velocity

@@ -12,35 +12,6 @@ using test::GalaxyWorld;
 using test::MakeWorld;
 using test::StarValues;
 
-TEST(PrepareGalaxyTypes, DerivesScaledValues) {
-    auto w = MakeWorld();
-    GalaxyType& t = w->Type(3);
-    t[G::RadSegs] = 4;
-    t[G::RadBands] = 90;
-    t[G::RadBFill] = 36.5f;
-    t[G::GalStyle] = 5;
-    t[G::AngleTInc] = 90;
-    t[G::QG_Force] = 3;
-    w->Prepare();
-    const GalaxyTypeRun& r = w->model.run[3];
-    EXPECT_EQ(r.armCount, 4);
-    EXPECT_FLOAT_EQ(r.radiusScaled, 3.0f);
-    EXPECT_FLOAT_EQ(r.radiusSquared, 9.0f);
-    EXPECT_FLOAT_EQ(r.waveSpeed, 0.03f);
-    EXPECT_FLOAT_EQ(r.spinRate, 0.0005f);
-    EXPECT_FLOAT_EQ(r.standOff, 4.0f);
-    EXPECT_FLOAT_EQ(r.armSpacing, kTwoPi / 4);
-    EXPECT_FLOAT_EQ(r.bandAngle, kTwoPi / 4);
-    EXPECT_FLOAT_EQ(r.tiltRate, kTwoPi / 4);
-    EXPECT_FLOAT_EQ(r.emitSpeed, 0.03f);
-    EXPECT_FLOAT_EQ(r.colourScale, 180.0f);
-    EXPECT_FLOAT_EQ(r.colourScaleFine, 1.8f);
-    EXPECT_FLOAT_EQ(r.heightScaled, 0.9f);
-    EXPECT_EQ(r.bandFillWhole, 36); // halves to even
-    EXPECT_FLOAT_EQ(r.angleParam, 1.4f * kTwoPi / 360);
-    EXPECT_FLOAT_EQ(r.novaFreqScaled, 0.02f);
-    EXPECT_FLOAT_EQ(r.cometOrbitScaled, 0.001f);
-}
 
 TEST(PrepareGalaxyTypes, CountsBelow1AreTakenAs1) {
     auto w = MakeWorld();
@@ -53,17 +24,6 @@ TEST(PrepareGalaxyTypes, CountsBelow1AreTakenAs1) {
     EXPECT_EQ(w->model.run[0].ifsLevels, 0);
 }
 
-TEST(SetupGalaxies, ClearsTheStateOfTheLastUniverse) {
-    auto w = MakeWorld();
-    w->Type(0)[G::GalStyle] = 4;
-    w->Setup(0, 3);
-    AdvanceNebulaPoints(w->model, 3, 0, {});
-    ASSERT_NE(w->model.style.nebulaPhase[2], 0.0f);
-    w->Type(0)[G::GalStyle] = 0;
-    w->Setup(0, 3);
-    EXPECT_EQ(w->model.style.nebulaPhase[2], 0.0f);
-    EXPECT_EQ(w->model.style.nebulaLayerX[GalaxyStyleState::Layer(2, 0, 0)], 0.0f);
-}
 
 // A galaxy beyond those set up leaves the star in place; one set up beyond the reserve works.
 TEST(SetupGalaxies, IfsAndNebulaStarsOfAGalaxyNotSetUpAreLeftInPlace) {

@@ -114,22 +114,6 @@ TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
     }
 }
 
-// The ambient stars are renewed in a ball five stand-off distances wide around the galaxy.
-TEST_F(PreviewTest, AmbientStarsFillABallAroundTheGalaxy) {
-    const PreviewSurface s = Surface();
-    PreviewGalaxyParams p = Small(0);
-    p.ambientPersist = 0.25f; // nearly every star renewed within a few frames
-    PreviewGalaxy preview(*engine, s, p);
-    for (int f = 0; f < 30; ++f)
-        preview.Step();
-    const double standOff = engine->Model().run[preview.VisitType()].standOff;
-    const AmbientArrays& a = engine->Ambient();
-    double farthest = 0;
-    for (int32_t i = 0; i < a.Count(); ++i)
-        farthest = std::max(farthest, std::hypot(a.x[i], a.y[i], a.z[i] - standOff));
-    EXPECT_LE(farthest, 5 * standOff * 1.0001);
-    EXPECT_GT(farthest, 2.5 * standOff);
-}
 
 TEST_F(PreviewTest, FrameLimitEndsOnlyWhenAutoAdvancingAndCancelEndsBeforeDrawing) {
     const PreviewSurface s = Surface();
