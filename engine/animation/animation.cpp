@@ -39,10 +39,7 @@ void UniverseAnimation::Begin() {
     phase_ = AnimationPhase::Creating;
     universeBegun_ = false;
     universes_ = 0;
-    g_ = 0;
-    k_ = 1;
-    frame_ = 0;
-    begun_ = true;
+    begun_ = true; // the visit counters are set when the tour starts
 }
 
 StarWorld UniverseAnimation::World() {
