@@ -35,9 +35,6 @@ class AmbientTest : public ::testing::Test {
     }
 };
 
-
-
-
 TEST_F(AmbientTest, ReplacedStarsDriftOutwardWithTheBurst) {
     values.ambientPersist = 0.25f;
     values.ambientFlashFrames = 0;

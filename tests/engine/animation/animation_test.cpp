@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <tuple>
 #include <vector>
 
 #include "engine/animation/alloc_count.h"
@@ -87,21 +86,6 @@ TEST_F(AnimationTest, EveryStepIsOneFrameInTheOrderOfAUniverse) {
     EXPECT_EQ(a->Universes(), 2);
 }
 
-// Begin in the middle of a visit starts over at the burst and the first control point.
-TEST_F(AnimationTest, BeginAgainRestartsTheOrderOfAUniverse) {
-    Begin();
-    auto order = [&] {
-        std::vector<std::tuple<AnimationPhase, int32_t, int16_t>> seen;
-        for (int n = 0; n < 24; ++n, a->Step())
-            seen.emplace_back(a->Phase(), a->ControlPoint(), a->VisitedGalaxy());
-        return seen;
-    };
-    const auto first = order();
-    for (int n = 0; n < 13; ++n)
-        a->Step();
-    a->Begin();
-    EXPECT_EQ(order(), first);
-}
 
 TEST_F(AnimationTest, CometsResetOnlyAtTheSecondControlPointOfAVisit) {
     struct Case {
@@ -130,7 +114,6 @@ TEST_F(AnimationTest, CometsResetOnlyAtTheSecondControlPointOfAVisit) {
         EXPECT_EQ(started, c.started) << c.gp << "/" << c.gc;
     }
 }
-
 
 TEST_F(AnimationTest, FramesDoNotAllocate) {
     for (int trail : {1, 3}) {

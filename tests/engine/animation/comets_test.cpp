@@ -81,12 +81,6 @@ TEST(StartGalaxyVisit, TakesTheTourTypesBudgetAndErasesOnlyLiveStarsAfterTheFirs
     }
 }
 
-
-
-
-
-
-
 // Nothing runs during the departure, with gravity on, or before a visit has started.
 TEST(Comets, NoneWhileDepartingOrWithGravity) {
     CometWorld fresh;

@@ -46,7 +46,6 @@ TEST(Sparkle, PatternsBySize) {
     }
 }
 
-
 TEST(Nova, GrowsFromASinglePixelAndNothingIsBehindTheCamera) {
     // e = 0.03125 exactly on the first frame is not above the threshold: the centre alone.
     EXPECT_EQ(Listed(NovaPattern(kVga, 0, 0, 1, 5, 5, 0.03125f)), (Points{{320, 240}}));

@@ -57,21 +57,6 @@ class GalaxyStarsTest : public ::testing::Test {
     }
 };
 
-
-TEST_F(GalaxyStarsTest, AStarBehindTheCameraKeepsItsPixelAndIsNotDrawn) {
-    Orbiting(1, 1);
-    Frame();
-    const std::pair<int32_t, int32_t> shown{stars.scrX[0], stars.scrY[0]};
-    EXPECT_EQ(Lit(), Pixels{shown});
-    galaxies.relZ[0] = -50;
-    Frame();
-    EXPECT_TRUE(Lit().empty()) << "its pixel was erased";
-    EXPECT_EQ(std::make_pair(stars.scrX[0], stars.scrY[0]), shown);
-    galaxies.relZ[0] = 10;
-    Frame();
-    EXPECT_EQ(Lit().size(), 1u);
-}
-
 TEST_F(GalaxyStarsTest, PlainRenewalRespawnsAtOnceTrailRenewalAfterErasingTheTrail) {
     values.newFreq = 9999; // about 100 picks a frame: the one star is always picked
     model.run[0].novaFreqScaled = 0;
@@ -110,8 +95,6 @@ TEST_F(GalaxyStarsTest, AgesStopAtTheirLimitAndVisitsNeedNoComets) {
     EXPECT_EQ(stars.age[1], 2);
     EXPECT_GE(Lit().size(), 2u);
 }
-
-
 
 TEST(ChooseRenewedGalaxy, VisitCoreAndDeparture) {
     struct Case {

@@ -21,8 +21,6 @@ struct Galaxies {
 
 } // namespace
 
-
-
 TEST(Gravity, CoincidentGalaxiesAndALoneGalaxyStayPut) {
     Galaxies pair({{5, 5, 5}, {5, 5, 5}});
     Galaxies lone({{1, 2, 3}});

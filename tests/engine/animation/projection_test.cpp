@@ -21,7 +21,6 @@ TEST(ScreenGeometry, CentreRoundsHalvesToEvenAndTheFocalLengthIsClamped) {
     EXPECT_FLOAT_EQ(MakeScreenGeometry(640, 480, std::nanf("")).focalScale, 280.0f);
 }
 
-
 TEST(ProjectStar, NothingIsDrawnAtOrBehindTheNearDepthAndFarPointsSaturate) {
     for (float z : {0.001f, 0.0f, -5.0f}) {
         ScreenPoint p{11, 12};

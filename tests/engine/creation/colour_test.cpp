@@ -45,7 +45,6 @@ class GalaxyColourTableTest : public ::testing::Test {
     }
 };
 
-
 // A base of 100 is white whatever the weights; zero weights give the base grey. The type index
 // varies fastest and column 32 stays black.
 TEST_F(GalaxyColourTableTest, BaseAndWeightsPerTypeColumn) {
@@ -78,7 +77,6 @@ TEST_F(GalaxyColourTableTest, BlendIsClampedTo1To60) {
     EXPECT_EQ(tables->GalaxyColour(0, 119), Pack({254, 254, 0}));
 }
 
-
 TEST_F(GalaxyColourTableTest, ReadersClampTheirIndex) {
     Build();
     BuildFadePalettes(*tables, *galaxies, UniverseSettings{});
@@ -95,7 +93,6 @@ class FadePaletteTest : public ::testing::Test {
     uint32_t At(int step) const { return tables->universeFade[step]; }
 };
 
-
 TEST_F(FadePaletteTest, EqualHuesFadeASingleHue) {
     BuildFadePalette(*tables, -1, 0, 0);
     EXPECT_EQ(At(8), Pack({255, 55, 55}));
@@ -103,7 +100,6 @@ TEST_F(FadePaletteTest, EqualHuesFadeASingleHue) {
     EXPECT_EQ(At(71), Pack({121, 26, 26})); // factor 0.475
     EXPECT_EQ(At(72), ScaleColour(Pack({255, 55, 55}), static_cast<float>(8.0 / 9 * 0.475f)));
 }
-
 
 TEST_F(FadePaletteTest, StartAboveEndSweepsDownwards) {
     BuildFadePalette(*tables, -1, 300, 100);

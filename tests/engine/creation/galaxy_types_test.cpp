@@ -12,7 +12,6 @@ using test::GalaxyWorld;
 using test::MakeWorld;
 using test::StarValues;
 
-
 TEST(PrepareGalaxyTypes, CountsBelow1AreTakenAs1) {
     auto w = MakeWorld();
     w->Type(0)[G::RadSegs] = 0;
@@ -23,7 +22,6 @@ TEST(PrepareGalaxyTypes, CountsBelow1AreTakenAs1) {
     EXPECT_FLOAT_EQ(w->model.run[0].armSpacing, kTwoPi);
     EXPECT_EQ(w->model.run[0].ifsLevels, 0);
 }
-
 
 // A galaxy beyond those set up leaves the star in place; one set up beyond the reserve works.
 TEST(SetupGalaxies, IfsAndNebulaStarsOfAGalaxyNotSetUpAreLeftInPlace) {

@@ -114,7 +114,6 @@ TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
     }
 }
 
-
 TEST_F(PreviewTest, FrameLimitEndsOnlyWhenAutoAdvancingAndCancelEndsBeforeDrawing) {
     const PreviewSurface s = Surface();
     for (const bool autoAdvance : {true, false}) {

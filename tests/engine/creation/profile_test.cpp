@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
 
-#include "engine/creation/galaxy_fixture.h"
+#include "engine/creation/galaxy_model.h"
 
 namespace orb {
 namespace {
-
-using test::GalaxyWorld;
-using test::MakeWorld;
 
 constexpr float kR = 4.0f, kQ = 16.0f;
 
@@ -48,37 +44,6 @@ TEST(ProfileHeight, JustPastTheRimAndForAZeroRadiusShapeStaysFinite) {
     }
     EXPECT_NEAR(Envelope(5, rim), 4.0, 1e-5); // the outer hyperbola is at its full height there
 }
-
-// Type 0 with the given properties, prepared, and one radius and height drawn from it.
-std::unique_ptr<GalaxyWorld> Prepared(std::initializer_list<std::pair<G, float>> props, uint64_t seed = 42) {
-    auto w = MakeWorld(seed);
-    for (auto [g, v] : props)
-        w->Type(0)[g] = v;
-    w->Prepare();
-    return w;
-}
-std::pair<float, float> Draw(GalaxyWorld& w) {
-    float radius, height;
-    StandardRadiusHeight(w.model, radius, height, 0);
-    return {radius, height};
-}
-
-
-// Radius exponent 0 puts every star on the rim, height exponent 0 on the envelope.
-TEST(StandardRadiusHeight, ExponentsOf0PutStarsOnTheRimAndTheEnvelope) {
-    auto rim = Prepared({{G::RadiusExp, 0}});
-    for (int i = 0; i < 200; ++i)
-        ASSERT_EQ(Draw(*rim).first, 3.0f);
-    auto w = Prepared({{G::HeightExp, 0}, {G::Profile, 2}}); // sphere: envelope sqrt(R^2 - r^2)
-    int below = 0;
-    for (int i = 0; i < 200; ++i) {
-        const auto [radius, height] = Draw(*w);
-        below += height < 0;
-        ASSERT_NEAR(std::fabs(height), std::sqrt(std::fmax(9.0 - double(radius) * radius, 0.0)) * 0.3, 1e-5);
-    }
-    EXPECT_TRUE(below > 60 && below < 140) << "the sign draw puts stars on both faces: " << below;
-}
-
 
 } // namespace
 } // namespace orb

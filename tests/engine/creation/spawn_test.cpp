@@ -28,11 +28,6 @@ TEST(SpawnStar, ResetsAgeAndCountersAndColours) {
     EXPECT_NE(s.colour, 0xABCDEFu);
 }
 
-
-
-
-
-
 TEST(SpawnStar, UnknownStyleOrTypeDrawsNoPosition) {
     auto w = MakeWorld();
     SetStyle(*w, 0, 9); // unvalidated

@@ -87,10 +87,6 @@ TEST(IfsFractal, OverlongJumpsStayFinite) {
         ASSERT_TRUE(w->Spawn(0, 1).Finite()) << i;
 }
 
-
-
-
-
 // Members are set up from the last to the first: the major type's figure remains, and the last
 // of the most members a composite holds is set up too.
 TEST(IfsComposite, MajorTypesFigureRemainsAndEveryMemberIsSetUp) {
