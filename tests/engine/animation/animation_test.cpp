@@ -87,33 +87,6 @@ TEST_F(AnimationTest, EveryStepIsOneFrameInTheOrderOfAUniverse) {
 }
 
 
-TEST_F(AnimationTest, CometsResetOnlyAtTheSecondControlPointOfAVisit) {
-    struct Case {
-        int gp, gc;
-        bool started; // StartGalaxyVisit ran during the visits
-    };
-    for (const Case c : {Case{1, 0, false}, Case{1, 1, true}, Case{2, 0, true}}) {
-        Set(U::GPCtrl, c.gp);
-        Set(U::GCCtrl, c.gc);
-        Begin();
-        bool started = false;
-        while (a->Phase() != AnimationPhase::Departing) {
-            const bool visiting = a->Phase() == AnimationPhase::Visiting;
-            const int16_t g = a->VisitedGalaxy();
-            const int32_t k = a->ControlPoint();
-            a->Step();
-            if (!visiting) continue;
-            started = started || a->Comets().maxComets != 0;
-            const int16_t slot = e->Galaxies().typeIndex[g];
-            if (k >= 2) {
-                EXPECT_EQ(a->Tour().currentTourType,
-                          VisitTypeSlot(e->Tables(), slot, e->Model().run[slot].composite));
-            }
-        }
-        EXPECT_TRUE(c.started || a->Tour().currentTourType == 0) << c.gp << "/" << c.gc;
-        EXPECT_EQ(started, c.started) << c.gp << "/" << c.gc;
-    }
-}
 
 TEST_F(AnimationTest, FramesDoNotAllocate) {
     for (int trail : {1, 3}) {

@@ -105,4 +105,15 @@ TEST(Comets, NoneWhileDepartingOrWithGravity) {
     EXPECT_GT(odd.LiveComets(), 0);
 }
 
+// An unvalidated orbit of many path points a frame keeps a nebula comet of the last galaxy on
+// the last piece of its path, never past the end of the path table.
+TEST(Comets, AnOverlongNebulaOrbitStaysOnThePath) {
+    CometWorld w(5, 4);
+    w.Type()[G::CP_Points] = 20;
+    w.Type()[G::CometOrbit] = 5e7f;
+    w.Start();
+    w.Frames(10, 4, 1);
+    EXPECT_GT(w.LiveComets(), 0);
+}
+
 } // namespace orb

@@ -57,32 +57,6 @@ class GalaxyStarsTest : public ::testing::Test {
     }
 };
 
-TEST_F(GalaxyStarsTest, PlainRenewalRespawnsAtOnceTrailRenewalAfterErasingTheTrail) {
-    values.newFreq = 9999; // about 100 picks a frame: the one star is always picked
-    model.run[0].novaFreqScaled = 0;
-    tables.types[0].prop[static_cast<int>(G::NewFrames)] = 0; // reborn stars are normal at once
-    Orbiting(1, 1);
-    Frame();
-    EXPECT_EQ(stars.age[0], 0) << "respawned in the first frame";
-
-    constexpr int16_t kTrail = 4;
-    Orbiting(1, kTrail);
-    stars.age[0] = 0;
-    int frame = 0;
-    while (stars.retire[0] == 0 && frame < 20)
-        Frame(), ++frame;
-    EXPECT_EQ(frame, kTrail + 1) << "only a star older than its trail is renewed";
-    EXPECT_EQ(stars.retire[0], kTrail + 1);
-    for (int n = kTrail; n > 0; --n) {
-        EXPECT_EQ(Lit().size(), static_cast<size_t>(n)) << "one trail pixel erased a frame, nothing drawn";
-        Frame();
-    }
-    EXPECT_TRUE(Lit().empty());
-    EXPECT_NE(stars.age[0], 0) << "still retiring";
-    Frame();
-    EXPECT_EQ(stars.age[0], 0) << "respawned once the countdown ended";
-    EXPECT_EQ(stars.retire[0], 0);
-}
 
 // A star that has lived as long as an age can count stays that old; a visit frame without a
 // comet state draws the stars alone.

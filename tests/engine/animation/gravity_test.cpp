@@ -48,21 +48,6 @@ TEST(Gravity, ZeroOrNegativeForceChangesNothingAndDoesNotCount) {
     }
 }
 
-TEST(Gravity, VelocitiesAreRecomputedEveryGravFrameThFrameWhilePositionsMoveEveryFrame) {
-    Galaxies g({{0, 0, 0}, {10, 0, 0}});
-    g.vy = {0.5f, 0.0f};
-    GravityState state;
-    EXPECT_FALSE(GravityStep(state, g.Bodies(), 0.1f, 3));
-    EXPECT_FALSE(GravityStep(state, g.Bodies(), 0.1f, 3));
-    EXPECT_EQ(state.frameCounter, 2);
-    EXPECT_EQ(g.vx[0], 0.0f);
-    EXPECT_FLOAT_EQ(g.py[0], 1.0f) << "positions advance on non-recompute frames";
-    EXPECT_TRUE(GravityStep(state, g.Bodies(), 0.1f, 3));
-    EXPECT_TRUE(g.vx[0] > 0.0f && g.vx[1] < 0.0f);
-    // The counter carries on where it stopped (it is not reset per universe).
-    EXPECT_FALSE(GravityStep(state, g.Bodies(), 0.1f, 3));
-    EXPECT_EQ(state.frameCounter, 1);
-}
 
 TEST(Gravity, MismatchedArraysUseTheCommonLength) {
     Galaxies g({{0, 0, 0}, {10, 0, 0}});

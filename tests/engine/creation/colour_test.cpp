@@ -25,11 +25,6 @@ TEST(HueWheelColour, GivesTheSextantColoursAndBlackOutsideTheWheel) {
         EXPECT_EQ(HueWheelColour(hue), Pack(colour)) << "hue " << hue;
 }
 
-TEST(ScaleColour, RoundsEachChannelHalvesToEven) {
-    EXPECT_EQ(ScaleColour(Pack({200, 100, 50}), 0.5f), Pack({100, 50, 25}));
-    EXPECT_EQ(ScaleColour(Pack({5, 7, 255}), 0.5f), Pack({2, 4, 128}));
-    EXPECT_EQ(ScaleColour(Pack({5, 7, 255}), 0.0f), 0u);
-}
 
 class GalaxyColourTableTest : public ::testing::Test {
   protected:
@@ -117,20 +112,14 @@ TEST_F(FadePaletteTest, ColumnsAddressTheUniverseOrATypePalette) {
     EXPECT_EQ(tables->UniverseFade(7), 0u);
 }
 
-TEST_F(FadePaletteTest, BuildFadePalettesReadsTheUniverseHuesForMinusOne) {
+// A type's hue is reduced modulo 360; a preview passes its own universe start hue.
+TEST_F(FadePaletteTest, BuildFadePalettesReducesTypeHuesAndTakesAGivenStartHue) {
     auto galaxies = std::make_unique<GalaxyTables>();
-    galaxies->types[3][G::HWC_Start] = 400; // reduced to 40 where the colour is taken
-    UniverseSettings universe;              // 170 .. 270
-    BuildFadePalettes(*tables, *galaxies, universe);
-    EXPECT_EQ(tables->UniverseFade(7), HueWheelColour(170));
-    EXPECT_EQ(tables->UniverseFade(79),
-              ScaleColour(HueWheelColour(270), static_cast<float>(1.0 / 9 * 0.475f)));
+    galaxies->types[3][G::HWC_Start] = 400;
+    BuildFadePalettes(*tables, *galaxies, UniverseSettings{}, 10, -1);
     EXPECT_EQ(tables->GalaxyFade(3, 7), HueWheelColour(40));
-    EXPECT_EQ(tables->GalaxyFade(0, 7), HueWheelColour(140));
-    BuildFadePalettes(*tables, *galaxies, universe, 10, -1);
     EXPECT_EQ(tables->UniverseFade(7), HueWheelColour(10));
-    EXPECT_EQ(tables->UniverseFade(79),
-              ScaleColour(HueWheelColour(270), static_cast<float>(1.0 / 9 * 0.475f)));
+    EXPECT_EQ(tables->UniverseFade(79), ScaleColour(HueWheelColour(270), static_cast<float>(1.0 / 9 * 0.475f)));
 }
 
 } // namespace

@@ -105,25 +105,6 @@ TEST_F(UniverseTest, CompositeGalaxiesGiveTheirStarsMemberTypes) {
               (std::set<int16_t>{3, 5, 7}));
 }
 
-TEST_F(UniverseTest, PickStarTypeDrawsMemberIntOfDrawTimesCount) {
-    auto e = Engine(false);
-    GalaxyModel& m = e->Model();
-    CompositeGalaxy& c = m.tables.composites[4];
-    c.count = 3;
-    c.member = {};
-    c.member[0] = 9, c.member[1] = 11, c.member[2] = 13;
-    const int16_t slot = kGalaxyTypeSlots + 4;
-    m.run[slot].composite = true;
-    for (int n = 0; n < 20; ++n) {
-        Random replay = m.random;
-        EXPECT_EQ(PickStarType(m, slot), c.member[static_cast<int>(std::floor(replay() * 3.0))]);
-        EXPECT_EQ(m.random.State(), replay.State()) << "exactly one draw";
-    }
-    m.run[slot].composite = false;
-    const Random before = m.random;
-    EXPECT_EQ(PickStarType(m, 6), 6) << "a galaxy type is its own star type";
-    EXPECT_EQ(m.random.State(), before.State()) << "no draw for a plain type";
-}
 
 TEST_F(UniverseTest, OneBurstStepFliesNoMinimumAndKeepsItsStepFactor) {
     Set(U::ESteps, 1);
