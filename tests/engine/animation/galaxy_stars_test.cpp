@@ -37,7 +37,7 @@ class GalaxyStarsTest : public ::testing::Test {
     }
     StarWorld World() { return {stars, galaxies, model, values, ring, fb.Surface(), screen, nullptr}; }
     // A departure frame: the universe's new-star rate, renewed stars go to random galaxies.
-    void Frame(bool visiting = false) { UpdateGalaxyStars(World(), {0, 1, 0.0f, false, visiting, 0}); }
+    void Frame(bool visiting = false) { UpdateGalaxyStars(World(), {0, 1, 0.0f, visiting, false, 0}); }
     // count stars on circles of radius 5 at heights 3 apart, turning 0.1 radians a frame.
     void Orbiting(int count, int16_t trail) {
         stars.Size(count, trail);
