@@ -1,9 +1,8 @@
 #include "engine/animation/effects.h"
 
 #include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cmath>
+
 #include <utility>
 #include <vector>
 
@@ -97,12 +96,6 @@ TEST(NewStarRate, FadesBetweenTheUniverseAndTheVisitedGalaxies) {
         const NewStarRateInput in{c.single, c.visiting, c.g, c.k, c.t, 2, 100, 10, 400, 900};
         EXPECT_EQ(NewStarRate(in).rate, c.rate) << c.what;
     }
-    NewStarRateInput in;
-    EXPECT_FLOAT_EQ(NewStarRate(in).fade, 1.0f);
-    in.t = 0.5f;
-    EXPECT_NEAR(NewStarRate(in).fade, 0.5f, 1e-6f);
-    in.t = 0.25f;
-    EXPECT_NEAR(NewStarRate(in).fade, (std::cos(0.25 * 3.14159265) + 1) * 0.5, 1e-6f);
 }
 
 TEST(RenewalCount, RoundsTheRateWithAChanceForTheRemainder) {

@@ -36,7 +36,6 @@ struct StarValues {
             if (!std::isfinite(v)) return false;
         return true;
     }
-    bool operator==(const StarValues&) const = default;
 };
 
 // Heap-held because the model carries the colour tables (about 58 KB).

@@ -1,11 +1,9 @@
 #include "engine/creation/universe.h"
 
 #include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cmath>
+
 #include <memory>
-#include <set>
 
 #include "engine/creation/colour.h"
 #include "engine/creation/universe_sampling.h"
@@ -13,8 +11,6 @@
 
 namespace orb {
 namespace {
-
-constexpr double kPiD = 3.141592653589793;
 
 // The factory set 0 and the "Classical" theme, made small so each test runs fast.
 class UniverseTest : public ::testing::Test {
@@ -88,23 +84,6 @@ TEST(SlotForDraw, FirstSlotWhoseRunningTotalIsNotBelowTheDraw) {
     for (auto [draw, slot] : cases)
         EXPECT_EQ(SlotForDraw(cum, draw), slot) << draw;
 }
-
-TEST_F(UniverseTest, CompositeGalaxiesGiveTheirStarsMemberTypes) {
-    SetWeights({});
-    store.WriteNumber(CompositeSection(0), kCompGalPct, 1, ValueType::Integer); // the lightest weight counts
-    store.WriteNumber(CompositeSection(0), kCompGalCountStore, 3, ValueType::Integer);
-    for (int i = 0; i < 3; ++i)
-        store.WriteNumber(CompositeSection(0), std::string(kCompGalTypeStore) + std::to_string(i), 3 + 2 * i,
-                          ValueType::Integer);
-    auto e = Engine(false);
-    ASSERT_TRUE(e->CreateUniverse({}));
-    for (int16_t t : e->Galaxies().typeIndex)
-        EXPECT_EQ(t, kGalaxyTypeSlots);
-    EXPECT_TRUE(e->Model().run[kGalaxyTypeSlots].composite);
-    EXPECT_EQ(std::set<int16_t>(e->Stars().type.begin(), e->Stars().type.end()),
-              (std::set<int16_t>{3, 5, 7}));
-}
-
 
 TEST_F(UniverseTest, OneBurstStepFliesNoMinimumAndKeepsItsStepFactor) {
     Set(U::ESteps, 1);
