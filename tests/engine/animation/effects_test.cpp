@@ -1,8 +1,8 @@
 #include "engine/animation/effects.h"
 
 #include <gtest/gtest.h>
-#include <algorithm>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
