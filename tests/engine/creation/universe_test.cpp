@@ -1,8 +1,8 @@
 #include "engine/creation/universe.h"
 
 #include <gtest/gtest.h>
-#include <algorithm>
 
+#include <algorithm>
 #include <memory>
 
 #include "engine/creation/colour.h"
