@@ -95,7 +95,7 @@ TEST(Comets, NoneWhileDepartingOrWithGravity) {
                               {w.fb.Surface(), w.screen});
         EXPECT_EQ(w.LiveComets(), 0) << visiting;
     }
-    // A galaxy whose type index lies outside the tables is shown as the last plain type.
+    // A galaxy whose type index lies outside the tables still has comets, read within the tables.
     CometWorld odd;
     odd.Start();
     for (const int16_t slot : {int16_t(kGalaxyTableSize), int16_t(-1)}) {
