@@ -80,6 +80,7 @@ TEST_F(GalaxyColourTableTest, ReadersClampTheirIndex) {
     EXPECT_EQ(tables->GalaxyFade(2, 80), tables->GalaxyFade(2, 79));
     EXPECT_EQ(tables->GalaxyColour(0, 360), tables->GalaxyColour(0, 359));
     EXPECT_EQ(tables->GalaxyColour(40, 10), 0u);
+    EXPECT_EQ(tables->GalaxyFade(40, 7), tables->GalaxyFade(kColourColumns - 1, 7));
 }
 
 class FadePaletteTest : public ::testing::Test {
