@@ -1,9 +1,13 @@
 // Tour frames of the animation driver on a 1920 x 1080 surface, per frame and per star: the
 // factory "Classical" theme, the largest star count (30000, trail 1), 4000 stars with trail 7,
-// and a visit with comets running in every slot. Creation and departure frames are stepped
-// through untimed.
+// a visit with comets running in every slot, and the saver's own frame (a window's image with
+// block flags, and the hand-over of the flagged blocks). Creation and departure frames are
+// stepped through untimed.
 #include <benchmark/benchmark.h>
 
+#include <vector>
+
+#include "app/core/frame_presenter.h"
 #include "engine/animation/animation.h"
 #include "engine/creation/universe.h"
 #include "settings/presets.h"
@@ -11,20 +15,29 @@
 namespace orb {
 namespace {
 
+constexpr int32_t kWidth = 1920, kHeight = 1080;
+
 struct TourRun {
     MemoryBackend backend;
     SettingsStore store{backend};
-    OwnedFramebuffer fb{1920, 1080};
+    OwnedFramebuffer fb{kWidth, kHeight};
+    std::vector<uint32_t> window; // the window's image, when the engine draws into one
+    FramePresenter presenter;     // its block flags and their hand-over
     UniverseEngine engine{store};
     UniverseAnimation animation{engine};
 
-    // The factory set 0 and the "Classical" theme, changed by adjust.
-    template <typename Adjust> explicit TourRun(Adjust adjust) {
+    // The factory set 0 and the "Classical" theme, changed by adjust; drawn into a window's
+    // image as the saver does when intoWindow holds.
+    template <typename Adjust> explicit TourRun(Adjust adjust, bool intoWindow = false) {
         FactoryConfiguration f = MakeFactoryConfiguration(0);
         adjust(f.universe, f.tables);
         store.SaveAllSettings(f.universe, f.tables);
         engine.SetFixedSeed(1);
-        engine.SetupSurface(fb.Surface(), false);
+        if (intoWindow) {
+            window.assign(static_cast<size_t>(kWidth) * kHeight, 0xFF000000u);
+            presenter.AttachWindow(window.data(), kWidth, kHeight, kWidth);
+        }
+        engine.SetupSurface(Surface(), false);
         engine.SetupUniverse(false);
         animation.Begin();
     }
@@ -33,15 +46,24 @@ struct TourRun {
     // minPoint or later.
     void ReachTour(int32_t minPoint) {
         while (animation.Phase() != AnimationPhase::Visiting || animation.ControlPoint() < minPoint)
-            if (animation.Step().clearScreen) fb.Surface().Clear();
+            if (animation.Step().clearScreen) Surface().Clear();
+        if (presenter.DrawsWindow()) presenter.TakeChanges();
+    }
+    Framebuffer& Surface() { return presenter.DrawsWindow() ? presenter.Surface() : fb.Surface(); }
+    // One tour frame as the saver runs it: the step and, into a window, the rectangles of the
+    // flagged blocks. Out of line, so that an instruction count can be confined to it.
+    [[gnu::noinline]] void Frame() {
+        animation.Step();
+        if (presenter.DrawsWindow()) benchmark::DoNotOptimize(presenter.TakeChanges().data());
     }
 };
 
-template <typename Adjust> void TourFrames(benchmark::State& state, Adjust adjust, int32_t minPoint = 1) {
-    TourRun run(adjust);
+template <typename Adjust>
+void TourFrames(benchmark::State& state, Adjust adjust, int32_t minPoint = 1, bool intoWindow = false) {
+    TourRun run(adjust, intoWindow);
     run.ReachTour(minPoint);
     for (auto _ : state) {
-        run.animation.Step();
+        run.Frame();
         if (run.animation.Phase() != AnimationPhase::Visiting || run.animation.ControlPoint() < minPoint) {
             state.PauseTiming();
             run.ReachTour(minPoint);
@@ -75,6 +97,13 @@ void BM_TourFrameTrail7(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_TourFrameTrail7)->Name("TourFrame/trail7")->Unit(benchmark::kMicrosecond);
+
+// The side-by-side comparison's saver: factory values but 30000 stars, seed 1, drawn into the
+// window's image with its block flags, the flagged blocks handed over as rectangles each frame.
+void BM_TourFrameSaver(benchmark::State& state) {
+    TourFrames(state, [](UniverseSettings& u, GalaxyTables&) { u[U::Stars] = 30000; }, 1, true);
+}
+BENCHMARK(BM_TourFrameSaver)->Name("TourFrame/saver")->Unit(benchmark::kMicrosecond);
 
 // Comets start from the third control point of a visit; here every type starts one nearly every
 // frame and keeps it emitting, so the pool stays full.

@@ -67,8 +67,14 @@ struct Framebuffer {
             WindowOrder(colour);
         blocks[BlockOf(static_cast<uint32_t>(x), static_cast<uint32_t>(y))] = 1;
     }
+    // Red and blue swapped, the top byte cleared: 0xAABBGGRR reversed is 0xRRGGBBAA, and the
+    // byte reversal is one instruction where the masks and shifts are seven.
     static uint32_t WindowOrder(uint32_t colour) {
+#if defined(__GNUC__)
+        return __builtin_bswap32(colour) >> 8;
+#else
         return ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
+#endif
     }
     size_t BlockOf(uint32_t x, uint32_t y) const {
         return static_cast<size_t>(y >> kBlockShift) * static_cast<size_t>(blockColumns) + (x >> kBlockShift);
@@ -144,6 +150,13 @@ class PixelWriter {
     uint32_t Height() const { return height_; }
     uint32_t Stride() const { return static_cast<uint32_t>(stride_); }
     uint32_t* Scratch() { return &scratch_; }
+    // For such loops on a surface with block flags: the flags, their count per row, and a flag
+    // that is never read.
+    uint8_t* Blocks() const { return blocks_; }
+    uint32_t BlockColumns() const { return static_cast<uint32_t>(surface_.blockColumns); }
+    uint8_t* ScratchFlag() { return &scratchFlag_; }
+    // Framebuffer::WindowOrder: the colour as a window's image stores it.
+    static uint32_t WindowOrder(uint32_t colour) { return Framebuffer::WindowOrder(colour); }
 
   private:
     // Where a write at (x, y) goes: the pixel when draw holds and the point is on the surface,

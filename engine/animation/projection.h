@@ -88,6 +88,10 @@ struct ProjectionBatch {
     // surface, or a scratch word when off it (or, for the one seen now, not seen).
     uint32_t* fromAt[kSize];
     uint32_t* pixelAt[kSize];
+    // Out (PixelAddresses, for a surface with block flags): the flags of the blocks that hold
+    // those pixels, or a scratch flag where the pixel goes to the scratch word.
+    uint8_t* fromFlag[kSize];
+    uint8_t* pixelFlag[kSize];
 };
 // What the stars of a batch share: per type and per galaxy.
 struct BatchTables {
@@ -101,13 +105,17 @@ struct BatchTables {
 void ProjectStars(const ScreenGeometry& screen, const BatchTables& tables, ProjectionBatch& batch,
                   int32_t count);
 // After ProjectStars: the addresses of the batch's pixels in a surface of the given size whose
-// width x height pixels are numbered within 32 bits; scratch stands for any pixel off it.
+// width x height pixels are numbered within 32 bits; scratch stands for any pixel off it. With
+// blocks, also the addresses of the flags of their 16 x 16 blocks (Framebuffer::blocks).
 struct SurfaceLayout {
-    uint32_t* pixels = nullptr;  // first pixel of row 0
-    uint32_t width = 0;          // pixels per row
-    uint32_t height = 0;         // rows
-    uint32_t stride = 0;         // pixels from one row to the next
-    uint32_t* scratch = nullptr; // a word never shown
+    uint32_t* pixels = nullptr;      // first pixel of row 0
+    uint32_t width = 0;              // pixels per row
+    uint32_t height = 0;             // rows
+    uint32_t stride = 0;             // pixels from one row to the next
+    uint32_t* scratch = nullptr;     // a word never shown
+    uint8_t* blocks = nullptr;       // block flags row by row, or none
+    uint32_t blockColumns = 0;       // flags per row of blocks
+    uint8_t* scratchFlag = nullptr;  // a flag never read, for pixels off the surface
 };
 void PixelAddresses(ProjectionBatch& batch, int32_t count, const SurfaceLayout& surface);
 

@@ -66,11 +66,15 @@ class StarBlock {
 
   private:
     template <PixelWriter::Kind kind, typename Other> void DrawAs(PixelWriter& out, Other& other) {
-        // A plain surface takes each pixel at an address worked out for the whole batch at once.
-        if constexpr (kind == PixelWriter::Kind::Plain)
+        // A plain surface takes each pixel at an address worked out for the whole batch at once,
+        // a window's image also the address of each pixel's block flag.
+        static_assert(Framebuffer::kBlockShift == 4); // as PixelAddresses has it
+        if constexpr (kind != PixelWriter::Kind::Any)
             if (steadyCount_ > 0)
                 PixelAddresses(batch_, steadyCount_,
-                               {out.Pixels(), out.Width(), out.Height(), out.Stride(), out.Scratch()});
+                               {out.Pixels(), out.Width(), out.Height(), out.Stride(), out.Scratch(),
+                                kind == PixelWriter::Kind::Blocks ? out.Blocks() : nullptr,
+                                out.BlockColumns(), out.ScratchFlag()});
         for (int32_t j = 0; j < count_; ++j) {
             const int32_t i = first_ + j;
             if (!steady_[j]) {
@@ -83,6 +87,11 @@ class StarBlock {
             if constexpr (kind == PixelWriter::Kind::Plain) {
                 *batch_.fromAt[p] = 0;
                 *batch_.pixelAt[p] = stars_.colour[i];
+            } else if constexpr (kind == PixelWriter::Kind::Blocks) {
+                *batch_.fromAt[p] = 0;
+                *batch_.fromFlag[p] = 1;
+                *batch_.pixelAt[p] = PixelWriter::WindowOrder(stars_.colour[i]);
+                *batch_.pixelFlag[p] = 1;
             } else {
                 out.Write<kind>(true, batch_.fromX[p], batch_.fromY[p], 0);
                 out.Write<kind>(batch_.depth[p] > kNearDepth, batch_.pixelX[p], batch_.pixelY[p],

@@ -25,6 +25,14 @@ TEST(Framebuffer, SetsOnlyWhatIsOnTheSurfaceAndRecordsOnlyThat) {
     EXPECT_EQ(s.Get(-1, 0), 0u);
 }
 
+// A window's image stores 0x00RRGGBB whatever the engine's colour holds above its blue byte.
+TEST(Framebuffer, WindowOrderSwapsRedAndBlueAndDropsTheTopByte) {
+    for (const auto& [colour, window] : {std::pair{0x00332211u, 0x00112233u}, {0xFF000000u, 0u},
+                                        {0xAB0000FFu, 0x00FF0000u}, {0x00FF0000u, 0x000000FFu},
+                                        {0x0000FF00u, 0x0000FF00u}, {0xFFFFFFFFu, 0x00FFFFFFu}})
+        EXPECT_EQ(PixelWriter::WindowOrder(colour), window) << std::hex << colour;
+}
+
 TEST(Framebuffer, HonoursTheStrideOfAHostBuffer) {
     // A host image whose rows are padded: two pixels of padding after each row of three.
     std::vector<uint32_t> memory(5 * 2, 0xDEADu);

@@ -61,42 +61,67 @@ class StarBlockTest : public ::testing::Test {
     }
 };
 
-TEST_F(StarBlockTest, MovesAndDrawsSteadyStarsAsStarByStar) {
-    for (int16_t trail : {1, 3}) {
-        const int16_t ring = trail - 1;
-        StarArrays got = Stars(trail), want = Stars(trail);
-        OwnedFramebuffer gotFb(200, 150), wantFb(200, 150);
-        auto steady = [](int32_t i) { return i % 13 != 5; };
-        for (int32_t i = 0; i < kStars; ++i)
-            if (steady(i)) {
-                const int32_t slot = want.Slot(i, ring);
-                wantFb.Surface().Set(want.scrX[slot], want.scrY[slot], 0);
-                const int16_t type = want.type[i];
-                const Vec3f local = MoveStar(want, i, styles[type], model.run[type]);
-                const int16_t g = want.galaxy[i];
-                ScreenPoint p{want.scrX[slot], want.scrY[slot]};
-                if (ProjectStar(kScreen, local, views[type],
-                                {galaxies.relX[g], galaxies.relY[g], galaxies.relZ[g]}, p) > kNearDepth) {
-                    want.scrX[slot] = p.x, want.scrY[slot] = p.y;
-                    wantFb.Surface().Set(p.x, p.y, want.colour[i]);
-                }
-            }
-        StarBlock block(got, galaxies, model, views, styles, kScreen);
-        for (int32_t first = 0; first < kStars; first += StarBlock::kSize) {
-            const int32_t end = std::min(kStars, first + StarBlock::kSize);
-            block.Begin(first, end, ring);
-            for (int32_t i = first; i < end; ++i)
-                block.MarkSteady(i, steady(i));
-            block.MoveAndProject();
-            block.Draw(gotFb.Surface(), [&](int32_t i) { EXPECT_FALSE(steady(i)) << i; });
-        }
-        ASSERT_EQ(gotFb.Pixels(), wantFb.Pixels()) << "trail " << trail;
-        EXPECT_GT(std::count_if(wantFb.Pixels().begin(), wantFb.Pixels().end(), [](uint32_t c) { return c; }),
-                  100);
-        EXPECT_TRUE(got.scrX == want.scrX && got.scrY == want.scrY && got.angle == want.angle &&
-                    got.x == want.x && got.y == want.y && got.z == want.z && got.velY == want.velY &&
-                    got.age == want.age);
+// A surface of each kind the block draws into: its own memory (plain), a window's image with
+// padded rows and block flags, or one that records its writes.
+struct TestSurface {
+    static constexpr int32_t kWidth = 200, kHeight = 150, kStride = 203, kColumns = (kWidth + 15) / 16;
+    std::vector<uint32_t> pixels = std::vector<uint32_t>(kStride * kHeight, 0);
+    std::vector<uint8_t> blocks = std::vector<uint8_t>(kColumns * ((kHeight + 15) / 16), 0);
+    std::vector<uint32_t> changes;
+    Framebuffer surface{pixels.data(), kWidth, kHeight, kStride};
+    explicit TestSurface(PixelWriter::Kind kind) {
+        if (kind == PixelWriter::Kind::Blocks) surface.blocks = blocks.data(), surface.blockColumns = kColumns;
+        if (kind == PixelWriter::Kind::Any) surface.changes = &changes;
     }
+};
+
+TEST_F(StarBlockTest, MovesAndDrawsSteadyStarsAsStarByStar) {
+    using Kind = PixelWriter::Kind;
+    for (const Kind kind : {Kind::Plain, Kind::Blocks, Kind::Any})
+        for (int16_t trail : {1, 3}) {
+            const int16_t ring = trail - 1;
+            StarArrays got = Stars(trail), want = Stars(trail);
+            TestSurface gotFb(kind), wantFb(kind);
+            ASSERT_EQ(PixelWriter(gotFb.surface).KindOf(), kind);
+            auto steady = [](int32_t i) { return i % 13 != 5; };
+            for (int32_t i = 0; i < kStars; ++i)
+                if (steady(i)) {
+                    const int32_t slot = want.Slot(i, ring);
+                    wantFb.surface.Set(want.scrX[slot], want.scrY[slot], 0);
+                    const int16_t type = want.type[i];
+                    const Vec3f local = MoveStar(want, i, styles[type], model.run[type]);
+                    const int16_t g = want.galaxy[i];
+                    ScreenPoint p{want.scrX[slot], want.scrY[slot]};
+                    if (ProjectStar(kScreen, local, views[type],
+                                    {galaxies.relX[g], galaxies.relY[g], galaxies.relZ[g]}, p) > kNearDepth) {
+                        want.scrX[slot] = p.x, want.scrY[slot] = p.y;
+                        wantFb.surface.Set(p.x, p.y, want.colour[i]);
+                    }
+                }
+            StarBlock block(got, galaxies, model, views, styles, kScreen);
+            for (int32_t first = 0; first < kStars; first += StarBlock::kSize) {
+                const int32_t end = std::min(kStars, first + StarBlock::kSize);
+                block.Begin(first, end, ring);
+                for (int32_t i = first; i < end; ++i)
+                    block.MarkSteady(i, steady(i));
+                block.MoveAndProject();
+                block.Draw(gotFb.surface, [&](int32_t i) { EXPECT_FALSE(steady(i)) << i; });
+            }
+            const int kindNumber = static_cast<int>(kind);
+            ASSERT_EQ(gotFb.pixels, wantFb.pixels) << "trail " << trail << ", surface kind " << kindNumber;
+            EXPECT_EQ(gotFb.blocks, wantFb.blocks) << "trail " << trail << ", surface kind " << kindNumber;
+            EXPECT_EQ(gotFb.changes, wantFb.changes) << "trail " << trail << ", surface kind " << kindNumber;
+            EXPECT_GT(std::count_if(wantFb.pixels.begin(), wantFb.pixels.end(), [](uint32_t c) { return c; }),
+                      100);
+            if (kind == Kind::Blocks) {
+                EXPECT_GT(std::count(wantFb.blocks.begin(), wantFb.blocks.end(), 1), 20);
+                EXPECT_LT(std::count(wantFb.blocks.begin(), wantFb.blocks.end(), 1),
+                          static_cast<long>(wantFb.blocks.size()));
+            }
+            EXPECT_TRUE(got.scrX == want.scrX && got.scrY == want.scrY && got.angle == want.angle &&
+                        got.x == want.x && got.y == want.y && got.z == want.z && got.velY == want.velY &&
+                        got.age == want.age);
+        }
 }
 
 } // namespace
