@@ -85,6 +85,7 @@ TEST_F(StoreTest, CompositeCountBeyondMembersLoadsAtMost32AndValidatesTo31) {
     EXPECT_EQ(c.member[30], 30);
     EXPECT_EQ(c.member[31], 31); // read (position 31 is the last one read) but beyond the count
     EXPECT_EQ(c.name, "< Composite Galaxy 3 >");
+    EXPECT_EQ(tables.composites[3].count, 0) << "nothing stored: no members";
 }
 
 TEST_F(StoreTest, CompositesRoundTripAndShrinkingLeavesOldMembersStored) {
