@@ -26,21 +26,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/xvfb_server.h"
+
 namespace orb::x11test {
 
-// Xvfb on a display number of its own choosing; Display() is empty when it could not start.
-class XvfbServer {
-  public:
-    // extra: more arguments for Xvfb ("-extension", "MIT-SHM" takes that one away).
-    explicit XvfbServer(const std::vector<std::string>& extra = {});
-    ~XvfbServer();
-    const std::string& Display() const { return display_; }
-
-  private:
-    pid_t pid_ = -1;      // the server process
-    int displayFd_ = -1;  // read end of the pipe the server announced its display on
-    std::string display_; // ":N"
-};
+using test::XvfbServer;
 
 // A client connection with the few requests the tests make.
 class XClient {
