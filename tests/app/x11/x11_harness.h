@@ -1,18 +1,11 @@
-// A private Xvfb server for the tests, an X client to make host windows and read their pixels,
-// and the orbelune program started as a child process with its settings and sockets in a
-// temporary folder.
+// An X client to make host windows and read their pixels, and the orbelune program started as a
+// child process with its settings and sockets in a temporary folder, on a private Xvfb server.
 //
-// Waiting: the program is another process, so anything it shows happens some time after it was
-// started or asked, and on a busy machine that can be seconds. A test waits, with WaitUntil and a
-// bound (kStartUp-like, ten seconds or so), for exactly the state it then asserts on, read from
-// the server: the window with this caption is viewable and covers the screen, the host holds lit
-// pixels, the child has that size. It never sleeps a guessed time, and never waits for a stand-in
-// that merely comes first (the instance socket exists before the saver's window is mapped; a
-// process that has started may not have drawn yet). A state that must not appear (no window of
-// its own, nothing more on screen) is checked after a positive state that comes later in the
-// same run, e.g. once stars are in the host, or once the process has ended. Requests that change
-// windows (CreateHost, Destroy, Resize) return after a round trip, so the server has carried them
-// out before the program is started or asked to notice.
+// The program shows things some time after it was started or asked, seconds on a busy machine.
+// A test waits (WaitUntil, bounded) for exactly the state it then asserts on, read from the
+// server, never for a guessed time or a stand-in that merely comes first (the instance socket
+// exists before the window is mapped). A state that must not appear is checked after a positive
+// one that comes later in the same run. CreateHost, Destroy and Resize return after a round trip.
 #pragma once
 
 #include <signal.h>
