@@ -11,7 +11,7 @@
 #include <tuple>
 
 #include "platform/temp_dir.h"
-#include "platform/xvfb_server.h"
+#include "helpers/xvfb_server.h"
 
 namespace orb {
 namespace {

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/xvfb_server.h"
+#include "helpers/xvfb_server.h"
 
 namespace orb::x11test {
 
