@@ -4,14 +4,15 @@
 #include <poll.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <memory>
 #include <tuple>
 
-#include "platform/temp_dir.h"
 #include "helpers/xvfb_server.h"
+#include "platform/temp_dir.h"
 
 namespace orb {
 namespace {
@@ -132,6 +133,7 @@ TEST_F(X11WindowTest, SharedImagePutsItsRectanglesOntoTheWindow) {
     image.Put(40, 30, 24, 18); // up to the far corner
     image.Put(0, 0, 0, 5);     // nothing
     image.Finish();
+    std::fill(image.Pixels(), image.Pixels() + kW * kH, 0xFFFFFFFFu); // free to write once finished
     auto inside = [](int x, int y, int rx, int ry, int rw, int rh) {
         return x >= rx && x < rx + rw && y >= ry && y < ry + rh;
     };
