@@ -153,6 +153,7 @@ TEST(FramePresenter, AWindowImageGetsWindowPixelsAndTheirBlocks) {
     EXPECT_EQ(store[static_cast<size_t>(1 * w + 1)], 0u) << "nothing to copy: the image is the window's";
     presenter.CopyRect({0, 0, 5, 5}, store.data(), w);
     EXPECT_EQ(store[static_cast<size_t>(1 * w + 1)], 0xFF112233u) << "copied as it is, opaque";
+    EXPECT_EQ(store[static_cast<size_t>(1 * w + 5)], 0u) << "nothing beside the rectangle";
     s.Clear();
     EXPECT_EQ(presenter.TakeChanges(), (std::vector<PixelRect>{{0, 0, w, h}}));
     EXPECT_EQ(image[static_cast<size_t>(1 * stride + 1)], 0u);

@@ -169,6 +169,10 @@ TEST_F(X11WindowTest, WithoutSharedMemoryNoImageAndALostServerEndsTheWatch) {
     ASSERT_TRUE(watch.Watch(w));
     server_.reset();
     EXPECT_TRUE(DispatchUntil(watch, [&] { return destroyed_ > 0; }));
+    display_.Set(""); // no display to connect to
+    X11WindowWatch none;
+    EXPECT_EQ(std::tuple(none.Connected(), none.Fd(), none.Exists(w), none.Watch(w)),
+              std::tuple(false, -1, false, false));
 }
 
 } // namespace

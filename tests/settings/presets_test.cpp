@@ -33,6 +33,12 @@ TEST(Presets, OutOfRangeNumbersGiveEmptyText) {
     EXPECT_TRUE(CompositePreset(2, 1).empty());
     EXPECT_TRUE(UniverseTheme(9, false).empty());
     EXPECT_TRUE(UniverseTheme(0, false).empty());
+    EXPECT_TRUE(UniverseThemeName(0).empty());
+    EXPECT_TRUE(UniverseThemeName(kThemeCount + 1).empty());
+    for (int n : {1, kThemeCount}) {
+        EXPECT_FALSE(UniverseTheme(n, false).empty()) << n;
+        EXPECT_FALSE(UniverseThemeName(n).empty()) << n;
+    }
 }
 
 TEST(Presets, FactoryNameTable) {

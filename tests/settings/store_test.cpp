@@ -67,7 +67,11 @@ TEST_F(StoreTest, LoadingValidatesGalaxyTypes) {
     Put("Universe\\Galaxy3", "Galaxy_RadFill", "37.6");
     GalaxyTables tables;
     tables.types[3].spinPhase = 2;
+    tables.types[kGalaxyTypeSlots].name = "stand-in";
     store.LoadAllGalaxyTypes(tables);
+    EXPECT_EQ(tables.types[kGalaxyTypeSlots].name, "stand-in") << "the composites' stand-ins are not stored";
+    ASSERT_TRUE(store.SaveAllGalaxyTypes(tables));
+    EXPECT_FALSE(backend.Read(KeyPath(GalaxySection(kGalaxyTypeSlots)), "_UniGalName").has_value());
     EXPECT_EQ(tables.types[3][G::GalStyle], 7);
     EXPECT_EQ(tables.types[3][G::RadFill], 38);
     EXPECT_EQ(tables.types[3].spinPhase, 0);
