@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "app/universe_view.h"
-#include "platform/qt/x11_window.h"
+#include "platform/x11/x11_window.h"
 
 class QSocketNotifier;
 class QWindow;

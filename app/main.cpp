@@ -17,7 +17,6 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     orb::CliCommand cmd = orb::ParseArguments(args);
     orb::BuildTrigTables();
-    orb::BuildFactoryNameTable();
     orb::FileStoreBackend backend;
     const char* program = argc > 0 ? argv[0] : "orbelune";
 #ifdef ORBELUNE_GUI

@@ -17,7 +17,7 @@
 #include "app/core/frame_presenter.h"
 #include "engine/animation/animation.h"
 #include "engine/creation/universe.h"
-#include "platform/qt/x11_window.h"
+#include "platform/x11/x11_window.h"
 #include "settings/store.h"
 
 class QLabel;

@@ -189,7 +189,8 @@ void ProfileText::Terminate(uint32_t line) {
 uint32_t ProfileText::AddLineAfter(uint32_t at, std::string text) {
     if (at == kNoLine) at = last_;
     auto id = static_cast<uint32_t>(lines_.size());
-    lines_.push_back({static_cast<uint32_t>(edits_.size()), 0, kNoLine, newEol_, true});
+    lines_.push_back(
+        {.start = static_cast<uint32_t>(edits_.size()), .next = kNoLine, .eol = newEol_, .edited = true});
     edits_.push_back(std::move(text));
     if (at == kNoLine) {
         first_ = last_ = id;

@@ -36,11 +36,11 @@ public:
 private:
     enum class Eol : uint8_t { None, Lf, CrLf, Cr };
     struct Line {
-        uint32_t start; // offset of the text in base_, or index into edits_ when edited
-        uint32_t size;  // bytes of text, line ending excluded
-        uint32_t next;  // following line in file order, kNoLine after the last
-        Eol eol;        // how the line ends
-        bool edited;    // text lives in edits_ rather than base_
+        uint32_t start;    // offset of the text in base_, or index into edits_ when edited
+        uint32_t size = 0; // bytes of text in base_, line ending excluded (unused once edited)
+        uint32_t next;     // following line in file order, kNoLine after the last
+        Eol eol;           // how the line ends
+        bool edited;       // text lives in edits_ rather than base_
     };
     static constexpr uint32_t kNoLine = UINT32_MAX;
 

@@ -11,7 +11,7 @@ namespace {
 
 // Process-wide because the handler cannot reach an object; made once and kept open, so a signal
 // that comes while a pipe object goes away still writes to a valid descriptor.
-int signalPipe[2] = {-1, -1}; // [0] read by the event loop, [1] written by the handler
+int signalPipe[] = {-1, -1}; // [0] read by the event loop, [1] written by the handler
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 extern "C" void OnEndingSignal(int) {

@@ -23,11 +23,6 @@ double PresetNumber(std::string_view preset, int field, ValueType type) {
     return ParseStoredNumber(CommaField(preset, field), type).value_or(0.0);
 }
 
-std::array<std::array<FactoryName, kGalaxyTypeSlots>, kFactorySets>& NameTable() {
-    static std::array<std::array<FactoryName, kGalaxyTypeSlots>, kFactorySets> table{};
-    return table;
-}
-
 } // namespace
 
 std::string_view GalaxyPreset(int set, int number) {
@@ -56,15 +51,16 @@ std::string_view UniverseThemeName(int number) {
     return {};
 }
 
-void BuildFactoryNameTable() {
-    for (int set = 0; set < kFactorySets; ++set)
-        for (int slot = 0; slot < kGalaxyTypeSlots; ++slot)
-            NameTable()[set][slot] = {GalaxySet(set)[slot].name, GalaxySet(set)[slot].pct};
-}
-
 const FactoryName& FactoryNameOf(int set, int slot) {
-    if (NameTable()[0][0].name.empty()) BuildFactoryNameTable();
-    return NameTable()[ClampRange(set, 0, kFactorySets - 1)][ClampRange(slot, 0, kGalaxyTypeSlots - 1)];
+    using Table = std::array<std::array<FactoryName, kGalaxyTypeSlots>, kFactorySets>;
+    static const Table table = [] {
+        Table t{};
+        for (int set = 0; set < kFactorySets; ++set)
+            for (int slot = 0; slot < kGalaxyTypeSlots; ++slot)
+                t[set][slot] = {GalaxySet(set)[slot].name, GalaxySet(set)[slot].pct};
+        return t;
+    }();
+    return table[ClampRange(set, 0, kFactorySets - 1)][ClampRange(slot, 0, kGalaxyTypeSlots - 1)];
 }
 
 void ParseGalaxyPreset(std::string_view preset, GalaxyType& t) {

@@ -37,12 +37,11 @@ std::string_view CompositePreset(int set, int number);
 std::string_view UniverseTheme(int number, bool v20);
 std::string_view UniverseThemeName(int number);  // empty outside 1..8
 
-// The factory name table: name and weight of each slot of each set, built once at start-up.
+// The factory name table: name and weight of each slot of each set, built on first use.
 struct FactoryName {
     std::string_view name;
     int16_t pct;
 };
-void BuildFactoryNameTable();
 const FactoryName& FactoryNameOf(int set, int slot);
 
 // Parse the 46 galaxy properties of a preset string into a galaxy type (name and weight untouched).

@@ -52,6 +52,7 @@ TEST(ParseRenderOptions, RefusesWhatItCannotRun) {
              "out --frames 10",                        // no size
              "out --frames 0 --size 64x48",            // nothing to run
              "out --frames ten --size 64x48",          // not a number
+             "out --frames 10k --size 64x48",          // not only a number
              "out --frames 10 --size 64",              // no height
              "out --frames 10 --size 0x48",            // empty image
              "out --frames 10 --size 16385x1",         // too wide

@@ -4,10 +4,14 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
+#include <thread>
 
 #include "helpers/store_writer.h"
+#include "platform/atomic_file.h"
 #include "settings/presets.h"
 #include "settings/store.h"
 #include "settings/tables_match.h"
@@ -198,6 +202,59 @@ TEST_F(FileStore, SnapshotOfAMissingFileIsEmptyAndOfAnUnreadableOneIsNothing) {
 
     std::filesystem::create_directory(path); // exists, but is no file that can be read
     EXPECT_EQ(FileStoreBackend(path).Snapshot(), nullptr);
+}
+
+TEST_F(FileStore, ConcurrentCreatorsOfOneFolderAllSucceed) {
+    for (int round = 0; round < 20; ++round) {
+        const std::string file = dir.File("r" + std::to_string(round) + "/a/b/c/orbelune.ini");
+        std::atomic<int> ready = 0, made = 0;
+        std::vector<std::thread> creators;
+        for (int i = 0; i < 4; ++i)
+            creators.emplace_back([&] {
+                for (++ready; ready < 4;)
+                    std::this_thread::yield();
+                made += EnsureParentDirectory(file, 0700);
+            });
+        for (std::thread& t : creators)
+            t.join();
+        EXPECT_EQ(made, 4) << "round " << round;
+    }
+}
+
+std::atomic<int> signalsSeen = 0;
+
+// Thread id's scheduler state letter from /proc ('S' while blocked).
+char TaskState(pid_t tid) {
+    std::string stat = ReadAll("/proc/self/task/" + std::to_string(tid) + "/stat");
+    const size_t close = stat.rfind(')');
+    return close == std::string::npos || close + 2 >= stat.size() ? '?' : stat[close + 2];
+}
+
+TEST_F(FileStore, LockWaitOutlastsASignal) {
+    struct sigaction sa {}, old {};
+    sa.sa_handler = [](int) { ++signalsSeen; }; // no SA_RESTART: the wait returns EINTR
+    ::sigaction(SIGUSR1, &sa, &old);
+    auto held = std::make_unique<FileLock>(dir.File("lock"));
+    ASSERT_TRUE(held->Held());
+    std::atomic<pid_t> tid = 0;
+    bool waiterHeld = false;
+    std::thread waiter([&] {
+        tid = ::gettid();
+        waiterHeld = FileLock(dir.File("lock")).Held();
+    });
+    const auto blocked = [&] {
+        for (int i = 0; i < 500 && (tid == 0 || TaskState(tid) != 'S'); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    };
+    blocked();
+    ::pthread_kill(waiter.native_handle(), SIGUSR1);
+    while (signalsSeen == 0)
+        std::this_thread::yield();
+    blocked(); // waiting again, or gone
+    held.reset();
+    waiter.join();
+    ::sigaction(SIGUSR1, &old, nullptr);
+    EXPECT_TRUE(waiterHeld);
 }
 
 int WaitExit(pid_t pid) {

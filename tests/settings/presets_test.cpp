@@ -29,16 +29,24 @@ TEST(Presets, OutOfRangeNumbersGiveEmptyText) {
     EXPECT_TRUE(GalaxyPreset(0, 33).empty());
     EXPECT_TRUE(GalaxyPreset(2, 1).empty());
     EXPECT_TRUE(CompositePreset(1, 17).empty());
+    EXPECT_TRUE(CompositePreset(1, 0).empty());
+    EXPECT_TRUE(CompositePreset(2, 1).empty());
     EXPECT_TRUE(UniverseTheme(9, false).empty());
     EXPECT_TRUE(UniverseTheme(0, false).empty());
+    EXPECT_TRUE(UniverseThemeName(0).empty());
+    EXPECT_TRUE(UniverseThemeName(kThemeCount + 1).empty());
+    for (int n : {1, kThemeCount}) {
+        EXPECT_FALSE(UniverseTheme(n, false).empty()) << n;
+        EXPECT_FALSE(UniverseThemeName(n).empty()) << n;
+    }
 }
 
 TEST(Presets, FactoryNameTable) {
-    BuildFactoryNameTable();
     EXPECT_EQ(FactoryNameOf(0, 0).name, "Standard Galaxy");
     EXPECT_EQ(FactoryNameOf(0, 0).pct, 25);
     EXPECT_EQ(FactoryNameOf(1, 31).name, "Elongated Bottle");
     EXPECT_EQ(FactoryNameOf(0, 9).name, "IFS Point:  Golden Spirals");
+    EXPECT_EQ(FactoryNameOf(7, 40).name, "Elongated Bottle") << "out of range reads the nearest";
 }
 
 TEST(Presets, ApplyFactoryGalaxyTypeSetsNameWeightAndValues) {

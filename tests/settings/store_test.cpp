@@ -67,7 +67,11 @@ TEST_F(StoreTest, LoadingValidatesGalaxyTypes) {
     Put("Universe\\Galaxy3", "Galaxy_RadFill", "37.6");
     GalaxyTables tables;
     tables.types[3].spinPhase = 2;
+    tables.types[kGalaxyTypeSlots].name = "stand-in";
     store.LoadAllGalaxyTypes(tables);
+    EXPECT_EQ(tables.types[kGalaxyTypeSlots].name, "stand-in") << "the composites' stand-ins are not stored";
+    ASSERT_TRUE(store.SaveAllGalaxyTypes(tables));
+    EXPECT_FALSE(backend.Read(KeyPath(GalaxySection(kGalaxyTypeSlots)), "_UniGalName").has_value());
     EXPECT_EQ(tables.types[3][G::GalStyle], 7);
     EXPECT_EQ(tables.types[3][G::RadFill], 38);
     EXPECT_EQ(tables.types[3].spinPhase, 0);
@@ -85,6 +89,7 @@ TEST_F(StoreTest, CompositeCountBeyondMembersLoadsAtMost32AndValidatesTo31) {
     EXPECT_EQ(c.member[30], 30);
     EXPECT_EQ(c.member[31], 31); // read (position 31 is the last one read) but beyond the count
     EXPECT_EQ(c.name, "< Composite Galaxy 3 >");
+    EXPECT_EQ(tables.composites[3].count, 0) << "nothing stored: no members";
 }
 
 TEST_F(StoreTest, CompositesRoundTripAndShrinkingLeavesOldMembersStored) {

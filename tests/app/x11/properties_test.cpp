@@ -51,24 +51,5 @@ TEST_F(PropertiesWindowTest, AltASavesAndEndsAndEscapeEndsWithoutWritingAByte) {
     EXPECT_EQ(test::ReadAll(SettingsFile()), before);
 }
 
-TEST_F(PropertiesWindowTest, TheApplicationWindowOpensTheDialogAndEndsWithItsExit) {
-    SeenWelcome("[SOFTWARE\\Brightquill\\ZEFO_Orbis\\Advanced]\nAdv_WinResize=1\n");
-    auto program = Start({"--window"});
-    const uint32_t screen = Window("ZEFO:Orbelune 3.0");
-    ASSERT_NE(screen, 0u) << Windows("ZEFO:Orbelune 3.0").size() << " windows";
-    Key(screen, "x");
-    uint32_t w = FocusedDialog();
-    ASSERT_NE(w, 0u) << "a key opens the dialog";
-    Key(w, "Escape");
-    EXPECT_TRUE(Gone("Galaxy Properties", kPromptly));
-    EXPECT_FALSE(program->WaitExit(200ms).has_value()) << "Escape in the dialog ends only the dialog";
-    Key(screen, "x");
-    w = FocusedDialog();
-    ASSERT_NE(w, 0u);
-    Key(w, "alt+f");
-    Xdotool("key --clearmodifiers x"); // E&xit
-    EXPECT_EQ(program->WaitExit(kPromptly), 0) << "File > Exit ends the program";
-}
-
 } // namespace
 } // namespace orb::x11test

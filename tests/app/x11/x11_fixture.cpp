@@ -8,25 +8,11 @@
 
 namespace orb::x11test {
 
-void ProgramTest::SetUpTestSuite() {
-    server = new XvfbServer;
-}
-
-void ProgramTest::TearDownTestSuite() {
-    delete server;
-    server = nullptr;
-}
-
 void ProgramTest::SetUp() {
     if (server->Display().empty()) GTEST_SKIP() << "Xvfb is not available";
     ::mkdir((home.Path() + "/run").c_str(), 0700);
     x = std::make_unique<XClient>(server->Display());
     ASSERT_TRUE(x->Ok());
-}
-
-std::unique_ptr<Program> ProgramTest::Start(const std::vector<std::string>& args,
-                                            const std::vector<std::string>& env) {
-    return std::make_unique<Program>(server->Display(), home.Path(), args, env);
 }
 
 void DialogTest::SetUp() {
@@ -58,10 +44,6 @@ uint32_t DialogTest::Window(const std::string& caption, std::chrono::millisecond
     if (found.size() != 1) return 0;
     Xdotool("windowfocus --sync " + std::to_string(found[0]));
     return found[0];
-}
-
-bool DialogTest::Gone(const std::string& caption, std::chrono::milliseconds timeout) {
-    return WaitUntil([&] { return Windows(caption).empty(); }, timeout);
 }
 
 void DialogTest::Key(uint32_t window, const std::string& keys) {

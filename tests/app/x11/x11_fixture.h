@@ -23,13 +23,15 @@ inline constexpr std::chrono::milliseconds kWindowGoes = std::chrono::seconds(5)
 
 class ProgramTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite();
-    static void TearDownTestSuite();
+    static void SetUpTestSuite() { server = new XvfbServer; }
+    static void TearDownTestSuite() { delete server, server = nullptr; }
     // Skips the test when Xvfb cannot start; makes the run folder the program's sockets go in.
     void SetUp() override;
     // Starts orbelune on the suite's server with the test's home; env as for Program.
     std::unique_ptr<Program> Start(const std::vector<std::string>& args,
-                                   const std::vector<std::string>& env = {});
+                                   const std::vector<std::string>& env = {}) {
+        return std::make_unique<Program>(server->Display(), home.Path(), args, env);
+    }
     // The settings file the program reads and writes in the test's home.
     std::string SettingsFile() const { return home.Path() + "/config/orbelune/orbelune.ini"; }
 
@@ -55,7 +57,9 @@ class DialogTest : public ProgramTest {
     // there was not exactly one in time.
     uint32_t Window(const std::string& caption, std::chrono::milliseconds timeout = kWindowAppears);
     // Waits until no window is captioned `caption`; false when one still is.
-    bool Gone(const std::string& caption, std::chrono::milliseconds timeout = kWindowGoes);
+    bool Gone(const std::string& caption, std::chrono::milliseconds timeout = kWindowGoes) {
+        return WaitUntil([&] { return Windows(caption).empty(); }, timeout);
+    }
     // Focuses the window, then presses the keys (xdotool key names, separated by spaces).
     void Key(uint32_t window, const std::string& keys);
     // Focuses the window, then types the text.

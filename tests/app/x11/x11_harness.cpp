@@ -24,42 +24,6 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
     }
 }
 
-XvfbServer::XvfbServer(const std::vector<std::string>& extra) {
-    int fds[2];
-    if (::pipe(fds) != 0) return;
-    pid_ = ::fork();
-    if (pid_ == 0) {
-        ::close(fds[0]);
-        const int devnull = ::open("/dev/null", O_WRONLY);
-        ::dup2(devnull, 1);
-        ::dup2(devnull, 2);
-        const std::string fd = std::to_string(fds[1]);
-        // -noreset: the server would otherwise reset when its last client leaves, refusing the
-        // connections of the next test for a moment.
-        std::vector<std::string> args{"Xvfb",       "-displayfd", fd,    "-screen", "0",
-                                      "640x480x24", "-nolisten",  "tcp", "-noreset"};
-        args.insert(args.end(), extra.begin(), extra.end());
-        std::vector<char*> argv;
-        for (std::string& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        ::execvp("Xvfb", argv.data());
-        ::_exit(127);
-    }
-    ::close(fds[1]);
-    char buf[32] = {};
-    ssize_t n = pid_ > 0 ? ::read(fds[0], buf, sizeof buf - 1) : -1; // written once the server is ready
-    displayFd_ = fds[0]; // kept open: a server that writes to a closed pipe dies of SIGPIPE
-    if (n > 0) display_ = ":" + std::string(buf, std::strcspn(buf, "\n"));
-}
-
-XvfbServer::~XvfbServer() {
-    if (displayFd_ >= 0) ::close(displayFd_);
-    if (pid_ <= 0) return;
-    ::kill(pid_, SIGTERM);
-    ::waitpid(pid_, nullptr, 0);
-}
-
 XClient::XClient(const std::string& display) {
     xcb_connection_t* c = xcb_connect(display.c_str(), nullptr);
     if (xcb_connection_has_error(c)) {

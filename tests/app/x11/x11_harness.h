@@ -1,18 +1,11 @@
-// A private Xvfb server for the tests, an X client to make host windows and read their pixels,
-// and the orbelune program started as a child process with its settings and sockets in a
-// temporary folder.
+// An X client to make host windows and read their pixels, and the orbelune program started as a
+// child process with its settings and sockets in a temporary folder, on a private Xvfb server.
 //
-// Waiting: the program is another process, so anything it shows happens some time after it was
-// started or asked, and on a busy machine that can be seconds. A test waits, with WaitUntil and a
-// bound (kStartUp-like, ten seconds or so), for exactly the state it then asserts on, read from
-// the server: the window with this caption is viewable and covers the screen, the host holds lit
-// pixels, the child has that size. It never sleeps a guessed time, and never waits for a stand-in
-// that merely comes first (the instance socket exists before the saver's window is mapped; a
-// process that has started may not have drawn yet). A state that must not appear (no window of
-// its own, nothing more on screen) is checked after a positive state that comes later in the
-// same run, e.g. once stars are in the host, or once the process has ended. Requests that change
-// windows (CreateHost, Destroy, Resize) return after a round trip, so the server has carried them
-// out before the program is started or asked to notice.
+// The program shows things some time after it was started or asked, seconds on a busy machine.
+// A test waits (WaitUntil, bounded) for exactly the state it then asserts on, read from the
+// server, never for a guessed time or a stand-in that merely comes first (the instance socket
+// exists before the window is mapped). A state that must not appear is checked after a positive
+// one that comes later in the same run. CreateHost, Destroy and Resize return after a round trip.
 #pragma once
 
 #include <signal.h>
@@ -26,21 +19,11 @@
 #include <string>
 #include <vector>
 
+#include "helpers/xvfb_server.h"
+
 namespace orb::x11test {
 
-// Xvfb on a display number of its own choosing; Display() is empty when it could not start.
-class XvfbServer {
-  public:
-    // extra: more arguments for Xvfb ("-extension", "MIT-SHM" takes that one away).
-    explicit XvfbServer(const std::vector<std::string>& extra = {});
-    ~XvfbServer();
-    const std::string& Display() const { return display_; }
-
-  private:
-    pid_t pid_ = -1;      // the server process
-    int displayFd_ = -1;  // read end of the pipe the server announced its display on
-    std::string display_; // ":N"
-};
+using test::XvfbServer;
 
 // A client connection with the few requests the tests make.
 class XClient {

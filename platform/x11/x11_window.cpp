@@ -1,4 +1,4 @@
-#include "platform/qt/x11_window.h"
+#include "platform/x11/x11_window.h"
 
 #include <sys/ipc.h>
 #include <sys/shm.h>

@@ -1,0 +1,179 @@
+#include "platform/x11/x11_window.h"
+
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <tuple>
+
+#include "helpers/xvfb_server.h"
+#include "platform/temp_dir.h"
+
+namespace orb {
+namespace {
+
+using test::XvfbServer;
+
+constexpr const char* kNoXvfb = "Xvfb could not be started (is it installed?)";
+
+// A client of the test's own on the private server, making the windows the code works on.
+class X11WindowTest : public ::testing::Test {
+  protected:
+    // Starts the server and connects; false when Xvfb could not be started.
+    bool Start(const std::vector<std::string>& extra = {}) {
+        server_ = std::make_unique<XvfbServer>(extra);
+        if (server_->Display().empty()) return false;
+        display_.Set(server_->Display().c_str());
+        conn_ = xcb_connect(nullptr, nullptr);
+        screen_ = xcb_setup_roots_iterator(xcb_get_setup(conn_)).data;
+        return true;
+    }
+    void TearDown() override {
+        if (conn_) xcb_disconnect(conn_);
+    }
+    // A mapped window of the root's depth filled with `background` (0xRRGGBB); returns once it
+    // is on the screen.
+    uint32_t CreateWindow(int width, int height, uint32_t background = 0) {
+        const uint32_t w = xcb_generate_id(conn_);
+        xcb_create_window(conn_, XCB_COPY_FROM_PARENT, w, screen_->root, 0, 0, uint16_t(width),
+                          uint16_t(height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen_->root_visual,
+                          XCB_CW_BACK_PIXEL, &background);
+        xcb_map_window(conn_, w);
+        Sync();
+        return w;
+    }
+    void Sync() { std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr)); }
+    // The window's pixels as 0xRRGGBB, row by row.
+    std::vector<uint32_t> Pixels(uint32_t w, int width, int height) {
+        xcb_get_image_reply_t* r = xcb_get_image_reply(
+            conn_,
+            xcb_get_image(conn_, XCB_IMAGE_FORMAT_Z_PIXMAP, w, 0, 0, uint16_t(width), uint16_t(height), ~0u),
+            nullptr);
+        std::vector<uint32_t> out;
+        if (!r) return out;
+        const auto* data = reinterpret_cast<const uint32_t*>(xcb_get_image_data(r));
+        for (int i = 0; i < width * height; ++i)
+            out.push_back(data[i] & 0xFFFFFFu);
+        std::free(r);
+        return out;
+    }
+    // Dispatches the watch's events into resizes_, last_ and destroyed_ until `done` holds;
+    // false when it has not within five seconds.
+    bool DispatchUntil(X11WindowWatch& watch, const std::function<bool()>& done) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        for (;;) {
+            watch.Dispatch([this](WindowSize s) { ++resizes_, last_ = s; }, [this] { ++destroyed_; });
+            if (done()) return true;
+            if (std::chrono::steady_clock::now() >= end) return false;
+            pollfd p{watch.Fd(), POLLIN, 0};
+            ::poll(&p, 1, 100);
+        }
+    }
+
+    std::unique_ptr<XvfbServer> server_;
+    test::ScopedEnv display_{"DISPLAY", nullptr}; // the watch connects to $DISPLAY
+    xcb_connection_t* conn_ = nullptr;
+    xcb_screen_t* screen_ = nullptr;
+    int resizes_ = 0, destroyed_ = 0; // reports of the watch
+    WindowSize last_;                 // the size last reported
+};
+
+TEST_F(X11WindowTest, WatchReportsSizeResizeAndDestruction) {
+    if (!Start()) GTEST_SKIP() << kNoXvfb;
+    ASSERT_EQ(xcb_connection_has_error(conn_), 0);
+    X11WindowWatch watch;
+    ASSERT_TRUE(watch.Connected());
+    EXPECT_EQ(watch.RootWindow(), screen_->root);
+    const uint32_t w = CreateWindow(120, 80);
+    const uint32_t other = CreateWindow(30, 20);
+    ASSERT_TRUE(watch.Size(w).has_value());
+    EXPECT_EQ(std::pair(watch.Size(w)->width, watch.Size(w)->height), std::pair(120, 80));
+    EXPECT_FALSE(watch.Size(0).has_value());
+    EXPECT_FALSE(watch.Watch(w + 100)) << "no such window";
+    ASSERT_TRUE(watch.Watch(w));
+
+    // Only the watched window's changes are reported.
+    const uint32_t otherSize[] = {50, 40};
+    xcb_configure_window(conn_, other, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, otherSize);
+    const uint32_t size[] = {200, 150};
+    xcb_configure_window(conn_, w, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
+    xcb_destroy_window(conn_, other);
+    Sync();
+    ASSERT_TRUE(DispatchUntil(watch, [&] { return resizes_ > 0; }));
+    EXPECT_EQ(std::tuple(resizes_, last_.width, last_.height, destroyed_), std::tuple(1, 200, 150, 0));
+
+    xcb_destroy_window(conn_, w);
+    Sync();
+    ASSERT_TRUE(DispatchUntil(watch, [&] { return destroyed_ > 0; }));
+    EXPECT_EQ(std::tuple(resizes_, destroyed_), std::tuple(1, 1));
+    EXPECT_FALSE(watch.Exists(w));
+    EXPECT_TRUE(watch.Exists(screen_->root));
+}
+
+TEST_F(X11WindowTest, SharedImagePutsItsRectanglesOntoTheWindow) {
+    if (!Start()) GTEST_SKIP() << kNoXvfb;
+    ASSERT_EQ(xcb_connection_has_error(conn_), 0);
+    constexpr int kW = 64, kH = 48;
+    constexpr uint32_t kGreen = 0x00FF00;
+    const uint32_t w = CreateWindow(kW, kH, kGreen);
+    X11SharedImage image(conn_, w, kW, kH);
+    ASSERT_TRUE(image.Valid());
+    EXPECT_EQ(std::pair(image.Width(), image.Height()), std::pair(kW, kH));
+    EXPECT_EQ(image.Pixels()[kW * kH - 1], 0xFF000000u) << "a new image is opaque black";
+    auto pattern = [](int x, int y) { return uint32_t(x) << 16 | uint32_t(y) << 8 | uint32_t(x + 2 * y); };
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x)
+            image.Pixels()[y * kW + x] = 0xFF000000u | pattern(x, y);
+    image.Put(8, 4, 20, 10);
+    image.Put(40, 30, 24, 18); // up to the far corner
+    image.Put(0, 0, 0, 5);     // nothing
+    image.Finish();
+    std::fill(image.Pixels(), image.Pixels() + kW * kH, 0xFFFFFFFFu); // free to write once finished
+    auto inside = [](int x, int y, int rx, int ry, int rw, int rh) {
+        return x >= rx && x < rx + rw && y >= ry && y < ry + rh;
+    };
+    const std::vector<uint32_t> shown = Pixels(w, kW, kH);
+    ASSERT_EQ(shown.size(), size_t(kW * kH));
+    int wrong = 0;
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x) {
+            const bool put = inside(x, y, 8, 4, 20, 10) || inside(x, y, 40, 30, 24, 18);
+            wrong += shown[y * kW + x] != (put ? pattern(x, y) : kGreen);
+        }
+    EXPECT_EQ(wrong, 0);
+
+    // Sizes an X request cannot carry, and a window that does not exist, give no image.
+    const std::tuple<uint32_t, int, int, bool> cases[] = {
+        {w, 32767, 1, true}, {w, 32768, 1, false},   {w, 1, 32768, false}, {w, 0, 5, false},
+        {w, 5, 0, false},    {w + 100, 5, 5, false}, {0, 5, 5, false}};
+    for (const auto& [window, width, height, valid] : cases) {
+        SCOPED_TRACE(testing::Message() << width << "x" << height);
+        EXPECT_EQ(X11SharedImage(conn_, window, width, height).Valid(), valid);
+    }
+    EXPECT_EQ(xcb_connection_has_error(conn_), 0);
+}
+
+TEST_F(X11WindowTest, WithoutSharedMemoryNoImageAndALostServerEndsTheWatch) {
+    if (!Start({"-extension", "MIT-SHM"})) GTEST_SKIP() << kNoXvfb;
+    ASSERT_EQ(xcb_connection_has_error(conn_), 0);
+    const uint32_t w = CreateWindow(32, 32);
+    EXPECT_FALSE(X11SharedImage(conn_, w, 32, 32).Valid());
+    EXPECT_EQ(xcb_connection_has_error(conn_), 0) << "no request of the missing extension was sent";
+
+    X11WindowWatch watch;
+    ASSERT_TRUE(watch.Watch(w));
+    server_.reset();
+    EXPECT_TRUE(DispatchUntil(watch, [&] { return destroyed_ > 0; }));
+    display_.Set(""); // no display to connect to
+    X11WindowWatch none;
+    EXPECT_EQ(std::tuple(none.Connected(), none.Fd(), none.Exists(w), none.Watch(w)),
+              std::tuple(false, -1, false, false));
+}
+
+} // namespace
+} // namespace orb
