@@ -28,6 +28,7 @@
 #include "engine/animation/trig.h"
 #include "engine/animation/universe_values.h"
 #include "engine/creation/galaxy_model.h"
+#include "engine/creation/universe_flight.h"
 #include "settings/records.h"
 #include "settings/store.h"
 
@@ -41,15 +42,17 @@ struct SurfaceMessage {
     int16_t hue = 180;                      // Adv_FontHueV, 0..359: text colour is HueWheelColour(hue)
 };
 
-// Burst states of a star.
-enum class BurstState : int16_t { Flying = 0, Fading = 1, Settled = 2 };
-
 // Working arrays of the burst, sized with the run and reused by every universe.
 struct BurstArrays {
     std::vector<float> x, y, z;                            // burst position per star, world units
     std::vector<float> velX, velY, velZ;                   // burst velocity per star, world units per step
     std::vector<BurstState> state;                         // burst state per star
     std::vector<int16_t> age;                              // steps in the current burst state per star
+    // The stars not settled, by block of FlightBlock::kSize stars: block b lists the block
+    // indices of its stars still flying or fading, in order, from star b x kSize on. A star
+    // never leaves the settled state within a universe, so a step only shortens the lists.
+    std::vector<int16_t> unsettled;
+    std::vector<int16_t> unsettledCount; // per block: stars listed
     std::vector<float> galaxyVelX, galaxyVelY, galaxyVelZ; // burst velocity per galaxy
     std::array<int32_t, kGalaxyTableSize> cumulative{};    // running total of slot weights
 
@@ -129,8 +132,15 @@ class UniverseEngine {
     void SettleStar(int32_t i);
     void StepStars(uint32_t burstColour);
     struct BurstPass;
-    void StepStar(const BurstPass& pass, PixelWriter& out, int32_t i);
-    static void FlyStar(const BurstPass& pass, PixelWriter& out, int32_t i, int32_t slot);
+    // What a block's stars that are not settled do this step.
+    struct BurstDecisions {
+        std::array<int16_t, FlightBlock::kSize> flying; // block indices of the flying stars
+        std::array<bool, FlightBlock::kSize> erase;     // per star not settled: its pixel of a trail ago goes
+        FlightBlock flight;                             // per block star: its flight
+    };
+    int32_t DecideStars(const BurstPass& pass, int32_t first, int16_t* moving, int32_t& count, BurstDecisions& d);
+    static void DrawMoving(const BurstPass& pass, const BurstDecisions& d, PixelWriter& out, int32_t first,
+                           int32_t i);
     void DrawSettledStar(int32_t i, int32_t slot);
     void RefreshTypeViews();
 

@@ -5,12 +5,15 @@
 #include "engine/animation/star_block.h"
 #include "engine/animation/type_advance.h"
 #include "engine/creation/universe.h"
+#include "engine/creation/universe_flight.h"
 #include "engine/creation/universe_sampling.h"
 #include "settings/numeric.h"
 
 namespace orb {
 
 namespace {
+
+static_assert(FlightBlock::kSize == StarBlock::kSize, "a flight block is a star block");
 
 constexpr double kQuarterTurn = 1.5707963705062866; // pi / 2 in single precision
 
@@ -56,6 +59,11 @@ void UniverseEngine::LaunchStars() {
         burst_.velY[i] = v.y;
         burst_.velZ[i] = v.z;
     }
+    for (int32_t i = 0; i < stars_.count; ++i)
+        burst_.unsettled[i] = static_cast<int16_t>(i % FlightBlock::kSize);
+    for (size_t b = 0; b < burst_.unsettledCount.size(); ++b)
+        burst_.unsettledCount[b] =
+            static_cast<int16_t>(std::min<int32_t>(FlightBlock::kSize, stars_.count - static_cast<int32_t>(b) * FlightBlock::kSize));
     for (int32_t i = 0; i < ambient_.Count(); ++i) {
         ambient_.x[i] = 0;
         ambient_.y[i] = 0;
@@ -162,73 +170,65 @@ bool UniverseEngine::BurstStep() {
 // stays a local of StepStars (the per-star lambda is inlined into the block's loop), so the
 // compiler keeps its values in registers.
 struct UniverseEngine::BurstPass {
-    float* x; // BurstArrays::x .. velZ
-    float* y;
-    float* z;
-    float* velX;
-    float* velY;
-    float* velZ;
-    BurstState* state;       // BurstArrays::state
-    int16_t* age;            // BurstArrays::age
-    int32_t* scrX;           // StarArrays::scrX
-    int32_t* scrY;           // StarArrays::scrY
-    int16_t trail;           // StarArrays::trail
-    int16_t ring;            // trail slot of this step
-    float persist;           // UniverseValues::persist: chance a star keeps flying
-    bool mustFly;            // the step is before MinFly: every star keeps flying
-    float stepFactor;        // k of this step
-    float focalScale;        // ScreenGeometry::focalScale
-    double centreX, centreY; // ScreenGeometry::centreX, centreY
-    uint32_t colour;         // the burst colour of this step
+    BurstState* state; // BurstArrays::state
+    int16_t* age;      // BurstArrays::age
+    int32_t* scrX;     // StarArrays::scrX
+    int32_t* scrY;     // StarArrays::scrY
+    int16_t trail;     // StarArrays::trail
+    int16_t ring;      // trail slot of this step
+    float persist;     // UniverseValues::persist: chance a star keeps flying
+    bool mustFly;      // the step is before MinFly: every star keeps flying
+    uint32_t colour;   // the burst colour of this step
+    FlightPaths paths; // the burst positions and velocities (from star 0), k, the screen
 };
 
-// The per-star pieces run up to 30000 times a step; they are forced inline into StepStars.
-[[gnu::always_inline]] inline void UniverseEngine::StepStar(const BurstPass& pass, PixelWriter& out,
-                                                            int32_t i) {
-    const int32_t slot = i * static_cast<int32_t>(pass.trail) + pass.ring; // StarArrays::Slot
-    switch (pass.state[i]) {
-    case BurstState::Flying: {
+// The stars of a block that are not settled (count of them listed in moving), in star order:
+// one survival draw for a flying star (it flies on or starts to fade), the settling of a star
+// that has faded for a whole trail. The draws are the step's random numbers in the order the
+// stars come. The list keeps the stars still not settled; returns how many were flying (listed
+// in d.flying).
+[[gnu::always_inline]] inline int32_t UniverseEngine::DecideStars(const BurstPass& pass, int32_t first,
+                                                                  int16_t* moving, int32_t& count,
+                                                                  BurstDecisions& d) {
+    int32_t flying = 0, kept = 0;
+    for (int32_t m = 0; m < count; ++m) {
+        const int32_t j = moving[m], i = first + j;
         const int16_t age = ++pass.age[i];
-        if (age > pass.trail) out.Set(pass.scrX[slot], pass.scrY[slot], 0);
-        if ((random_() < pass.persist) | pass.mustFly) {
-            FlyStar(pass, out, i, slot);
-        } else {
-            pass.state[i] = BurstState::Fading;
-            pass.age[i] = 0;
+        d.flight.drawn[j] = 0;
+        if (pass.state[i] == BurstState::Flying) {
+            d.flying[flying++] = static_cast<int16_t>(j);
+            d.erase[j] = age > pass.trail;
+            const bool flies = (random_() < pass.persist) | pass.mustFly;
+            d.flight.flying[j] = 1;
+            d.flight.flies[j] = flies;
+            if (!flies) {
+                pass.state[i] = BurstState::Fading;
+                pass.age[i] = 0;
+            }
+        } else { // fading
+            d.erase[j] = true;
+            if (age == pass.trail) SettleStar(i);
         }
-        // Only a flying star reads its burst velocity, so the others skip the damping.
-        const float k = pass.stepFactor;
-        pass.velX[i] *= k;
-        pass.velY[i] *= k;
-        pass.velZ[i] *= k;
-        break;
+        moving[kept] = static_cast<int16_t>(j);
+        kept += pass.state[i] != BurstState::Settled;
     }
-    case BurstState::Fading:
-        ++pass.age[i];
-        out.Set(pass.scrX[slot], pass.scrY[slot], 0);
-        if (pass.age[i] == pass.trail) SettleStar(i);
-        break;
-    case BurstState::Settled: // moved and drawn with its block (StepStars)
-        break;
-    }
+    count = kept;
+    return flying;
 }
 
-// A flying star moves on only while it is in front of the viewer.
-[[gnu::always_inline]] inline void UniverseEngine::FlyStar(const BurstPass& pass, PixelWriter& out, int32_t i,
-                                                           int32_t slot) {
-    const float z = static_cast<float>(static_cast<double>(pass.z[i]) + pass.velZ[i]);
-    pass.z[i] = z;
-    if (!(z > kNearDepth)) return;
-    const float x = static_cast<float>(static_cast<double>(pass.x[i]) + pass.velX[i]);
-    const float y = static_cast<float>(static_cast<double>(pass.y[i]) + pass.velY[i]);
-    pass.x[i] = x;
-    pass.y[i] = y;
-    const float s = pass.focalScale / z;
-    const int32_t px = PixelCoord(static_cast<double>(x) * s + pass.centreX);
-    const int32_t py = PixelCoord(static_cast<double>(y) * s + pass.centreY);
-    pass.scrX[slot] = px;
-    pass.scrY[slot] = py;
-    out.Set(px, py, pass.colour);
+// The pixels of a star that is not settled (or settled only this step): its pixel of a trail
+// ago erased once the trail is full, and its new one kept and set when it flew into view.
+[[gnu::always_inline]] inline void UniverseEngine::DrawMoving(const BurstPass& pass, const BurstDecisions& d,
+                                                              PixelWriter& out, int32_t first, int32_t i) {
+    const int32_t j = i - first;
+    const int32_t slot = i * static_cast<int32_t>(pass.trail) + pass.ring; // StarArrays::Slot
+    if (d.erase[j]) out.Set(pass.scrX[slot], pass.scrY[slot], 0);
+    if (d.flight.drawn[j]) {
+        const int32_t px = d.flight.pixelX[j], py = d.flight.pixelY[j];
+        pass.scrX[slot] = px;
+        pass.scrY[slot] = py;
+        out.Set(px, py, pass.colour);
+    }
 }
 
 void UniverseEngine::SettleStar(int32_t i) {
@@ -241,17 +241,12 @@ void UniverseEngine::SettleStar(int32_t i) {
 }
 
 // The settled stars move and are drawn as in a tour frame, a block at a time (StarBlock); the
-// flying and fading ones are stepped one by one in between, in star order.
+// flying and fading ones are decided one by one in star order, fly together (FlyStars), and
+// have their pixels set in between the settled ones', in star order.
 void UniverseEngine::StepStars(uint32_t burstColour) {
     StarBlock block(stars_, galaxies_, model_, views_, styles_, screen_);
     PixelWriter out(*surface_);
-    const BurstPass pass{burst_.x.data(),
-                         burst_.y.data(),
-                         burst_.z.data(),
-                         burst_.velX.data(),
-                         burst_.velY.data(),
-                         burst_.velZ.data(),
-                         burst_.state.data(),
+    const BurstPass pass{burst_.state.data(),
                          burst_.age.data(),
                          stars_.scrX.data(),
                          stars_.scrY.data(),
@@ -259,28 +254,45 @@ void UniverseEngine::StepStars(uint32_t burstColour) {
                          scalars_.trailRing,
                          values_.persist,
                          step_ < minFly_,
-                         stepFactor_,
-                         screen_.focalScale,
-                         static_cast<double>(screen_.centreX),
-                         static_cast<double>(screen_.centreY),
-                         burstColour};
+                         burstColour,
+                         {burst_.x.data(), burst_.y.data(), burst_.z.data(), burst_.velX.data(),
+                          burst_.velY.data(), burst_.velZ.data(), stepFactor_, screen_.focalScale,
+                          static_cast<double>(screen_.centreX), static_cast<double>(screen_.centreY)}};
+    BurstDecisions d; // a local: no store through the engine's arrays can change it
+    const BurstState* state = burst_.state.data();
+    int32_t* age = stars_.age.data();
     for (int32_t first = 0; first < stars_.count; first += StarBlock::kSize) {
         const int32_t end = std::min(stars_.count, first + StarBlock::kSize);
+        const int32_t count = end - first;
         block.Begin(first, end, scalars_.trailRing);
-        for (int32_t i = first; i < end; ++i) {
-            const bool settled = burst_.state[i] == BurstState::Settled;
-            // A settled star ages before it moves (a wave star's height reads its age).
-            if (settled && stars_.age[i] < INT32_MAX) ++stars_.age[i];
-            block.MarkSteady(i, settled);
-        }
+        // A settled star ages before it moves (a wave star's height reads its age).
+        PrepareFlight(state + first, age + first, count, d.flight);
+        for (int32_t i = first; i < end; ++i)
+            block.MarkSteady(i, state[i] == BurstState::Settled);
         block.MoveAndProject();
-        block.Draw(*surface_, [&](int32_t i) __attribute__((always_inline)) { StepStar(pass, out, i); });
+        const size_t b = static_cast<size_t>(first / StarBlock::kSize);
+        int32_t moving = burst_.unsettledCount[b];
+        if (moving > 0) {
+            const int32_t flying = DecideStars(pass, first, burst_.unsettled.data() + first, moving, d);
+            burst_.unsettledCount[b] = static_cast<int16_t>(moving);
+            FlightPaths paths = pass.paths;
+            for (float** v : {&paths.x, &paths.y, &paths.z, &paths.velX, &paths.velY, &paths.velZ})
+                *v += first;
+            // Lanes pay once a block has more than a few stars in flight.
+            if (flying * 4 > count)
+                FlyStars(paths, count, d.flight);
+            else
+                FlyListed(paths, d.flying.data(), flying, d.flight);
+        }
+        block.Draw(*surface_,
+                   [&](int32_t i) __attribute__((always_inline)) { DrawMoving(pass, d, out, first, i); });
     }
 }
 
 void UniverseEngine::SettleRemaining() {
     for (int32_t i = 0; i < stars_.count; ++i)
         if (burst_.state[i] != BurstState::Settled) SettleStar(i);
+    std::fill(burst_.unsettledCount.begin(), burst_.unsettledCount.end(), int16_t{0});
 }
 
 bool UniverseEngine::CreateUniverse(const std::function<bool()>& checkStop) {

@@ -29,6 +29,8 @@ void BurstArrays::Size(int32_t stars, int16_t galaxies) {
         v->assign(n, 0.0f);
     state.assign(n, BurstState::Flying);
     age.assign(n, 0);
+    unsettled.assign(n, 0);
+    unsettledCount.assign((n + FlightBlock::kSize - 1) / FlightBlock::kSize, 0);
     for (auto* v : {&galaxyVelX, &galaxyVelY, &galaxyVelZ})
         v->assign(g, 0.0f);
 }

@@ -1,0 +1,51 @@
+// The flight of the burst stars, worked out a block of consecutive stars at a time in lanes:
+// early in a burst nearly every star flies, and star by star each one's move and projection is
+// a long chain that waits on the stores of the one before. The random draws and the pixels stay
+// in star order around it (UniverseEngine::StepStars); only the arithmetic is taken together.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/animation/projection.h"
+
+namespace orb {
+
+// Burst states of a star.
+enum class BurstState : int16_t { Flying = 0, Fading = 1, Settled = 2 };
+
+// One block's flight: what the step decided per star, and what the flight gives back.
+struct FlightBlock {
+    static constexpr int32_t kSize = 256; // stars a block holds at most (StarBlock::kSize)
+
+    int32_t flying[kSize];                // in: 1 when the star was flying at the start of the step
+    int32_t flies[kSize];                 // in: 1 when it flies on this step (it moves), else 0
+    int32_t drawn[kSize];                 // out: 1 when it moved and is in front of the viewer
+    int32_t pixelX[kSize], pixelY[kSize]; // out: its pixel where drawn
+};
+
+// The burst arrays from the block's first star on, and what every star of a step shares.
+struct FlightPaths {
+    float* x;                // BurstArrays::x .. velZ, at the block's first star
+    float* y;
+    float* z;
+    float* velX;
+    float* velY;
+    float* velZ;
+    float stepFactor;        // k: a flying star's velocity is multiplied by it after the move
+    float focalScale;        // ScreenGeometry::focalScale
+    double centreX, centreY; // ScreenGeometry::centreX, centreY
+};
+
+// Before a block of stars moves: every settled star ages by one frame (age: StarArrays::age from
+// the block's first star on), and the flight's flags are cleared.
+void PrepareFlight(const BurstState* state, int32_t* age, int32_t count, FlightBlock& block);
+
+// Stars 0..count-1 of the block: a star that flies on moves by its velocity in depth and, when
+// it is then in front of the viewer (depth above kNearDepth), across too, and is projected; a
+// star that was flying has its velocity damped by k. Other stars keep their values.
+void FlyStars(const FlightPaths& paths, int32_t count, FlightBlock& block);
+
+// The same for the stars listed (block indices, in any order): for a block where few stars fly.
+void FlyListed(const FlightPaths& paths, const int16_t* list, int32_t listed, FlightBlock& block);
+
+} // namespace orb
