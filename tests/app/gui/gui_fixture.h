@@ -27,10 +27,8 @@ class GuiTest : public ::testing::Test {
 
     void Advanced(const char* name, const char* text) { store.WriteText(kSectionAdvanced, name, text); }
 
-    // Runs the event loop until the condition holds, at most ten seconds (a first frame builds a
-    // universe, which on a busy two-core machine can take seconds). Wait for the very state that is
-    // asserted next (frames presented, a run started), never for time to pass: shows, exposes and
-    // frames arrive through the event loop, not at once.
+    // Runs the event loop until the condition holds, at most ten seconds (a first universe can take
+    // seconds on a busy machine). Wait for the very state asserted next, never for time to pass.
     static bool WaitFor(const std::function<bool()>& condition, int ms = 10000) {
         return QTest::qWaitFor(condition, ms);
     }

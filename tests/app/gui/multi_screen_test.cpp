@@ -1,5 +1,4 @@
-// The saver on a desktop of several screens. Runs only where the offscreen platform was given a
-// screen list (its own test entry, see two_screens.json); elsewhere there is one screen to cover.
+// The saver on several screens: runs only with the offscreen screen list two_screens.json.
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>

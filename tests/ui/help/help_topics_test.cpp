@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "settings/setting_defs.h"
 #include "settings/universe_fields.h"
 #include "ui/help/help_search.h"
@@ -29,15 +27,6 @@ TEST(HelpTopics, EverySettingHasATopic) {
     }
     EXPECT_EQ(HelpTopicUrl("universe_stars"), HelpTopicUrl("Universe_Stars")); // names ignore case
     EXPECT_FALSE(HelpTopicUrl("Universe_Nothing"));
-}
-
-TEST(HelpTopics, EveryTopicIsOnAKnownPageAndKeyedOnce) {
-    const std::set<std::string_view> pages(HelpPages().begin(), HelpPages().end());
-    std::set<std::string> keys;
-    for (const HelpTopic& t : HelpTopics()) {
-        EXPECT_TRUE(pages.count(t.page)) << t.key << " on " << t.page;
-        EXPECT_TRUE(keys.insert(AsciiLower(t.key)).second) << "twice: " << t.key;
-    }
 }
 
 TEST(HelpTopics, RelabelledGalaxyBoxesFollowTheStyle) {
