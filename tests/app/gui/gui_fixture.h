@@ -9,12 +9,27 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/core/app_state.h"
+#include "platform/saver_system.h"
 #include "platform/temp_dir.h"
 #include "settings/store.h"
 
 namespace orb::test {
+
+// The system's saver services as a test sees them: what was announced, and a password answer.
+class RecordingSystem : public SaverSystem {
+  public:
+    std::vector<bool> running; // every SetSaverRunning, in order
+    int checks = 0;            // VerifySaverPassword calls
+    bool accept = true;        // the password answer
+    void SetSaverRunning(bool r) override { running.push_back(r); }
+    bool VerifySaverPassword(uint64_t) override {
+        ++checks;
+        return accept;
+    }
+};
 
 class GuiTest : public ::testing::Test {
   protected:

@@ -11,12 +11,6 @@
 namespace orb {
 namespace {
 
-class NoPasswordSystem : public SaverSystem {
-  public:
-    void SetSaverRunning(bool) override {}
-    bool VerifySaverPassword(uint64_t) override { return true; }
-};
-
 using MultiScreenTest = test::GuiTest;
 
 TEST_F(MultiScreenTest, OneWindowPerScreenAtItsGeometryAndInputOnOneEndsAll) {
@@ -26,7 +20,7 @@ TEST_F(MultiScreenTest, OneWindowPerScreenAtItsGeometryAndInputOnOneEndsAll) {
     ASSERT_EQ(screens.size(), 2);
     ASSERT_EQ(screens[1]->devicePixelRatio(), 2.0) << "the screen list was not read";
 
-    NoPasswordSystem system;
+    test::RecordingSystem system;
     SaverSession session(store, state, system, {.seed = 7, .frameDelay = {}});
     QSignalSpy finished(&session, &SaverSession::finished);
     session.Open();

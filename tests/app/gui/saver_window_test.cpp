@@ -1,26 +1,12 @@
 #include "app/saver_window.h"
 
 #include <QSignalSpy>
-#include <vector>
 
 #include "app/saver_session.h"
 #include "gui_fixture.h"
 
 namespace orb {
 namespace {
-
-// The system's saver services as a test sees them: what was announced, and a password answer.
-class RecordingSystem : public SaverSystem {
-  public:
-    std::vector<bool> running; // every SetSaverRunning, in order
-    int checks = 0;            // VerifySaverPassword calls
-    bool accept = true;        // the password answer
-    void SetSaverRunning(bool r) override { running.push_back(r); }
-    bool VerifySaverPassword(uint64_t) override {
-        ++checks;
-        return accept;
-    }
-};
 
 using SaverWindowTest = test::GuiTest;
 
@@ -49,7 +35,7 @@ TEST_F(SaverWindowTest, KeysButtonsAndTheFourthMouseMoveAskToCloseUnlessMovesAre
 
 // A refused password keeps the saver running; input on any window closes them all once it passes.
 TEST_F(SaverWindowTest, InputOnAWindowClosesEveryWindowOnceThePasswordCheckPasses) {
-    RecordingSystem system;
+    test::RecordingSystem system;
     system.accept = false;
     SaverSession session(store, state, system, {});
     QSignalSpy finished(&session, &SaverSession::finished);
