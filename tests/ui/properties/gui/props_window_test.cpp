@@ -282,7 +282,7 @@ TEST_F(PropsWindowTest, AResetDuringAPreviewLeavesThePreviewRunning) {
 
 // The editor's box changes only when the edited type took the value, so Return cannot store a
 // value into a type the copy left alone.
-TEST_F(PropsWindowTest, CopyReachesTheOpenEditorOnlyForATypeThatTookIt) {
+TEST_F(PropsWindowTest, CopyReachesTheOpenEditorOnlyForATypeThatTookItAndTheCompositePagePreviews) {
     Open(false, true);
     const int starwave = FirstOfStyle(GalaxyStyle::Starwave);
     const int standard = FirstOfStyle(GalaxyStyle::Standard);
@@ -302,10 +302,7 @@ TEST_F(PropsWindowTest, CopyReachesTheOpenEditorOnlyForATypeThatTookIt) {
     EXPECT_EQ(c().txtGalaxy.at(0)->Text(), "555");
     w->ReturnToUniverse();
     EXPECT_EQ(w->Tables().types[standard][G::Radius], 555);
-}
 
-TEST_F(PropsWindowTest, CompositePageAndItsPreview) {
-    Open(false, true);
     c().cboUniExtras->setCurrentIndex(3);
     CompositePanel* page = extras->Composites();
     EXPECT_TRUE(page->isVisible());
