@@ -172,7 +172,6 @@ TEST(FieldRules, SpinFieldsClampTheTextAsAnIntegerAndFollowItWithinTheirEnds) {
     EXPECT_EQ(s.bottom, 1);
     EXPECT_EQ(s.step, 50);
     EXPECT_EQ(s.maxLength, 5);
-    // The spinner follows its box only within its ends.
     EXPECT_EQ(SpinnerValueForText("50", 0, 100), 50);
     EXPECT_EQ(SpinnerValueForText("99.6", 0, 100), 100);
     EXPECT_EQ(SpinnerValueForText("150", 0, 100), std::nullopt);

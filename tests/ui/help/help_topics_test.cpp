@@ -63,7 +63,6 @@ TEST(HelpTopics, FieldsLeadToTheirTopicsRelabelledGalaxyBoxesByStyle) {
              {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 20, 21, 22, 40, 44, 48, 90, 91, 92, 93, 94, 95, 96}) {
             EXPECT_TRUE(FindHelpTopic(GalaxyBoxTopic(box, style))) << box << "/" << style;
         }
-    // The universe fields and hue boxes.
     EXPECT_EQ(UniverseFieldTopic(9), ""); // between the panes' index groups
     EXPECT_EQ(PixHueTopic(5), "");
     for (const UniverseBinding& b : kUniverseBindings) {

@@ -52,7 +52,6 @@ TEST(GradientFill, EveryLayoutCoversTheWholeAreaUnlessThereIsNothingToDraw) {
             for (double y : {0.0, 59.0, 119.0})
                 EXPECT_TRUE(GradientColourAt(bands, x, y)) << style;
     }
-    // Nothing to draw.
     EXPECT_TRUE(GradientBands(kArea, kStart, kEnd, 0, 2).empty());
     EXPECT_TRUE(GradientBands(kArea, kStart, kEnd, -3, 7).empty());
     EXPECT_TRUE(GradientBands({0, 0, 0, 100}, kStart, kEnd, 24, 0).empty());
