@@ -9,12 +9,27 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/core/app_state.h"
+#include "platform/saver_system.h"
 #include "platform/temp_dir.h"
 #include "settings/store.h"
 
 namespace orb::test {
+
+// The system's saver services as a test sees them: what was announced, and a password answer.
+class RecordingSystem : public SaverSystem {
+  public:
+    std::vector<bool> running; // every SetSaverRunning, in order
+    int checks = 0;            // VerifySaverPassword calls
+    bool accept = true;        // the password answer
+    void SetSaverRunning(bool r) override { running.push_back(r); }
+    bool VerifySaverPassword(uint64_t) override {
+        ++checks;
+        return accept;
+    }
+};
 
 class GuiTest : public ::testing::Test {
   protected:
@@ -27,10 +42,8 @@ class GuiTest : public ::testing::Test {
 
     void Advanced(const char* name, const char* text) { store.WriteText(kSectionAdvanced, name, text); }
 
-    // Runs the event loop until the condition holds, at most ten seconds (a first frame builds a
-    // universe, which on a busy two-core machine can take seconds). Wait for the very state that is
-    // asserted next (frames presented, a run started), never for time to pass: shows, exposes and
-    // frames arrive through the event loop, not at once.
+    // Runs the event loop until the condition holds, at most ten seconds (a first universe can take
+    // seconds on a busy machine). Wait for the very state asserted next, never for time to pass.
     static bool WaitFor(const std::function<bool()>& condition, int ms = 10000) {
         return QTest::qWaitFor(condition, ms);
     }

@@ -1,5 +1,4 @@
-// Window tests run on Qt's offscreen platform unless told otherwise, with one application
-// object for the whole run.
+// Window tests: Qt's offscreen platform unless told otherwise, one application for the run.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,5 +1,4 @@
-// The saver on a desktop of several screens. Runs only where the offscreen platform was given a
-// screen list (its own test entry, see two_screens.json); elsewhere there is one screen to cover.
+// The saver on several screens: runs only with the offscreen screen list two_screens.json.
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
@@ -12,12 +11,6 @@
 namespace orb {
 namespace {
 
-class NoPasswordSystem : public SaverSystem {
-  public:
-    void SetSaverRunning(bool) override {}
-    bool VerifySaverPassword(uint64_t) override { return true; }
-};
-
 using MultiScreenTest = test::GuiTest;
 
 TEST_F(MultiScreenTest, OneWindowPerScreenAtItsGeometryAndInputOnOneEndsAll) {
@@ -27,7 +20,7 @@ TEST_F(MultiScreenTest, OneWindowPerScreenAtItsGeometryAndInputOnOneEndsAll) {
     ASSERT_EQ(screens.size(), 2);
     ASSERT_EQ(screens[1]->devicePixelRatio(), 2.0) << "the screen list was not read";
 
-    NoPasswordSystem system;
+    test::RecordingSystem system;
     SaverSession session(store, state, system, {.seed = 7, .frameDelay = {}});
     QSignalSpy finished(&session, &SaverSession::finished);
     session.Open();

@@ -13,8 +13,8 @@
 namespace orb {
 namespace {
 
-// Each ending signal becomes one request, delivered by the event loop, and only one: the loop
-// must drain what the handler wrote, or it would be woken for it again and again.
+// Each ending signal is one request from the event loop, and only one: the loop drains what the
+// handler wrote, or it would be woken for it again and again.
 TEST(TerminationWatchTest, EachSignalIsOneRequestFromTheEventLoop) {
     TerminationWatch watch;
     QSignalSpy requested(&watch, &TerminationWatch::terminationRequested);

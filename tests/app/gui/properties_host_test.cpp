@@ -12,21 +12,14 @@
 namespace orb {
 namespace {
 
-class PropertiesHostTest : public test::GuiTest {
-  protected:
-    std::unique_ptr<ScreenWindow> screen;
-    std::unique_ptr<PropertiesWindow> props; // a child of the screen window: destroyed first
-    void SetUp() override {
-        GuiTest::SetUp();
-        ::setenv("XDG_CONFIG_HOME", runtime.Path().c_str(), 1);
-        Advanced("Adv_WinResize", "1");
-        store.WriteText(kSectionGeneral, kResetSettings, "1"); // no Welcome step
-    }
-};
+using PropertiesHostTest = test::GuiTest;
 
 TEST_F(PropertiesHostTest, AKeyFreezesTheRunClosingTheDialogStartsAFreshOneAndExitEndsAll) {
-    screen = std::make_unique<ScreenWindow>(store, state, ViewOptions{});
-    ScreenWindow& w = *screen;
+    ::setenv("XDG_CONFIG_HOME", runtime.Path().c_str(), 1);
+    Advanced("Adv_WinResize", "1");
+    store.WriteText(kSectionGeneral, kResetSettings, "1"); // no Welcome step
+    ScreenWindow w(store, state, ViewOptions{});
+    std::unique_ptr<PropertiesWindow> props; // a child of the window: destroyed first
     QSignalSpy ended(&w, &ScreenWindow::endRequested);
     QObject::connect(&w, &ScreenWindow::propertiesRequested, &w,
                      [&] { OpenModalProperties(w, store, state, props); });

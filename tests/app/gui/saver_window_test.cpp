@@ -1,26 +1,12 @@
 #include "app/saver_window.h"
 
 #include <QSignalSpy>
-#include <vector>
 
 #include "app/saver_session.h"
 #include "gui_fixture.h"
 
 namespace orb {
 namespace {
-
-// The system's saver services as a test sees them: what was announced, and a password answer.
-class RecordingSystem : public SaverSystem {
-  public:
-    std::vector<bool> running; // every SetSaverRunning, in order
-    int checks = 0;            // VerifySaverPassword calls
-    bool accept = true;        // the password answer
-    void SetSaverRunning(bool r) override { running.push_back(r); }
-    bool VerifySaverPassword(uint64_t) override {
-        ++checks;
-        return accept;
-    }
-};
 
 using SaverWindowTest = test::GuiTest;
 
@@ -47,33 +33,17 @@ TEST_F(SaverWindowTest, KeysButtonsAndTheFourthMouseMoveAskToCloseUnlessMovesAre
     }
 }
 
+// A refused password keeps the saver running; input on any window closes them all once it passes.
 TEST_F(SaverWindowTest, InputOnAWindowClosesEveryWindowOnceThePasswordCheckPasses) {
-    RecordingSystem system;
+    test::RecordingSystem system;
+    system.accept = false;
     SaverSession session(store, state, system, {});
     QSignalSpy finished(&session, &SaverSession::finished);
     session.Open();
     ASSERT_FALSE(session.Windows().empty());
     EXPECT_EQ(system.running, std::vector<bool>{true});
-    for (SaverWindow* w : session.Windows())
-        EXPECT_TRUE(w->isVisible());
-    EXPECT_TRUE(WaitFor([&] { return session.Windows()[0]->FramesPresented() > 2; })) << "the animation runs";
-    QTest::mouseClick(session.Windows().back(), Qt::LeftButton);
-    EXPECT_EQ(finished.count(), 1);
-    EXPECT_EQ(system.checks, 1);
-    EXPECT_EQ(system.running, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(state.stopFlag);
-    for (SaverWindow* w : session.Windows()) {
-        EXPECT_FALSE(w->isVisible());
-        EXPECT_FALSE(w->Running());
-    }
-}
-
-TEST_F(SaverWindowTest, ARefusedPasswordKeepsTheSaverRunning) {
-    RecordingSystem system;
-    system.accept = false;
-    SaverSession session(store, state, system, {});
-    QSignalSpy finished(&session, &SaverSession::finished);
-    session.Open();
+    for (SaverWindow* win : session.Windows())
+        EXPECT_TRUE(win->isVisible());
     SaverWindow* w = session.Windows()[0];
     QTest::keyClick(w, Qt::Key_Return);
     w->close(); // a close from the system goes through the same check
@@ -83,6 +53,17 @@ TEST_F(SaverWindowTest, ARefusedPasswordKeepsTheSaverRunning) {
     EXPECT_TRUE(w->isVisible());
     const int64_t frames = w->FramesPresented();
     EXPECT_TRUE(WaitFor([&] { return w->FramesPresented() > frames + 2; })) << "the animation goes on";
+
+    system.accept = true;
+    QTest::mouseClick(session.Windows().back(), Qt::LeftButton);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(system.checks, 3);
+    EXPECT_EQ(system.running, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(state.stopFlag);
+    for (SaverWindow* win : session.Windows()) {
+        EXPECT_FALSE(win->isVisible());
+        EXPECT_FALSE(win->Running());
+    }
 }
 
 } // namespace

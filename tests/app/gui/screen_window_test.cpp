@@ -39,7 +39,7 @@ TEST_F(ScreenWindowTest, TheDefaultWindowIsMaximizedWithoutCaptionOrCursorAndEsc
     EXPECT_EQ(otherEnded.count(), 1) << "the program ends with its window";
 }
 
-TEST_F(ScreenWindowTest, F5RestartsWithTheSettingsReadAgain) {
+TEST_F(ScreenWindowTest, F5RestartsWithTheSettingsReadAgainOtherInputSavesThePlacementAndAsksForTheDialog) {
     Advanced("Adv_WinResize", "1");
     ScreenWindow w(store, state, {});
     w.Open();
@@ -50,13 +50,7 @@ TEST_F(ScreenWindowTest, F5RestartsWithTheSettingsReadAgain) {
     EXPECT_EQ(w.MessageLabel()->text(), "read again");
     EXPECT_EQ(Stored(store, "WindowState"), "0");
     EXPECT_EQ(Stored(store, "WindowSize").size(), 20u);
-    EXPECT_TRUE(w.isVisible());
-}
 
-TEST_F(ScreenWindowTest, OtherKeysAndClicksSaveThePlacementAndAskForTheDialog) {
-    Advanced("Adv_WinResize", "1");
-    ScreenWindow w(store, state, {});
-    w.Open();
     QSignalSpy asked(&w, &ScreenWindow::propertiesRequested);
     w.move(30, 40);
     w.resize(200, 100);

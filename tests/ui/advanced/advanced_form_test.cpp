@@ -15,7 +15,8 @@ class AdvancedFormTest : public ::testing::Test {
     std::string Stored(A a) { return store.ReadText(kSectionAdvanced, Def(a).name, "<absent>"); }
 };
 
-TEST_F(AdvancedFormTest, StoredNumbersShowClampedWithoutOverflow) {
+TEST_F(AdvancedFormTest, StoredNumbersShowClampedWithoutOverflowAndARefusingStoreIsReported) {
+    EXPECT_EQ(LoadAdvancedForm(store), DefaultAdvancedForm()); // an empty store
     struct Case {
         A value;
         std::string_view stored, shown;
@@ -37,10 +38,6 @@ TEST_F(AdvancedFormTest, StoredNumbersShowClampedWithoutOverflow) {
         ASSERT_TRUE(SaveAdvancedForm(store, LoadAdvancedForm(store)));
         EXPECT_EQ(Stored(c.value), c.shown);
     }
-}
-
-TEST_F(AdvancedFormTest, AnEmptyStoreLoadsTheDefaultsAndARefusingStoreReportsIt) {
-    EXPECT_EQ(LoadAdvancedForm(store), DefaultAdvancedForm());
     backend.failWrites = true;
     EXPECT_FALSE(SaveAdvancedForm(store, DefaultAdvancedForm()));
 }

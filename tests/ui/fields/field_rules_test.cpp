@@ -82,13 +82,19 @@ TEST(FieldRules, InsertedTextPassesTheFilterCharacterByCharacter) {
     }
 }
 
-TEST(FieldRules, PastedNamesStayWithinWhatTheStoreReadsBack) {
+TEST(FieldRules, NamesAreCutOnWholeCharactersWithinWhatTheStoreReadsBack) {
     std::string accents;
     for (int i = 0; i < 200; ++i)
         accents += "\u00e9"; // two bytes each
     const InsertResult r = FilterInsertion(kName, "", 0, 0, accents, 0);
     EXPECT_EQ(r.text.size(), 126u); // 63 whole characters: a 64th would pass 127 bytes
     EXPECT_EQ(r.text, std::string(CapUtf8(accents, kNameMaxBytes)));
+    EXPECT_EQ(CapUtf8("a\u00e9", 2), "a");
+    EXPECT_EQ(CapUtf8("a\u00e9", 3), "a\u00e9");
+    EXPECT_EQ(CapUtf8("\U0001F600\U0001F600", 7), "\U0001F600");
+    EXPECT_EQ(CapUtf8("abc", 0), "");
+    EXPECT_EQ(CleanName("Spiral, Arms\nTwo"), "Spiral Arms Two");
+    EXPECT_EQ(CleanName(std::string(300, 'x')).size(), kNameMaxBytes);
 }
 
 TEST(FieldRules, FocusLossClampsByKind) {
@@ -150,7 +156,7 @@ TEST(FieldRules, SpinnerStepFollowsTheMaximum) {
         EXPECT_EQ(SpinnerStep(max), step) << max;
 }
 
-TEST(FieldRules, SetupSpinFieldClampsTheTextAsAnInteger) {
+TEST(FieldRules, SpinFieldsClampTheTextAsAnIntegerAndFollowItWithinTheirEnds) {
     struct Case {
         std::string_view text;
         double min, max;
@@ -166,9 +172,6 @@ TEST(FieldRules, SetupSpinFieldClampsTheTextAsAnInteger) {
     EXPECT_EQ(s.bottom, 1);
     EXPECT_EQ(s.step, 50);
     EXPECT_EQ(s.maxLength, 5);
-}
-
-TEST(FieldRules, SpinnerFollowsItsBoxOnlyWithinItsEnds) {
     EXPECT_EQ(SpinnerValueForText("50", 0, 100), 50);
     EXPECT_EQ(SpinnerValueForText("99.6", 0, 100), 100);
     EXPECT_EQ(SpinnerValueForText("150", 0, 100), std::nullopt);
@@ -183,16 +186,6 @@ TEST(FieldRules, FindListIndexIsExactAndFallsBackToTheFirstEntry) {
     EXPECT_EQ(FindListIndex(fonts, "Liberation"), 0);
     EXPECT_EQ(FindListIndex({}, "x"), 0);
     EXPECT_EQ(FindListIndex({"a", "b", "a"}, "a"), 0); // the first of equal entries
-}
-
-TEST(FieldRules, NamesAreCutOnWholeCharacters) {
-    EXPECT_EQ(CapUtf8("a\u00e9", 2), "a");
-    EXPECT_EQ(CapUtf8("a\u00e9", 3), "a\u00e9");
-    EXPECT_EQ(CapUtf8("\U0001F600\U0001F600", 7), "\U0001F600");
-    EXPECT_EQ(CapUtf8("abc", 0), "");
-    EXPECT_EQ(CleanName("Spiral, Arms\nTwo"), "Spiral Arms Two");
-    const std::string longName(300, 'x');
-    EXPECT_EQ(CleanName(longName).size(), kNameMaxBytes);
 }
 
 } // namespace

@@ -1,11 +1,12 @@
-// The help pages as installed and built into the program: every topic lands on a section that
-// exists, and the search finds what users look for.
+// The help pages as installed: every topic lands on a section that exists; the search finds them.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
+#include "settings/store_backend.h"
 #include "test_paths.h"
 #include "ui/help/help_search.h"
 #include "ui/help/help_topics.h"
@@ -29,10 +30,12 @@ class HelpPageFiles : public ::testing::Test {
     static inline std::map<std::string, std::string> pages_;
 };
 
-TEST_F(HelpPageFiles, EveryTopicLandsOnASection) {
+TEST_F(HelpPageFiles, EveryTopicIsKeyedOnceAndLandsOnASection) {
     for (const auto& [name, text] : pages_)
         ASSERT_FALSE(text.empty()) << name;
+    std::set<std::string> keys;
     for (const HelpTopic& t : HelpTopics()) {
+        EXPECT_TRUE(keys.insert(AsciiLower(t.key)).second) << "twice: " << t.key;
         const std::string& page = pages_[std::string(t.page)];
         EXPECT_NE(page.find("id=\"" + std::string(t.anchor) + "\""), std::string::npos)
             << t.key << " has no section " << t.anchor << " on " << t.page;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "settings/setting_defs.h"
 #include "settings/universe_fields.h"
 #include "ui/help/help_search.h"
@@ -31,16 +29,7 @@ TEST(HelpTopics, EverySettingHasATopic) {
     EXPECT_FALSE(HelpTopicUrl("Universe_Nothing"));
 }
 
-TEST(HelpTopics, EveryTopicIsOnAKnownPageAndKeyedOnce) {
-    const std::set<std::string_view> pages(HelpPages().begin(), HelpPages().end());
-    std::set<std::string> keys;
-    for (const HelpTopic& t : HelpTopics()) {
-        EXPECT_TRUE(pages.count(t.page)) << t.key << " on " << t.page;
-        EXPECT_TRUE(keys.insert(AsciiLower(t.key)).second) << "twice: " << t.key;
-    }
-}
-
-TEST(HelpTopics, RelabelledGalaxyBoxesFollowTheStyle) {
+TEST(HelpTopics, FieldsLeadToTheirTopicsRelabelledGalaxyBoxesByStyle) {
     struct Case {
         int box, style;
         std::string_view topic;
@@ -74,9 +63,6 @@ TEST(HelpTopics, RelabelledGalaxyBoxesFollowTheStyle) {
              {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 20, 21, 22, 40, 44, 48, 90, 91, 92, 93, 94, 95, 96}) {
             EXPECT_TRUE(FindHelpTopic(GalaxyBoxTopic(box, style))) << box << "/" << style;
         }
-}
-
-TEST(HelpTopics, UniverseFieldsAndHueBoxes) {
     EXPECT_EQ(UniverseFieldTopic(9), ""); // between the panes' index groups
     EXPECT_EQ(PixHueTopic(5), "");
     for (const UniverseBinding& b : kUniverseBindings) {

@@ -69,9 +69,7 @@ TEST(CreditStarField, StarsApproachAndRespawnAtTheFarPlane) {
         EXPECT_TRUE(std::isfinite(s.scrX) && std::isfinite(s.scrY));
         EXPECT_EQ(lastWidth, CreditDotWidth(s.z));
     }
-}
-
-TEST(CreditStarField, DotWidthGrowsAsStarsComeNear) {
+    // The dot grows as the star comes near.
     EXPECT_EQ(CreditDotWidth(1.0f), 1);
     EXPECT_EQ(CreditDotWidth(0.4f), 2); // 2.5 rounds to even
     EXPECT_EQ(CreditDotWidth(0.1f), 10);

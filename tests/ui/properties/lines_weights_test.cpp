@@ -17,7 +17,7 @@ double FakeWidth(std::string_view s) {
     return w;
 }
 
-TEST(ListLines, BlanksReachTheColumnAndReadBack) {
+TEST(ListLines, BlanksReachTheColumnAndReadBackAtOddWidthsAndInShortLines) {
     struct Case {
         std::string_view name;
         int weight;
@@ -34,9 +34,6 @@ TEST(ListLines, BlanksReachTheColumnAndReadBack) {
         EXPECT_EQ(back.name, TrimBlanks(c.name));
         EXPECT_EQ(back.weight, c.weight);
     }
-}
-
-TEST(ListLines, OddWidthsAndShortLines) {
     // (2400 - 2350) / 20 = 2.5 rounds to 2, then at least 3.
     auto narrow = [](std::string_view s) { return s == " " ? 20.0 : 2350.0; };
     EXPECT_EQ(FormatListLine("x", 7, narrow), "x   7");

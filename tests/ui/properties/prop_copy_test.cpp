@@ -88,7 +88,7 @@ class PropCopyOnFactorySet : public ::testing::Test {
     }
 };
 
-TEST_F(PropCopyOnFactorySet, EachItemReachesOnlyTheStylesThatTakeIt) {
+TEST_F(PropCopyOnFactorySet, EachItemReachesOnlyTheStylesThatTakeItRounded) {
     const auto starwave = SlotsOf(GalaxyStyle::Starwave);
     const auto nebula = SlotsOf(GalaxyStyle::Nebula);
     ASSERT_FALSE(starwave.empty());
@@ -117,11 +117,9 @@ TEST_F(PropCopyOnFactorySet, EachItemReachesOnlyTheStylesThatTakeIt) {
     CopyProperty(tables, Item("Nebula Control Points Closed"), off.value);
     for (int i = 0; i < kGalaxyTypeSlots; ++i)
         EXPECT_EQ(tables.types[i][G::CP_Close], nebula.count(i) ? 0 : before.types[i][G::CP_Close]) << i;
-}
 
-TEST_F(PropCopyOnFactorySet, WholePropertiesAreStoredRounded) {
     CopyProperty(tables, Item("Galaxy Radial Bands"), 2.5);
-    EXPECT_EQ(tables.types[0][G::RadBands], 2); // halves to even
+    EXPECT_EQ(tables.types[0][G::RadBands], 2); // whole properties are stored rounded, halves to even
     CopyProperty(tables, Item("Galaxy Height/Width Ratio"), 0.25);
     EXPECT_FLOAT_EQ(tables.types[0][G::GHW_Ratio], 0.25f);
 }

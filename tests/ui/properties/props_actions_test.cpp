@@ -57,7 +57,9 @@ class PropsActionsTest : public ::testing::Test {
     }
 };
 
-TEST_F(PropsActionsTest, FirstOpeningAsksWelcomeAndStoresNothingButTheMarker) {
+// The first opening asks the Welcome and stores only the marker; the next saves the factory set;
+// from then on the stored settings load.
+TEST_F(PropsActionsTest, OpeningsFromFirstToStored) {
     int asked = 0;
     auto r = OpenProperties(store, tables, fields, [&] {
         ++asked;
@@ -68,29 +70,22 @@ TEST_F(PropsActionsTest, FirstOpeningAsksWelcomeAndStoresNothingButTheMarker) {
     EXPECT_EQ(Stored(kSectionGeneral, kResetSettings), "1");
     EXPECT_EQ(Stored(kSectionGeneral, kAnimationType), "<absent>");
     EXPECT_EQ(fields.FieldText(0), "4000");
-}
 
-TEST_F(PropsActionsTest, OpeningWithoutSavedSettingsSavesTheFactorySet) {
-    store.WriteText(kSectionGeneral, kResetSettings, "1");
-    auto r = OpenProperties(store, tables, fields, [] { return true; });
+    const auto noWelcome = [] {
+        ADD_FAILURE() << "no Welcome once ResetSettings is stored";
+        return true;
+    };
+    r = OpenProperties(store, tables, fields, noWelcome);
     EXPECT_EQ(r.load, OpeningLoad::ResetAndSave);
     EXPECT_FALSE(r.saveFailed);
     EXPECT_EQ(Stored(kSectionGeneral, kAnimationType), "0");
     EXPECT_EQ(Stored("Universe\\Galaxy31", kUniGalName), "Globe of Points");
     EXPECT_EQ(Stored(kSectionUniverse, "Universe_Stars"), "4000");
-}
 
-TEST_F(PropsActionsTest, OpeningLoadsStoredSettings) {
-    store.WriteText(kSectionGeneral, kResetSettings, "1");
-    store.WriteText(kSectionGeneral, kAnimationType, "0");
     store.WriteText(kSectionUniverse, "Universe_Stars", "123456");
     store.WriteText("Universe\\Galaxy3", kUniGalName, "Mine");
     store.WriteText("Universe\\CompGal0", kCompGalPct, "77");
-    auto r = OpenProperties(store, tables, fields, [] {
-        ADD_FAILURE() << "no Welcome once ResetSettings is stored";
-        return true;
-    });
-    EXPECT_EQ(r.load, OpeningLoad::Stored);
+    EXPECT_EQ(OpenProperties(store, tables, fields, noWelcome).load, OpeningLoad::Stored);
     EXPECT_EQ(fields.FieldText(0), "123456"); // shown as stored
     ClampUniverseFields(fields);
     EXPECT_EQ(fields.FieldText(0), "30000");

@@ -25,17 +25,14 @@ TEST(TemplateSavePath, OrbIsAddedWhenTheFileNameHasNoPoint) {
         EXPECT_EQ(TemplateSavePath(c.in), c.out);
 }
 
-class TemplateActionsTest : public test::TemplateTargetTest {
-  protected:
-    void Write(const std::string& path, std::string_view text) { std::ofstream(path) << text; }
-};
+using TemplateActionsTest = test::TemplateTargetTest;
 
 TEST_F(TemplateActionsTest, FailedOpensChangeNothing) {
     fields.SetFieldText(0, "777");
     const std::string notTemplate = dir.File("notes.orb");
-    Write(notTemplate, "[Shopping]\nMilk=2\n");
+    std::ofstream(notTemplate) << "[Shopping]\nMilk=2\n";
     const std::string empty = dir.File("empty.orb");
-    Write(empty, "");
+    std::ofstream{empty};
     struct Case {
         std::string path;
         std::string_view message;

@@ -87,20 +87,16 @@ TEST_F(AdvancedDialogTest, DefaultsThenCancelKeepsTheStoreAndDefaultsThenOkWrite
         EXPECT_EQ(store.ReadText(kSectionAdvanced, d.name, "<absent>"), d.defText) << d.name;
 }
 
-TEST_F(AdvancedDialogTest, AStoredFontThatIsNotInstalledIsKept) {
+TEST_F(AdvancedDialogTest, HueColoursTheSwatchAndTheMessageAndAStoredFontNotInstalledIsKept) {
     store.WriteText(kSectionAdvanced, "Adv_FontName", "No Such Font 1996");
-    AdvancedDialog dialog(store, messages);
-    EXPECT_EQ(dialog.Fonts()->currentText(), "No Such Font 1996");
-    ASSERT_TRUE(dialog.Apply());
-    EXPECT_EQ(Stored(A::FontName), "No Such Font 1996");
-}
-
-TEST_F(AdvancedDialogTest, HueColoursTheSwatchAndTheMessage) {
     AdvancedDialog dialog(store, messages);
     dialog.Number(AdvancedNumber::Hue)->SetText("0");
     const uint32_t c = HueWheelColour(0);
     EXPECT_EQ(dialog.HueSwatch()->ColourAt(0), c);
     EXPECT_EQ(dialog.Message()->palette().color(QPalette::Text), QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16));
+    EXPECT_EQ(dialog.Fonts()->currentText(), "No Such Font 1996");
+    ASSERT_TRUE(dialog.Apply());
+    EXPECT_EQ(Stored(A::FontName), "No Such Font 1996");
 }
 
 TEST_F(AdvancedDialogTest, ARefusedOkKeepsTheDialogOpenWithAMessage) {

