@@ -30,6 +30,8 @@ TEST_F(StoreTest, NumericReadsRoundHalvesToEvenOrFallBackToDefault) {
         EXPECT_EQ(store.ReadInteger("Universe", "Galaxy_HueRed", 100), expected) << text;
     }
     EXPECT_EQ(store.ReadLong("Universe", "Galaxy_HueRed", 1), 70000);
+    Put("Universe", "Galaxy_HueRed", "3000000000");
+    EXPECT_EQ(store.ReadLong("Universe", "Galaxy_HueRed", 1), 1) << "beyond 32 bits";
     EXPECT_EQ(store.ReadInteger("Universe", "Absent", 100), 100);
     Put("Universe", "Galaxy_QG_Force", "2.5");
     EXPECT_FLOAT_EQ(store.ReadReal("Universe", "Galaxy_QG_Force", 5), 2.5f);

@@ -76,7 +76,8 @@ TEST_F(PreviewTest, OneGalaxyUniverseValues) {
     };
     const PreviewSurface s = Surface();
     for (const Case c : {Case{2000, 0.8f, 1, 1600, 1}, Case{30000, 1.0f, 999, 30000, 1},
-                         Case{4000, 1.0f, 99, 4000, 7}, Case{10, 1.0f, 999, 10, 999}}) {
+                         Case{4000, 1.0f, 99, 4000, 7}, Case{10, 1.0f, 999, 10, 999},
+                         Case{2, 0.2f, 999, 1, 999}}) {
         PreviewGalaxyParams p = Small(3);
         p.stars = c.stars;
         p.starFactor = c.factor;
@@ -112,6 +113,8 @@ TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
                   comp.member.begin() + comp.count)
             << i << " " << t;
     }
+    PreviewGalaxy beyond(*engine, s, Small(kCompositeSlots, true));
+    EXPECT_EQ(engine->Galaxies().typeIndex[0], kGalaxyTableSize - 1) << "clamped to the last";
 }
 
 TEST_F(PreviewTest, FrameLimitEndsOnlyWhenAutoAdvancingAndCancelEndsBeforeDrawing) {
