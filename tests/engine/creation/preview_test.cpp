@@ -101,6 +101,7 @@ TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
     const CompositeGalaxy& comp = engine->Tables().composites[2];
     const int16_t major = comp.member[0];
     engine->Tables().types[major][G::CometStars] = 30;
+    engine->Tables().types[major][G::CometFreq] = 9999; // a comet starts almost every frame
     PreviewGalaxy preview(*engine, s, Small(2, true));
     EXPECT_EQ(engine->Galaxies().typeIndex[0], 34);
     EXPECT_TRUE(engine->Model().run[34].composite);
@@ -113,8 +114,13 @@ TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
                   comp.member.begin() + comp.count)
             << i << " " << t;
     }
-    PreviewGalaxy beyond(*engine, s, Small(kCompositeSlots, true));
-    EXPECT_EQ(engine->Galaxies().typeIndex[0], kGalaxyTableSize - 1) << "clamped to the last";
+    for (int f = 0; f < 5; ++f)
+        preview.Step();
+    EXPECT_GT(LiveCometStars(preview.Comets()), 0) << "the one galaxy's comets fly";
+    for (const bool composite : {false, true}) { // an index past the last is clamped to it
+        PreviewGalaxy beyond(*engine, s, Small(composite ? kCompositeSlots : kGalaxyTypeSlots, composite));
+        EXPECT_EQ(engine->Galaxies().typeIndex[0], composite ? kGalaxyTableSize - 1 : kGalaxyTypeSlots - 1);
+    }
 }
 
 TEST_F(PreviewTest, FrameLimitEndsOnlyWhenAutoAdvancingAndCancelEndsBeforeDrawing) {

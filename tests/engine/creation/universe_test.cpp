@@ -142,6 +142,8 @@ TEST_F(UniverseTest, SurfaceSetupPreparesTheAdvancedValues) {
     const auto e2 = Engine(false);
     EXPECT_EQ(e2->Message().text, text.substr(0, 100));
     EXPECT_EQ(e2->FrameDelay(), 0);
+    store.WriteText(sec, "Adv_TimeDelay", "none");
+    EXPECT_EQ(Engine(false)->FrameDelay(), 30) << "unreadable: the default";
 }
 
 } // namespace
