@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -121,6 +123,15 @@ TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
         PreviewGalaxy beyond(*engine, s, Small(composite ? kCompositeSlots : kGalaxyTypeSlots, composite));
         EXPECT_EQ(engine->Galaxies().typeIndex[0], composite ? kGalaxyTableSize - 1 : kGalaxyTypeSlots - 1);
     }
+}
+
+// Stars of a figure style are placed by the one galaxy's figure, set up for galaxy 0.
+TEST_F(PreviewTest, FigureStarsArePlacedInTheOneGalaxy) {
+    GalaxyType& cube = engine->Tables().types[3];
+    cube[G::GalStyle] = 3, cube[G::RadSegs] = 8, cube[G::RadFill] = 50;
+    PreviewGalaxy preview(*engine, Surface(), Small(3));
+    const std::vector<float>& r = engine->Stars().radius;
+    EXPECT_GT(std::set<float>(r.begin(), r.begin() + engine->Stars().count).size(), 1u);
 }
 
 TEST_F(PreviewTest, FrameLimitEndsOnlyWhenAutoAdvancingAndCancelEndsBeforeDrawing) {
