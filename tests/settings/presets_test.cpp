@@ -63,7 +63,8 @@ TEST(Presets, ApplyFactoryGalaxyTypeSetsNameWeightAndValues) {
     EXPECT_EQ(tables.types[15].Style(), 4);
     EXPECT_EQ(tables.types[15][G::RadFill], 750);
     ApplyFactoryGalaxyType(tables, 0, kGalaxyTypeSlots);
-    EXPECT_EQ(tables.types[kGalaxyTypeSlots].name, GalaxyTables{}.types[kGalaxyTypeSlots].name) << "not a type slot";
+    EXPECT_EQ(tables.types[kGalaxyTypeSlots].name, GalaxyTables{}.types[kGalaxyTypeSlots].name)
+        << "not a type slot";
 }
 
 TEST(Presets, IntegerFieldsRoundAndRealsKeepFractions) {

@@ -98,7 +98,8 @@ TEST_F(StoreTest, CompositesRoundTripAndShrinkingLeavesOldMembersStored) {
     GalaxyTables tables;
     ApplyFactoryComposites(tables, 1);
     ASSERT_TRUE(store.SaveAllComposites(tables));
-    EXPECT_FALSE(backend.Read(KeyPath("Universe\\CompGal0"), "CompGal_Type31").has_value()) << "beyond the count";
+    EXPECT_FALSE(backend.Read(KeyPath("Universe\\CompGal0"), "CompGal_Type31").has_value())
+        << "beyond the count";
     tables.composites[13].count = 2;
     store.SaveAllComposites(tables);
     EXPECT_TRUE(backend.Read(KeyPath("Universe\\CompGal13"), "CompGal_Type6").has_value());

@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <memory>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -77,9 +76,9 @@ TEST_F(PreviewTest, OneGalaxyUniverseValues) {
         int16_t trail, expectStars, expectTrail;
     };
     const PreviewSurface s = Surface();
-    for (const Case c : {Case{2000, 0.8f, 1, 1600, 1}, Case{30000, 1.0f, 999, 30000, 1},
-                         Case{4000, 1.0f, 99, 4000, 7}, Case{10, 1.0f, 999, 10, 999},
-                         Case{2, 0.2f, 999, 1, 999}}) {
+    for (const Case c :
+         {Case{2000, 0.8f, 1, 1600, 1}, Case{30000, 1.0f, 999, 30000, 1}, Case{4000, 1.0f, 99, 4000, 7},
+          Case{10, 1.0f, 999, 10, 999}, Case{2, 0.2f, 999, 1, 999}}) {
         PreviewGalaxyParams p = Small(3);
         p.stars = c.stars;
         p.starFactor = c.factor;
