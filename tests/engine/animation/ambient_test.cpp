@@ -55,6 +55,10 @@ TEST_F(AmbientTest, ReplacedStarsDriftOutwardWithTheBurst) {
     Frame({{}, {}, 0.0f, 0.0f, AmbientMode::Burst}); // an unexpanded universe gives no drift
     for (int i = 0; i < 200; ++i)
         ASSERT_TRUE(std::isfinite(amb.z[i]) && std::isfinite(amb.driftX[i])) << i;
+    OneStillStar();
+    random.Seed(3456206); // draws exactly the persistence 0.25: not below it, so replaced
+    Frame({{}, {}, 40.0f, 2.0f, AmbientMode::Burst});
+    EXPECT_NE(amb.z[0], 100.0f);
 }
 
 TEST_F(AmbientTest, AStarAtOrBehindTheCameraIsNeitherDrawnNorMoved) {

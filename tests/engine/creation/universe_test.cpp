@@ -75,6 +75,14 @@ TEST_F(UniverseTest, GalaxyTypesFollowTheWeightsInTurnOrAtRandom) {
         EXPECT_EQ(t, 5);
 }
 
+TEST(PickStarType, AnUnmarkedCompositeGivesItsMajorWithinTheTypes) {
+    GalaxyTables tables;
+    Random random;
+    GalaxyModel model{tables, random, BuildTrigTables()};
+    tables.composites[1].member[0] = kGalaxyTypeSlots; // never validated
+    EXPECT_EQ(PickStarType(model, kGalaxyTypeSlots + 1), kGalaxyTypeSlots - 1);
+}
+
 TEST(SlotForDraw, FirstSlotWhoseRunningTotalIsNotBelowTheDraw) {
     std::array<int32_t, kGalaxyTableSize> cum{};
     for (int s = 0; s < kGalaxyTableSize; ++s)
