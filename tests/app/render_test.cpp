@@ -37,7 +37,8 @@ TEST(ParseRenderOptions, AcceptsTheOptionsInAnyOrder) {
     EXPECT_EQ(o->every, 5);
     EXPECT_FALSE(o->write);
 
-    o = ParseRenderOptions(Words("--render frames --frames 1 --size 1x1"), error);
+    EXPECT_TRUE(ParseRenderOptions(Words("out --frames 1 --size 1x16384"), error)) << error;
+    o = ParseRenderOptions(Words("--render frames --frames 1 --size 16384x1"), error);
     ASSERT_TRUE(o) << error;
     EXPECT_EQ(o->dir, "frames");
     EXPECT_EQ(o->every, 1);
@@ -118,6 +119,9 @@ TEST(RunRender, WritesEveryKthFrameAsAReadablePng) {
     }
     EXPECT_TRUE(anyLight) << "the burst shows";
     EXPECT_EQ(backend.Size(), 0u) << "the store is only read";
+    o = {dir.File("one"), 1, 8, 8, 1, 1};
+    ASSERT_EQ(RunRender(o, backend, out, err), 0) << err.str();
+    EXPECT_TRUE(std::filesystem::exists(o.dir + "/frame-000001.png")) << "frames count from 1";
 }
 
 TEST(RunRender, NoWriteRunsTheFramesAndWritesNothing) {

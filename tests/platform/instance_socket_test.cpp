@@ -64,6 +64,16 @@ TEST_F(InstanceSocketTest, AHolderThoughtDeadLeavesTheSocketOfItsSuccessorAlone)
     EXPECT_TRUE(InstanceExists("Galaxy Properties"));
 }
 
+TEST_F(InstanceSocketTest, ARuntimeFolderIsUsedWhileEverySocketPathFits) {
+    std::string longest = dir.Path() + "/";
+    longest += std::string(sizeof(sockaddr_un{}.sun_path) - 50 - longest.size(), 'r'); // 40 + "/orbelune" + 1
+    for (const std::string& runtimeDir : {longest, longest + "r"}) {
+        ASSERT_EQ(::mkdir(runtimeDir.c_str(), 0700), 0);
+        runtime.Set(runtimeDir.c_str());
+        EXPECT_EQ(InstanceFolder().starts_with(runtimeDir), runtimeDir == longest) << runtimeDir.size();
+    }
+}
+
 TEST_F(InstanceSocketTest, AFolderOthersCanWriteIsNotUsed) {
     const std::string shared = dir.Path() + "/orbelune";
     ASSERT_EQ(::mkdir(shared.c_str(), 0700), 0);

@@ -155,6 +155,7 @@ TEST_F(X11WindowTest, SharedImagePutsItsRectanglesOntoTheWindow) {
         SCOPED_TRACE(testing::Message() << width << "x" << height);
         EXPECT_EQ(X11SharedImage(conn_, window, width, height).Valid(), valid);
     }
+    EXPECT_FALSE(X11SharedImage(nullptr, w, 5, 5).Valid()) << "no connection";
     EXPECT_EQ(xcb_connection_has_error(conn_), 0);
 }
 

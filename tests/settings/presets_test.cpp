@@ -62,6 +62,9 @@ TEST(Presets, ApplyFactoryGalaxyTypeSetsNameWeightAndValues) {
     ApplyFactoryGalaxyTypes(tables, 0);
     EXPECT_EQ(tables.types[15].Style(), 4);
     EXPECT_EQ(tables.types[15][G::RadFill], 750);
+    ApplyFactoryGalaxyType(tables, 0, kGalaxyTypeSlots);
+    EXPECT_EQ(tables.types[kGalaxyTypeSlots].name, GalaxyTables{}.types[kGalaxyTypeSlots].name)
+        << "not a type slot";
 }
 
 TEST(Presets, IntegerFieldsRoundAndRealsKeepFractions) {

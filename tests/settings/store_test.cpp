@@ -30,6 +30,8 @@ TEST_F(StoreTest, NumericReadsRoundHalvesToEvenOrFallBackToDefault) {
         EXPECT_EQ(store.ReadInteger("Universe", "Galaxy_HueRed", 100), expected) << text;
     }
     EXPECT_EQ(store.ReadLong("Universe", "Galaxy_HueRed", 1), 70000);
+    Put("Universe", "Galaxy_HueRed", "3000000000");
+    EXPECT_EQ(store.ReadLong("Universe", "Galaxy_HueRed", 1), 1) << "beyond 32 bits";
     EXPECT_EQ(store.ReadInteger("Universe", "Absent", 100), 100);
     Put("Universe", "Galaxy_QG_Force", "2.5");
     EXPECT_FLOAT_EQ(store.ReadReal("Universe", "Galaxy_QG_Force", 5), 2.5f);
@@ -96,6 +98,8 @@ TEST_F(StoreTest, CompositesRoundTripAndShrinkingLeavesOldMembersStored) {
     GalaxyTables tables;
     ApplyFactoryComposites(tables, 1);
     ASSERT_TRUE(store.SaveAllComposites(tables));
+    EXPECT_FALSE(backend.Read(KeyPath("Universe\\CompGal0"), "CompGal_Type31").has_value())
+        << "beyond the count";
     tables.composites[13].count = 2;
     store.SaveAllComposites(tables);
     EXPECT_TRUE(backend.Read(KeyPath("Universe\\CompGal13"), "CompGal_Type6").has_value());

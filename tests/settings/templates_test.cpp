@@ -148,6 +148,7 @@ TEST_F(TemplateTest, CompositeCountOfFortyLoadsThirtyTwoMembersAndValidatesToThi
     std::string text = "[CompGal0]\n_CompGalCount=40\n";
     for (int i = 0; i < 40; ++i)
         text += "GalaxyIndex_" + std::to_string(i) + "=" + std::to_string(i == 2 ? 99 : i % 32) + "\n";
+    text += "[CompGal1]\n_CompGalCount=1\nGalaxyIndex_0=4\nGalaxyIndex_1=5\n";
     WriteAll(state.currentTemplateFile, text);
     ASSERT_EQ(OpenTemplate(state, source, fields, tables), TemplateStatus::Done);
     const CompositeGalaxy& c = tables.composites[0];
@@ -156,6 +157,7 @@ TEST_F(TemplateTest, CompositeCountOfFortyLoadsThirtyTwoMembersAndValidatesToThi
     EXPECT_EQ(c.member[2], 31) << "members are validated";
     EXPECT_EQ(c.member[30], 30);
     EXPECT_EQ(c.member[31], 31) << "position 31 is read even though the count ends before it";
+    EXPECT_EQ(tables.composites[1].member[1], 0) << "below 31, members beyond the count are not read";
 }
 
 TEST_F(TemplateTest, NumbersAndNamesFollowTheStoreReadingRules) {

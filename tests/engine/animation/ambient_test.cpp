@@ -55,18 +55,24 @@ TEST_F(AmbientTest, ReplacedStarsDriftOutwardWithTheBurst) {
     Frame({{}, {}, 0.0f, 0.0f, AmbientMode::Burst}); // an unexpanded universe gives no drift
     for (int i = 0; i < 200; ++i)
         ASSERT_TRUE(std::isfinite(amb.z[i]) && std::isfinite(amb.driftX[i])) << i;
+    OneStillStar();
+    random.Seed(3456206); // draws exactly the persistence 0.25: not below it, so replaced
+    Frame({{}, {}, 40.0f, 2.0f, AmbientMode::Burst});
+    EXPECT_NE(amb.z[0], 100.0f);
 }
 
-TEST_F(AmbientTest, AStarBehindTheCameraIsNeitherDrawnNorMoved) {
+TEST_F(AmbientTest, AStarAtOrBehindTheCameraIsNeitherDrawnNorMoved) {
     values.ambientPersist = 1.0f;
-    OneStillStar();
-    Frame({});
-    ASSERT_NE(fb.Surface().Get(100, 100), 0u);
-    amb.driftZ[0] = -150; // passes behind the camera
-    Frame({});
-    EXPECT_EQ(fb.Surface().Get(100, 100), 0u);
-    EXPECT_EQ(amb.scrX[0], 100) << "keeps its last pixel";
-    EXPECT_EQ(std::count(fb.Pixels().begin(), fb.Pixels().end(), 0u), 200 * 200);
+    for (const auto [z, drift] : {std::pair{100.0f, -150.0f}, {kNearDepth, 0.0f}}) { // behind, at the camera
+        OneStillStar();
+        Frame({});
+        ASSERT_NE(fb.Surface().Get(100, 100), 0u);
+        amb.z[0] = z, amb.driftZ[0] = drift;
+        Frame({});
+        EXPECT_EQ(fb.Surface().Get(100, 100), 0u) << z;
+        EXPECT_EQ(amb.scrX[0], 100) << "keeps its last pixel";
+        EXPECT_EQ(std::count(fb.Pixels().begin(), fb.Pixels().end(), 0u), 200 * 200);
+    }
 }
 
 } // namespace

@@ -108,6 +108,8 @@ TEST(RenewalCount, RoundsTheRateWithAChanceForTheRemainder) {
         (hit ? sawHigh : sawLow) = true;
     }
     EXPECT_TRUE(sawLow && sawHigh);
+    Random quarter(3456206); // draws exactly 0.25: a remainder of 25 is not reached
+    EXPECT_EQ(RenewalCount(225, quarter), 2);
     Random random(7);
     for (int i = 0; i < 50; ++i) {
         const int32_t n = RenewalCount(99, random);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -63,11 +64,21 @@ class GalaxyStarsTest : public ::testing::Test {
 TEST_F(GalaxyStarsTest, AgesStopAtTheirLimitAndVisitsNeedNoComets) {
     Orbiting(2, 4);
     stars.age[0] = INT32_MAX;
+    ring = 9; // beyond the trail: the ring starts over at 0
     Frame(true);
     Frame(true);
+    EXPECT_EQ(ring, 2);
     EXPECT_EQ(stars.age[0], INT32_MAX);
     EXPECT_EQ(stars.age[1], 2);
     EXPECT_GE(Lit().size(), 2u);
+}
+
+// A single-galaxy frame renews at the rate of the galaxy's own type, not the universe's (0 here).
+TEST_F(GalaxyStarsTest, ASingleGalaxyRenewsAtItsOwnTypesRate) {
+    Orbiting(4, 1);
+    tables.types[0][G::NewFreq] = 400; // four a frame
+    UpdateGalaxyStars(World(), {0, 1, 0.0f, false, true, 0});
+    EXPECT_LT(std::count(stars.radius.begin(), stars.radius.begin() + 4, 5.0f), 4) << "renewed stars move";
 }
 
 TEST(ChooseRenewedGalaxy, VisitCoreAndDeparture) {

@@ -58,7 +58,7 @@ TEST(CameraTour, StartClearsTheQueuesAndTheCameraStepIsThePreviousMinusTheNewPos
 TEST(CameraTour, CompositeGalaxiesAreVisitedAsTheirMajorType) {
     GalaxyTables tables;
     tables.composites[3].member[0] = 7;
-    tables.composites[4].member[0] = 40; // never validated
+    tables.composites[4].member[0] = kGalaxyTypeSlots; // never validated
     EXPECT_EQ(VisitTypeSlot(tables, 5, false), 5);
     EXPECT_EQ(VisitTypeSlot(tables, 5, true), 5) << "a type slot is never a composite";
     EXPECT_EQ(VisitTypeSlot(tables, 35, true), 7);

@@ -44,8 +44,8 @@ TEST(UniverseValues, ClampsAndScalings) {
     for (auto [got, want] : {std::pair{h.expand, 99.999f}, {h.hwRatio, 99.9f}, {h.centreDepth, 9999.99f},
                              {h.ambientFlashSize, 99.99f}, {h.gravity, 0.0999999f}})
         EXPECT_FLOAT_EQ(got, want);
-    high[U::Stars] = 4000, high[U::STrail] = 99;
-    EXPECT_EQ(ClampUniverseValues(high).trail, 7) << "30000 \\ 4000";
+    high[U::Stars] = 1579, high[U::STrail] = 99;
+    EXPECT_EQ(ClampUniverseValues(high).trail, 18) << "30000 \\ 1579";
     high[U::Expand] = 12345, high[U::GravForce] = 125000, high[U::NewPctStEx] = 42.5f; // rounded, then scaled
     EXPECT_EQ(std::tuple(ClampUniverseValues(high).expand, ClampUniverseValues(high).newPctStEx),
               std::tuple(static_cast<float>(12345 * 0.001), static_cast<float>(42 * 0.01)));

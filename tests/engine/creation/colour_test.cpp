@@ -73,6 +73,7 @@ TEST_F(GalaxyColourTableTest, BlendIsClampedTo1To60) {
 }
 
 TEST_F(GalaxyColourTableTest, ReadersClampTheirIndex) {
+    galaxies->types[1][G::HueBase] = 100; // column 1 white, unlike column 0
     Build();
     BuildFadePalettes(*tables, *galaxies, UniverseSettings{});
     EXPECT_EQ(tables->UniverseFade(80), tables->UniverseFade(79));
@@ -80,6 +81,7 @@ TEST_F(GalaxyColourTableTest, ReadersClampTheirIndex) {
     EXPECT_EQ(tables->GalaxyFade(2, 80), tables->GalaxyFade(2, 79));
     EXPECT_EQ(tables->GalaxyColour(0, 360), tables->GalaxyColour(0, 359));
     EXPECT_EQ(tables->GalaxyColour(40, 10), 0u);
+    EXPECT_EQ(tables->GalaxyColour(-1, 10), tables->galaxyColour[10 * kColourColumns]);
     EXPECT_EQ(tables->GalaxyFade(40, 7), tables->GalaxyFade(kColourColumns - 1, 7));
 }
 

@@ -36,6 +36,8 @@ TEST(SetupGalaxies, IfsAndNebulaStarsOfAGalaxyNotSetUpAreLeftInPlace) {
         w->Setup(0, 50);
         EXPECT_TRUE(w->Spawn(0, 49).Finite());
     }
+    const int16_t unknown[] = {-1};
+    SetupGalaxies(w->model, 1, -1, -1, unknown); // sets nothing up, reads no type
 }
 
 // Every property at a boundary or beyond it, in every style: no star value may become NaN

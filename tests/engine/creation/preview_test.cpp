@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cmath>
 #include <memory>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -75,8 +76,9 @@ TEST_F(PreviewTest, OneGalaxyUniverseValues) {
         int16_t trail, expectStars, expectTrail;
     };
     const PreviewSurface s = Surface();
-    for (const Case c : {Case{2000, 0.8f, 1, 1600, 1}, Case{30000, 1.0f, 999, 30000, 1},
-                         Case{4000, 1.0f, 99, 4000, 7}, Case{10, 1.0f, 999, 10, 999}}) {
+    for (const Case c :
+         {Case{2000, 0.8f, 1, 1600, 1}, Case{30000, 1.0f, 999, 30000, 1}, Case{4000, 1.0f, 99, 4000, 7},
+          Case{10, 1.0f, 999, 10, 999}, Case{2, 0.2f, 999, 1, 999}}) {
         PreviewGalaxyParams p = Small(3);
         p.stars = c.stars;
         p.starFactor = c.factor;
@@ -100,6 +102,7 @@ TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
     const CompositeGalaxy& comp = engine->Tables().composites[2];
     const int16_t major = comp.member[0];
     engine->Tables().types[major][G::CometStars] = 30;
+    engine->Tables().types[major][G::CometFreq] = 9999; // a comet starts almost every frame
     PreviewGalaxy preview(*engine, s, Small(2, true));
     EXPECT_EQ(engine->Galaxies().typeIndex[0], 34);
     EXPECT_TRUE(engine->Model().run[34].composite);
@@ -112,6 +115,22 @@ TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
                   comp.member.begin() + comp.count)
             << i << " " << t;
     }
+    for (int f = 0; f < 5; ++f)
+        preview.Step();
+    EXPECT_GT(LiveCometStars(preview.Comets()), 0) << "the one galaxy's comets fly";
+    for (const bool composite : {false, true}) { // an index past the last is clamped to it
+        PreviewGalaxy beyond(*engine, s, Small(composite ? kCompositeSlots : kGalaxyTypeSlots, composite));
+        EXPECT_EQ(engine->Galaxies().typeIndex[0], composite ? kGalaxyTableSize - 1 : kGalaxyTypeSlots - 1);
+    }
+}
+
+// Stars of a figure style are placed by the one galaxy's figure, set up for galaxy 0.
+TEST_F(PreviewTest, FigureStarsArePlacedInTheOneGalaxy) {
+    GalaxyType& cube = engine->Tables().types[3];
+    cube[G::GalStyle] = 3, cube[G::RadSegs] = 8, cube[G::RadFill] = 50;
+    PreviewGalaxy preview(*engine, Surface(), Small(3));
+    const std::vector<float>& r = engine->Stars().radius;
+    EXPECT_GT(std::set<float>(r.begin(), r.begin() + engine->Stars().count).size(), 1u);
 }
 
 TEST_F(PreviewTest, FrameLimitEndsOnlyWhenAutoAdvancingAndCancelEndsBeforeDrawing) {

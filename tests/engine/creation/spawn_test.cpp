@@ -40,7 +40,7 @@ TEST(SpawnStar, UnknownStyleOrTypeDrawsNoPosition) {
     SpawnStar(w->model, s.Ref(), 0, 0);
     EXPECT_EQ(std::tuple(s.radius, s.x, s.age), std::tuple(7.0f, 2.0f, 0)) << "only the age is reset";
     EXPECT_EQ(w->random.State(), before);
-    SpawnStar(w->model, s.Ref(), 40, 0); // a composite slot is not a star type
+    SpawnStar(w->model, s.Ref(), kGalaxyTypeSlots, 0); // a composite slot is not a star type
     SpawnStar(w->model, s.Ref(), -1, 0);
     EXPECT_EQ(s.radius, 7.0f);
 }

@@ -83,8 +83,17 @@ TEST(IfsFigure, VerticesForEveryPointCount) {
 // An unvalidated fill of 7.5 times the way to a vertex diverges and restarts, never overflows.
 TEST(IfsFractal, OverlongJumpsStayFinite) {
     auto w = IfsWorld(3, 8, 750);
-    for (int i = 0; i < 500; ++i)
+    auto size = [](V3 p) { return std::abs(p.x) + std::abs(p.y) + std::abs(p.z); };
+    int restarts = 0;
+    for (int i = 0; i < 500; ++i) {
+        const V3 before = Point(*w, 1);
         ASSERT_TRUE(w->Spawn(0, 1).Finite()) << i;
+        if (size(before) > 1e6 && size(Point(*w, 1)) < 1e6) { // ran away: starts over at vertex 0
+            ++restarts;
+            EXPECT_TRUE(Near(Point(*w, 1), Vertex(*w, 1, 0))) << i;
+        }
+    }
+    EXPECT_GT(restarts, 0);
 }
 
 // Members are set up from the last to the first: the major type's figure remains, and the last

@@ -75,6 +75,14 @@ TEST_F(UniverseTest, GalaxyTypesFollowTheWeightsInTurnOrAtRandom) {
         EXPECT_EQ(t, 5);
 }
 
+TEST(PickStarType, AnUnmarkedCompositeGivesItsMajorWithinTheTypes) {
+    GalaxyTables tables;
+    Random random;
+    GalaxyModel model{tables, random, BuildTrigTables()};
+    tables.composites[1].member[0] = kGalaxyTypeSlots; // never validated
+    EXPECT_EQ(PickStarType(model, kGalaxyTypeSlots + 1), kGalaxyTypeSlots - 1);
+}
+
 TEST(SlotForDraw, FirstSlotWhoseRunningTotalIsNotBelowTheDraw) {
     std::array<int32_t, kGalaxyTableSize> cum{};
     for (int s = 0; s < kGalaxyTableSize; ++s)
@@ -142,6 +150,8 @@ TEST_F(UniverseTest, SurfaceSetupPreparesTheAdvancedValues) {
     const auto e2 = Engine(false);
     EXPECT_EQ(e2->Message().text, text.substr(0, 100));
     EXPECT_EQ(e2->FrameDelay(), 0);
+    store.WriteText(sec, "Adv_TimeDelay", "none");
+    EXPECT_EQ(Engine(false)->FrameDelay(), 30) << "unreadable: the default";
 }
 
 } // namespace
