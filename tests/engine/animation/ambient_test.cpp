@@ -63,7 +63,7 @@ TEST_F(AmbientTest, ReplacedStarsDriftOutwardWithTheBurst) {
 
 TEST_F(AmbientTest, AStarAtOrBehindTheCameraIsNeitherDrawnNorMoved) {
     values.ambientPersist = 1.0f;
-    for (const auto [z, drift] : {std::pair{100.0f, -150.0f}, {kNearDepth, 0.0f}}) { // behind, at the camera
+    for (const auto& [z, drift] : {std::pair{100.0f, -150.0f}, {kNearDepth, 0.0f}}) { // behind, at the camera
         OneStillStar();
         Frame({});
         ASSERT_NE(fb.Surface().Get(100, 100), 0u);
