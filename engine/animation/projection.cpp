@@ -23,14 +23,6 @@ ScreenGeometry MakeScreenGeometry(double widthPixels, double heightPixels, float
 
 namespace {
 
-// PixelCoord with selects instead of branches, in doubles up to the one conversion of a value that
-// is always an integer in range.
-[[gnu::always_inline]] inline int32_t PixelCoordSelect(double v) {
-    constexpr double kRound = 6755399441055744.0;
-    const double saturated = v > 0 ? 2147483647.0 : (v < 0 ? -2147483648.0 : 0.0);
-    return static_cast<int32_t>(std::fabs(v) < 2147483647.0 ? (v + kRound) - kRound : saturated);
-}
-
 // The tables are only read, and never overlap the batch.
 [[gnu::always_inline]] inline void ProjectBatch(const ScreenGeometry& screen, ProjectionBatch& b,
                                                 int32_t count, const double* __restrict tiltSin,

@@ -48,6 +48,15 @@ inline int32_t PixelCoord(double v) {
     return v > 0 ? INT32_MAX : (v < 0 ? INT32_MIN : 0); // beyond 32 bits, or NaN
 }
 
+// PixelCoord with selects instead of branches, the same value for every input: in doubles up to
+// the one conversion of a value that is always an integer in range, so a loop of these runs in
+// vector lanes.
+[[gnu::always_inline]] inline int32_t PixelCoordSelect(double v) {
+    constexpr double kRound = 6755399441055744.0;
+    const double saturated = v > 0 ? 2147483647.0 : (v < 0 ? -2147483648.0 : 0.0);
+    return static_cast<int32_t>(std::fabs(v) < 2147483647.0 ? (v + kRound) - kRound : saturated);
+}
+
 // ProjectStar. Returns the depth; when it is above kNearDepth the pixel is written to out,
 // otherwise out is left as it was (the caller keeps the pixel of an earlier frame).
 inline float ProjectStar(const ScreenGeometry& screen, Vec3f local, const TypeView& view, Vec3f rel,

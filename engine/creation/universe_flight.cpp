@@ -16,13 +16,6 @@ namespace orb {
 
 namespace {
 
-// PixelCoord with selects instead of branches; the same value for every input.
-[[gnu::always_inline]] inline int32_t PixelCoordInLanes(double v) {
-    constexpr double kRound = 6755399441055744.0;
-    const double saturated = v > 0 ? 2147483647.0 : (v < 0 ? -2147483648.0 : 0.0);
-    return static_cast<int32_t>(std::fabs(v) < 2147483647.0 ? (v + kRound) - kRound : saturated);
-}
-
 // Star j of a block, every value worked out and the results kept by selects so that a loop of
 // these has no branch; each rounds as the star-by-star chain did (sums in double, then single;
 // the scale a single quotient).
@@ -35,8 +28,8 @@ namespace {
     const float x = static_cast<float>(static_cast<double>(x0) + vx);
     const float y = static_cast<float>(static_cast<double>(y0) + vy);
     const float s = p.focalScale / z;
-    b.pixelX[j] = PixelCoordInLanes(static_cast<double>(x) * s + p.centreX);
-    b.pixelY[j] = PixelCoordInLanes(static_cast<double>(y) * s + p.centreY);
+    b.pixelX[j] = PixelCoordSelect(static_cast<double>(x) * s + p.centreX);
+    b.pixelY[j] = PixelCoordSelect(static_cast<double>(y) * s + p.centreY);
     b.drawn[j] = front;
     p.z[j] = fliesOn ? z : z0;
     p.x[j] = front ? x : x0;
