@@ -53,9 +53,7 @@ ORB_VECTOR_CLONES void PrepareFlight(const BurstState* __restrict state, int32_t
 ORB_VECTOR_CLONES void FlyStars(const FlightPaths& paths, int32_t count, FlightBlock& block) {
     const FlightPaths p = paths; // a local copy: the stores below cannot change it
     // The burst arrays and the block share no memory.
-#if defined(__clang__)
-#pragma clang loop vectorize(assume_safety)
-#elif defined(__GNUC__)
+#if defined(__GNUC__) && !defined(__clang__) // clang's own hint fails the build where it cannot vectorise
 #pragma GCC ivdep
 #endif
     for (int32_t j = 0; j < count; ++j)
