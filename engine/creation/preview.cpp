@@ -89,7 +89,8 @@ void PreviewGalaxy::PlaceGalaxy() {
         slot_ = ClampInt(params_.index, 0, kGalaxyTypeSlots - 1);
         SetupGalaxies(model, 1, slot_, kNoSlot, {});
     }
-    visitType_ = ClampInt(VisitTypeSlot(model.tables, slot_, params_.composite), 0, kGalaxyTypeSlots - 1);
+    // slot_ is a type slot or a composite marked as one, so this is always a type slot.
+    visitType_ = VisitTypeSlot(model.tables, slot_, params_.composite);
     standOff_ = model.run[visitType_].standOff;
     galaxies.typeIndex[0] = slot_;
     galaxies.posZ[0] = galaxies.relZ[0] = standOff_;
