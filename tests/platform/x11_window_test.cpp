@@ -149,7 +149,7 @@ TEST_F(X11WindowTest, SharedImagePutsItsRectanglesOntoTheWindow) {
 
     // Sizes an X request cannot carry, and a window that does not exist, give no image.
     const std::tuple<uint32_t, int, int, bool> cases[] = {
-        {w, 32767, 1, true}, {w, 32768, 1, false},   {w, 1, 32768, false}, {w, 0, 5, false},
+        {w, 32767, 1, true}, {w, 1, 1, true}, {w, 32768, 1, false},   {w, 1, 32768, false}, {w, 0, 5, false},
         {w, 5, 0, false},    {w + 100, 5, 5, false}, {0, 5, 5, false}};
     for (const auto& [window, width, height, valid] : cases) {
         SCOPED_TRACE(testing::Message() << width << "x" << height);

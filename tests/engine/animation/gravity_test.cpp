@@ -35,6 +35,9 @@ TEST(Gravity, CoincidentGalaxiesAndALoneGalaxyStayPut) {
     Galaxies close({{0, 0, 0}, {1e-5f, 0, 0}}); // nearer than the softening reaches: still a pull
     GravityStep(state, close.Bodies(), 0.0999999f, 1);
     EXPECT_GT(close.vx[0], 0.0f);
+    Galaxies apart({{0, 0, 0}, {10, 0, 0}});
+    GravityStep(state, apart.Bodies(), 0.1f, 1);
+    EXPECT_TRUE(apart.vx[0] > 0.0f && apart.vx[1] < 0.0f) << "each pulls the other";
 }
 
 TEST(Gravity, ZeroOrNegativeForceChangesNothingAndDoesNotCount) {

@@ -76,9 +76,11 @@ TEST_F(GalaxyColourTableTest, ReadersClampTheirIndex) {
     galaxies->types[1][G::HueBase] = 100; // column 1 white, unlike column 0
     Build();
     BuildFadePalettes(*tables, *galaxies, UniverseSettings{});
-    EXPECT_EQ(tables->UniverseFade(80), tables->UniverseFade(79));
+    tables->universeFade[kFadeSteps - 1] = 0x123456; // the last entries marked: no neighbour is taken
+    tables->galaxyFade[(kFadeSteps - 1) * kColourColumns + 2] = 0x654321;
+    EXPECT_EQ(std::pair(tables->UniverseFade(80), tables->UniverseFade(79)), std::pair(0x123456u, 0x123456u));
     EXPECT_EQ(tables->UniverseFade(-3), tables->UniverseFade(0));
-    EXPECT_EQ(tables->GalaxyFade(2, 80), tables->GalaxyFade(2, 79));
+    EXPECT_EQ(std::pair(tables->GalaxyFade(2, 80), tables->GalaxyFade(2, 79)), std::pair(0x654321u, 0x654321u));
     EXPECT_EQ(tables->GalaxyColour(0, 360), tables->GalaxyColour(0, 359));
     EXPECT_EQ(tables->GalaxyColour(40, 10), 0u);
     EXPECT_EQ(tables->GalaxyColour(-1, 10), tables->galaxyColour[10 * kColourColumns]);

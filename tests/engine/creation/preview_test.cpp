@@ -118,9 +118,12 @@ TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
     for (int f = 0; f < 5; ++f)
         preview.Step();
     EXPECT_GT(LiveCometStars(preview.Comets()), 0) << "the one galaxy's comets fly";
-    for (const bool composite : {false, true}) { // an index past the last is clamped to it
-        PreviewGalaxy beyond(*engine, s, Small(composite ? kCompositeSlots : kGalaxyTypeSlots, composite));
-        EXPECT_EQ(engine->Galaxies().typeIndex[0], composite ? kGalaxyTableSize - 1 : kGalaxyTypeSlots - 1);
+    for (const bool composite : {false, true}) { // an index out of range is clamped to the nearest
+        const int16_t past = composite ? kCompositeSlots : kGalaxyTypeSlots, first = composite ? kGalaxyTypeSlots : 0;
+        PreviewGalaxy beyond(*engine, s, Small(past, composite));
+        EXPECT_EQ(engine->Galaxies().typeIndex[0], first + past - 1);
+        PreviewGalaxy below(*engine, s, Small(-1, composite));
+        EXPECT_EQ(engine->Galaxies().typeIndex[0], first);
     }
 }
 
