@@ -59,15 +59,15 @@ TEST(FlightTest, LanesAndListMatchTheStarByStarChain) {
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const std::vector<Star> cases = {
-        {10, -20, 500, 1.5f, -0.25f, 3, true, true},        // in view, moving away
-        {0.3f, 0.7f, 0.0015f, 0, 0, -0.001f, true, true},   // crosses the near plane: depth only
-        {5, 5, -40, 1, 1, -1, true, true},                  // behind the viewer
-        {-7, 3, 100, 2, 2, 2, true, false},                 // stops flying: damped, not moved
-        {-7, 3, 100, 2, 2, 2, false, false},                // fading or settled: untouched
-        {3e9f, -3e9f, 0.002f, 0, 0, 0, true, true},         // saturates both ways
-        {1e-3f, 2147483000.0f, 1, 0, 1000, 0, true, true},  // just past the 32-bit range
-        {nan, 1, 10, 0, 0, 0, true, true},                  // NaN across: pixel 0
-        {inf, -inf, 10, 0, 0, 0, true, true},               // infinite across
+        {10, -20, 500, 1.5f, -0.25f, 3, true, true},       // in view, moving away
+        {0.3f, 0.7f, 0.0015f, 0, 0, -0.001f, true, true},  // crosses the near plane: depth only
+        {5, 5, -40, 1, 1, -1, true, true},                 // behind the viewer
+        {-7, 3, 100, 2, 2, 2, true, false},                // stops flying: damped, not moved
+        {-7, 3, 100, 2, 2, 2, false, false},               // fading or settled: untouched
+        {3e9f, -3e9f, 0.002f, 0, 0, 0, true, true},        // saturates both ways
+        {1e-3f, 2147483000.0f, 1, 0, 1000, 0, true, true}, // just past the 32-bit range
+        {nan, 1, 10, 0, 0, 0, true, true},                 // NaN across: pixel 0
+        {inf, -inf, 10, 0, 0, 0, true, true},              // infinite across
         {1, 2, 3, 0.5f, 0.5f, 0.5f, true, true},
     };
     const float k = 0.75f, focalScale = 448.0f;
@@ -84,7 +84,8 @@ TEST(FlightTest, LanesAndListMatchTheStarByStarChain) {
             block.flies[j] = s.flies;
             if (s.flying) list.push_back(static_cast<int16_t>(j));
         }
-        const FlightPaths paths{x.data(), y.data(), z.data(), vx.data(), vy.data(), vz.data(), k, focalScale, cx, cy};
+        const FlightPaths paths{x.data(),  y.data(), z.data(),   vx.data(), vy.data(),
+                                vz.data(), k,        focalScale, cx,        cy};
         const int32_t n = static_cast<int32_t>(cases.size());
         if (listed)
             FlyListed(paths, list.data(), static_cast<int32_t>(list.size()), block);
@@ -111,20 +112,16 @@ TEST(FlightTest, LanesAndListMatchTheStarByStarChain) {
 
 // Settled stars age by one frame each block (never past the largest age); the flight flags clear.
 TEST(FlightTest, PrepareAgesOnlySettledStars) {
-    const BurstState state[] = {BurstState::Settled, BurstState::Flying, BurstState::Fading, BurstState::Settled};
-    int32_t age[] = {5, 5, 5, std::numeric_limits<int32_t>::max()};
+    const BurstState state[] = {BurstState::Settled, BurstState::Flying, BurstState::Fading,
+                                BurstState::Settled};
+    int32_t age[] = {5, 5, 5, INT32_MAX};
     FlightBlock block;
     std::fill(std::begin(block.flying), std::end(block.flying), 1);
     std::fill(std::begin(block.flies), std::end(block.flies), 1);
     PrepareFlight(state, age, 4, block);
-    EXPECT_EQ(age[0], 6);
-    EXPECT_EQ(age[1], 5);
-    EXPECT_EQ(age[2], 5);
-    EXPECT_EQ(age[3], std::numeric_limits<int32_t>::max());
-    for (int j = 0; j < 4; ++j) {
-        EXPECT_EQ(block.flying[j], 0);
-        EXPECT_EQ(block.flies[j], 0);
-    }
+    EXPECT_EQ(std::vector<int32_t>(age, age + 4), (std::vector<int32_t>{6, 5, 5, INT32_MAX}));
+    for (int j = 0; j < 4; ++j)
+        EXPECT_TRUE(block.flying[j] == 0 && block.flies[j] == 0) << j;
 }
 
 } // namespace
