@@ -111,7 +111,6 @@ TEST_F(UniverseTest, StepsRecordTheirStartTickAndAStopBetweenThemEndsCreationEar
 
 TEST_F(UniverseTest, SurfaceSetupPreparesTheAdvancedValues) {
     const std::string_view sec = kSectionAdvanced;
-    store.WriteText(sec, "FocalLength", "50");
     store.WriteText(sec, "Adv_FontName", "");
     store.WriteText(sec, "Adv_FontSize", "5");
     store.WriteText(sec, "Adv_FontHueV", "400");
@@ -120,8 +119,6 @@ TEST_F(UniverseTest, SurfaceSetupPreparesTheAdvancedValues) {
     Set(U::HW_Start, 300);
     auto e = Engine(false);
     EXPECT_EQ(e->Model().colour.UniverseFade(7), HueWheelColour(300)) << "the universe palette's own hue";
-    EXPECT_FLOAT_EQ(e->Screen().focalLength, 10.0f);
-    EXPECT_FLOAT_EQ(e->Screen().focalScale, (160 + 120) * 0.5f * 10.0f);
     EXPECT_EQ(std::tuple(e->Message().fontName, e->Message().fontSize, e->Message().hue, e->FrameDelay()),
               std::tuple("MS Sans Serif", 10, 359, 999));
     EXPECT_EQ(e->Message().text, std::string(50, 'x'));
