@@ -24,12 +24,7 @@ class PreviewTest : public ::testing::Test, protected test::FactoryStore {
 
     PreviewSurface Surface() { return PreparePreviewSurface(*engine, fb.Surface(), false); }
     static PreviewGalaxyParams Small(int16_t index, bool composite = false) {
-        PreviewGalaxyParams p;
-        p.index = index;
-        p.composite = composite;
-        p.stars = 300;
-        p.ambientStars = 20;
-        return p;
+        return {.index = index, .composite = composite, .stars = 300, .ambientStars = 20};
     }
     int Lit() const {
         return static_cast<int>(
@@ -69,11 +64,7 @@ TEST_F(PreviewTest, OneGalaxyUniverseValues) {
          {Case{2000, 0.8f, 1, 1600, 1}, Case{30000, 1.0f, 999, 30000, 1}, Case{4000, 1.0f, 99, 4000, 7},
           Case{10, 1.0f, 999, 10, 999}, Case{2, 0.2f, 999, 1, 999}}) {
         PreviewGalaxyParams p = Small(3);
-        p.stars = c.stars;
-        p.starFactor = c.factor;
-        p.trail = c.trail;
-        p.ambientExtent = 12500;
-        p.ambientFrames = 5000;
+        p.stars = c.stars, p.starFactor = c.factor, p.trail = c.trail, p.ambientFrames = 5000;
         PreviewGalaxy preview(*engine, s, p);
         const UniverseValues& v = preview.Values();
         EXPECT_EQ(std::tuple(v.stars, v.trail, engine->Stars().count, v.galaxies, v.ambientFlashFrames),
