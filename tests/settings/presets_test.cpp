@@ -25,27 +25,19 @@ TEST(Presets, EveryGalaxyPresetHas46NumericFieldsWithinRange) {
 }
 
 TEST(Presets, OutOfRangeNumbersGiveEmptyText) {
-    EXPECT_TRUE(GalaxyPreset(0, 0).empty());
-    EXPECT_TRUE(GalaxyPreset(0, 33).empty());
-    EXPECT_TRUE(GalaxyPreset(2, 1).empty());
-    EXPECT_TRUE(CompositePreset(1, 17).empty());
-    EXPECT_TRUE(CompositePreset(1, 0).empty());
-    EXPECT_TRUE(CompositePreset(2, 1).empty());
-    EXPECT_TRUE(UniverseTheme(9, false).empty());
-    EXPECT_TRUE(UniverseTheme(0, false).empty());
-    EXPECT_TRUE(UniverseThemeName(0).empty());
-    EXPECT_TRUE(UniverseThemeName(kThemeCount + 1).empty());
-    for (int n : {1, kThemeCount}) {
-        EXPECT_FALSE(UniverseTheme(n, false).empty()) << n;
-        EXPECT_FALSE(UniverseThemeName(n).empty()) << n;
-    }
+    for (std::string_view text :
+         {GalaxyPreset(0, 0), GalaxyPreset(0, 33), GalaxyPreset(2, 1), CompositePreset(1, 17),
+          CompositePreset(1, 0), CompositePreset(2, 1), UniverseTheme(9, false), UniverseTheme(0, false),
+          UniverseThemeName(0), UniverseThemeName(kThemeCount + 1)})
+        EXPECT_TRUE(text.empty()) << text;
+    for (int n : {1, kThemeCount})
+        EXPECT_FALSE(UniverseTheme(n, false).empty() || UniverseThemeName(n).empty()) << n;
 }
 
 TEST(Presets, FactoryNameTable) {
-    EXPECT_EQ(FactoryNameOf(0, 0).name, "Standard Galaxy");
-    EXPECT_EQ(FactoryNameOf(0, 0).pct, 25);
-    EXPECT_EQ(FactoryNameOf(1, 31).name, "Elongated Bottle");
-    EXPECT_EQ(FactoryNameOf(0, 9).name, "IFS Point:  Golden Spirals");
+    EXPECT_EQ(std::tuple(FactoryNameOf(0, 0).name, FactoryNameOf(0, 0).pct, FactoryNameOf(1, 31).name,
+                         FactoryNameOf(0, 9).name),
+              std::tuple("Standard Galaxy", 25, "Elongated Bottle", "IFS Point:  Golden Spirals"));
     EXPECT_EQ(FactoryNameOf(7, 40).name, "Elongated Bottle") << "out of range reads the nearest";
 }
 
@@ -53,15 +45,12 @@ TEST(Presets, ApplyFactoryGalaxyTypeSetsNameWeightAndValues) {
     GalaxyTables tables;
     ApplyFactoryGalaxyTypes(tables, 1);
     const GalaxyType& t = tables.types[6];
-    EXPECT_EQ(t.name, "Red-Blue Exclusive");
-    EXPECT_EQ(t.pct, 10);
-    EXPECT_FLOAT_EQ(t[G::AngleTInc], 359.85f);
-    EXPECT_EQ(t[G::HueGrn], 0);
+    EXPECT_EQ(std::tuple(t.name, t.pct, t[G::AngleTInc], t[G::HueGrn]),
+              std::tuple("Red-Blue Exclusive", 10, 359.85f, 0));
     for (int slot = 0; slot < 32; ++slot)
         EXPECT_EQ(tables.types[slot].Style(), 0);
     ApplyFactoryGalaxyTypes(tables, 0);
-    EXPECT_EQ(tables.types[15].Style(), 4);
-    EXPECT_EQ(tables.types[15][G::RadFill], 750);
+    EXPECT_EQ(std::tuple(tables.types[15].Style(), tables.types[15][G::RadFill]), std::tuple(4, 750));
     ApplyFactoryGalaxyType(tables, 0, kGalaxyTypeSlots);
     EXPECT_EQ(tables.types[kGalaxyTypeSlots].name, GalaxyTables{}.types[kGalaxyTypeSlots].name)
         << "not a type slot";
@@ -90,15 +79,13 @@ TEST(Presets, ThemeOneHasAVariantForTheOlderSet) {
     UniverseSettings older, current;
     ParseUniverseTheme(UniverseTheme(1, true), older);
     ParseUniverseTheme(UniverseTheme(1, false), current);
-    EXPECT_EQ(older[U::Stars], 2500);
-    EXPECT_EQ(current[U::Stars], 4000);
-    EXPECT_EQ(current[U::AmStar], 125);
+    EXPECT_EQ(std::tuple(older[U::Stars], current[U::Stars], current[U::AmStar]),
+              std::tuple(2500, 4000, 125));
     EXPECT_EQ(UniverseTheme(2, true), UniverseTheme(2, false));
     UniverseSettings gravity;
     ParseUniverseTheme(UniverseTheme(8, false), gravity);
-    EXPECT_EQ(gravity[U::GravForce], 125000);
-    EXPECT_EQ(gravity[U::GravFrame], 1);
-    EXPECT_EQ(UniverseThemeName(8), "Galaxies in Motion:  Gravity On");
+    EXPECT_EQ(std::tuple(gravity[U::GravForce], gravity[U::GravFrame], UniverseThemeName(8)),
+              std::tuple(125000, 1, "Galaxies in Motion:  Gravity On"));
 }
 
 } // namespace

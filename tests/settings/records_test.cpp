@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 namespace orb {
 namespace {
@@ -44,10 +45,7 @@ TEST(ValidateGalaxyType, ClampsTheWeightAndZeroesTheWorkingFields) {
     t.spinPhaseFast = 2.5f;
     t.nebulaBiasPos = 3;
     ValidateGalaxyType(t);
-    EXPECT_EQ(t.pct, 0);
-    EXPECT_EQ(t.spinPhase, 0);
-    EXPECT_EQ(t.spinPhaseFast, 0);
-    EXPECT_EQ(t.nebulaBiasPos, 0);
+    EXPECT_EQ(std::tuple(t.pct, t.spinPhase, t.spinPhaseFast, t.nebulaBiasPos), std::tuple(0, 0, 0, 0));
 }
 
 TEST(ValidateComposite, ClampsCountWeightAndMembers) {
@@ -58,11 +56,8 @@ TEST(ValidateComposite, ClampsCountWeightAndMembers) {
     c.member[30] = -2;
     c.member[31] = 99; // beyond the clamped count: left alone
     ValidateComposite(c);
-    EXPECT_EQ(c.count, 31);
-    EXPECT_EQ(c.pct, 9999);
-    EXPECT_EQ(c.member[0], 31);
-    EXPECT_EQ(c.member[30], 0);
-    EXPECT_EQ(c.member[31], 99);
+    EXPECT_EQ(std::tuple(c.count, c.pct, c.member[0], c.member[30], c.member[31]),
+              std::tuple(31, 9999, 31, 0, 99));
 }
 
 TEST(SettingTables, NamesAreUniqueAndDefaultsLieInRange) {

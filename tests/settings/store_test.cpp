@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "settings/presets.h"
 
 namespace orb {
@@ -17,9 +19,9 @@ class StoreTest : public ::testing::Test {
 };
 
 TEST_F(StoreTest, KeyPathsFollowTheRegistryLayout) {
-    EXPECT_EQ(KeyPath("Universe"), "SOFTWARE\\Brightquill\\ZEFO_Orbis\\Universe");
-    EXPECT_EQ(GalaxySection(7), "Universe\\Galaxy7");
-    EXPECT_EQ(CompositeSection(15), "Universe\\CompGal15");
+    EXPECT_EQ(std::tuple(KeyPath("Universe"), GalaxySection(7), CompositeSection(15)),
+              std::tuple("SOFTWARE\\Brightquill\\ZEFO_Orbis\\Universe", "Universe\\Galaxy7",
+                         "Universe\\CompGal15"));
 }
 
 TEST_F(StoreTest, NumericReadsRoundHalvesToEvenOrFallBackToDefault) {
@@ -43,9 +45,8 @@ TEST_F(StoreTest, TextsOf128BytesOrMoreReadAsDefault) {
     Put("Universe\\Galaxy6", "_UniGalName", std::string(130, 'a'));
     GalaxyTables tables;
     store.LoadAllGalaxyTypes(tables);
-    EXPECT_EQ(tables.types[4].name, std::string(127, 'a'));
-    EXPECT_EQ(tables.types[5].name, "< Galaxy Profile 6 >");
-    EXPECT_EQ(tables.types[6].name, "< Galaxy Profile 7 >");
+    EXPECT_EQ(std::tuple(tables.types[4].name, tables.types[5].name, tables.types[6].name),
+              std::tuple(std::string(127, 'a'), "< Galaxy Profile 6 >", "< Galaxy Profile 7 >"));
 }
 
 TEST_F(StoreTest, WritesTrimBlanksAndNeverStoreLineBreaks) {
@@ -59,9 +60,10 @@ TEST_F(StoreTest, NumbersAreWrittenAsShortestText) {
     store.WriteNumber("Universe", "Universe_Persist", 0.9975f, ValueType::Real);
     store.WriteNumber("Universe", "Universe_Stars", 4000, ValueType::Long);
     store.WriteNumber("Universe", "Universe_Galaxy", 2.5, ValueType::Integer);
-    EXPECT_EQ(*backend.Read(KeyPath("Universe"), "Universe_Persist"), "0.9975");
-    EXPECT_EQ(*backend.Read(KeyPath("Universe"), "Universe_Stars"), "4000");
-    EXPECT_EQ(*backend.Read(KeyPath("Universe"), "universe_galaxy"), "2");
+    const std::string key = KeyPath("Universe");
+    EXPECT_EQ(std::tuple(*backend.Read(key, "Universe_Persist"), *backend.Read(key, "Universe_Stars"),
+                         *backend.Read(key, "universe_galaxy")),
+              std::tuple("0.9975", "4000", "2"));
 }
 
 TEST_F(StoreTest, LoadingValidatesGalaxyTypes) {
@@ -74,10 +76,9 @@ TEST_F(StoreTest, LoadingValidatesGalaxyTypes) {
     EXPECT_EQ(tables.types[kGalaxyTypeSlots].name, "stand-in") << "the composites' stand-ins are not stored";
     ASSERT_TRUE(store.SaveAllGalaxyTypes(tables));
     EXPECT_FALSE(backend.Read(KeyPath(GalaxySection(kGalaxyTypeSlots)), "_UniGalName").has_value());
-    EXPECT_EQ(tables.types[3][G::GalStyle], 7);
-    EXPECT_EQ(tables.types[3][G::RadFill], 38);
-    EXPECT_EQ(tables.types[3].spinPhase, 0);
-    EXPECT_EQ(tables.types[3].name, "< Galaxy Profile 4 >");
+    EXPECT_EQ(std::tuple(tables.types[3][G::GalStyle], tables.types[3][G::RadFill], tables.types[3].spinPhase,
+                         tables.types[3].name),
+              std::tuple(7, 38, 0, "< Galaxy Profile 4 >"));
 }
 
 TEST_F(StoreTest, CompositeCountBeyondMembersLoadsAtMost32AndValidatesTo31) {
@@ -86,12 +87,10 @@ TEST_F(StoreTest, CompositeCountBeyondMembersLoadsAtMost32AndValidatesTo31) {
         Put("Universe\\CompGal2", "CompGal_Type" + std::to_string(i), std::to_string(i % 35));
     GalaxyTables tables;
     store.LoadAllComposites(tables);
+    // Position 31 is the last one read, though beyond the count; nothing stored: no members.
     const CompositeGalaxy& c = tables.composites[2];
-    EXPECT_EQ(c.count, 31);
-    EXPECT_EQ(c.member[30], 30);
-    EXPECT_EQ(c.member[31], 31); // read (position 31 is the last one read) but beyond the count
-    EXPECT_EQ(c.name, "< Composite Galaxy 3 >");
-    EXPECT_EQ(tables.composites[3].count, 0) << "nothing stored: no members";
+    EXPECT_EQ(std::tuple(c.count, c.member[30], c.member[31], c.name, tables.composites[3].count),
+              std::tuple(31, 30, 31, "< Composite Galaxy 3 >", 0));
 }
 
 TEST_F(StoreTest, CompositesRoundTripAndShrinkingLeavesOldMembersStored) {
@@ -105,10 +104,9 @@ TEST_F(StoreTest, CompositesRoundTripAndShrinkingLeavesOldMembersStored) {
     EXPECT_TRUE(backend.Read(KeyPath("Universe\\CompGal13"), "CompGal_Type6").has_value());
     GalaxyTables loaded;
     store.LoadAllComposites(loaded);
-    EXPECT_EQ(loaded.composites[13].count, 2);
-    EXPECT_EQ(loaded.composites[0].name, "Nested Rings / Solid Core");
-    EXPECT_EQ(loaded.composites[0].count, 6);
-    EXPECT_EQ(loaded.composites[0].member[5], 25);
+    EXPECT_EQ(std::tuple(loaded.composites[13].count, loaded.composites[0].name, loaded.composites[0].count,
+                         loaded.composites[0].member[5]),
+              std::tuple(2, "Nested Rings / Solid Core", 6, 25));
 }
 
 TEST_F(StoreTest, UniverseValuesReadWithDefaultsAndSaveAllMarksAnimationType) {
@@ -120,9 +118,7 @@ TEST_F(StoreTest, UniverseValuesReadWithDefaultsAndSaveAllMarksAnimationType) {
     EXPECT_EQ(store.AnimationType(), -1);
     ASSERT_TRUE(store.SaveAllSettings(u, tables));
     EXPECT_EQ(store.AnimationType(), 0);
-    UniverseSettings back = store.LoadUniverse();
-    EXPECT_EQ(back[U::Stars], 30000);
-    EXPECT_FLOAT_EQ(back[U::Persist], 0.5f);
+    EXPECT_EQ(store.LoadUniverse().value, u.value);
 }
 
 TEST_F(StoreTest, FirstSaverRunWritesOnlyTheFactoryGalaxyTypes) {
@@ -139,8 +135,9 @@ TEST_F(StoreTest, FirstSaverRunWritesOnlyTheFactoryGalaxyTypes) {
 TEST_F(StoreTest, FactoryAdvancedValuesAreWrittenAndRefusedWritesReported) {
     ASSERT_TRUE(store.WriteFactoryAdvanced());
     EXPECT_EQ(backend.Size(), 8u);
-    EXPECT_EQ(*backend.Read(KeyPath("Advanced"), "FocalLength"), "1.0");
-    EXPECT_EQ(*backend.Read(KeyPath("Advanced"), "Adv_FontName"), "MS Sans Serif");
+    EXPECT_EQ(std::tuple(*backend.Read(KeyPath("Advanced"), "FocalLength"),
+                         *backend.Read(KeyPath("Advanced"), "Adv_FontName")),
+              std::tuple("1.0", "MS Sans Serif"));
     backend.failWrites = true;
     GalaxyTables tables;
     EXPECT_FALSE(store.SaveAllGalaxyTypes(tables));

@@ -72,26 +72,20 @@ TEST_F(TemplateTest, SaveThenOpenBringsEverySettingBackButTheAmbientProfileInFor
     GalaxyTables loaded;
     ASSERT_EQ(OpenTemplate(state, other, opened, loaded, &openedSteps), TemplateStatus::Done);
 
-    for (const UniverseBinding& b : kUniverseBindings) {
-        if (b.control != UniverseControl::Field) continue;
-        EXPECT_EQ(opened.FieldText(b.index), fields.FieldText(b.index)) << Def(b.value).name;
-    }
-    for (UniverseCheck box : {UniverseCheck::UniTour, UniverseCheck::VisitSeq, UniverseCheck::TrackGrav})
-        EXPECT_EQ(opened.Checked(box), fields.Checked(box));
-    EXPECT_TRUE(fields.Checked(UniverseCheck::AmbDisp));
-    EXPECT_FALSE(opened.Checked(UniverseCheck::AmbDisp));
-    EXPECT_EQ(opened.ProfileIndex(), fields.ProfileIndex());
+    UniverseSettings expected = ReadUniverseFields(fields);
+    ASSERT_EQ(expected[U::AmProf], 1);
+    expected[U::AmProf] = 0; // not carried: the opened box is cleared
+    EXPECT_EQ(ReadUniverseFields(opened).value, expected.value);
     test::ExpectSameTables(loaded, tables);
     for (int a = 0; a < kAdvancedCount; ++a)
         EXPECT_EQ(other.ReadAdvanced(A{a}), source.ReadAdvanced(A{a}));
-    for (const auto* p : {&savedSteps, &openedSteps}) {
-        ASSERT_EQ(p->steps.size(), 48u);
-        for (int i = 0; i < 48; ++i)
-            EXPECT_EQ(p->steps[i], std::make_pair(i + 1, 48));
-    }
-    EXPECT_EQ(ProgressFillWidth(24, 48, 200), 100);
-    EXPECT_EQ(ProgressFillWidth(60, 48, 200), 200);
-    EXPECT_EQ(ProgressFillWidth(5, 0, 200), 0);
+    std::vector<std::pair<int, int>> steps;
+    for (int i = 1; i <= 48; ++i)
+        steps.emplace_back(i, 48);
+    EXPECT_TRUE(savedSteps.steps == steps && openedSteps.steps == steps);
+    EXPECT_EQ(std::tuple(ProgressFillWidth(24, 48, 200), ProgressFillWidth(60, 48, 200),
+                         ProgressFillWidth(5, 0, 200)),
+              std::tuple(100, 200, 0));
 }
 
 TEST_F(TemplateTest, SaveReplacesTheFileWithTemplateKeysAndShortestNumbers) {
@@ -130,18 +124,16 @@ TEST_F(TemplateTest, MissingKeysAndSectionsOpenAsDefaults) {
     EXPECT_EQ(t.name, "Spiral");
     EXPECT_EQ(std::tuple(t[G::Radius], t[G::Rotation], t[G::HueStart], t[G::CometCPersist]),
               std::tuple(999.0f, 500.0f, 240.0f, 0.9975f));
-    EXPECT_EQ(tables.types[0].name, "< Galaxy Profile 1 >");
-    EXPECT_EQ(tables.types[0].pct, 0);
-    EXPECT_EQ(tables.composites[5].name, "< Composite Galaxy 6 >");
-    EXPECT_EQ(tables.composites[5].count, 0);
-    EXPECT_EQ(opened.FieldText(0), "4000");
-    EXPECT_EQ(opened.FieldText(12), "0.985");
-    EXPECT_EQ(opened.FieldText(44), "15000");
-    EXPECT_TRUE(opened.Checked(UniverseCheck::UniTour));
-    EXPECT_FALSE(opened.Checked(UniverseCheck::VisitSeq));
-    EXPECT_EQ(opened.ProfileIndex(), 2);
-    EXPECT_EQ(source.ReadAdvanced(A::TimeDelay), "30") << "the Advanced values are stored at once";
-    EXPECT_EQ(source.ReadAdvanced(A::FontName), "MS Sans Serif");
+    EXPECT_EQ(std::tuple(tables.types[0].name, tables.types[0].pct, tables.composites[5].name,
+                         tables.composites[5].count),
+              std::tuple("< Galaxy Profile 1 >", 0, "< Composite Galaxy 6 >", 0));
+    EXPECT_EQ(
+        std::tuple(opened.FieldText(0), opened.FieldText(12), opened.FieldText(44), opened.ProfileIndex()),
+        std::tuple("4000", "0.985", "15000", 2));
+    EXPECT_TRUE(opened.Checked(UniverseCheck::UniTour) && !opened.Checked(UniverseCheck::VisitSeq));
+    EXPECT_EQ(std::tuple(source.ReadAdvanced(A::TimeDelay), source.ReadAdvanced(A::FontName)),
+              std::tuple("30", "MS Sans Serif"))
+        << "the Advanced values are stored at once";
 }
 
 TEST_F(TemplateTest, CompositeCountOfFortyLoadsThirtyTwoMembersAndValidatesToThirtyOne) {
@@ -151,13 +143,12 @@ TEST_F(TemplateTest, CompositeCountOfFortyLoadsThirtyTwoMembersAndValidatesToThi
     text += "[CompGal1]\n_CompGalCount=1\nGalaxyIndex_0=4\nGalaxyIndex_1=5\n";
     WriteAll(state.currentTemplateFile, text);
     ASSERT_EQ(OpenTemplate(state, source, fields, tables), TemplateStatus::Done);
+    // Members are validated (99 to 31); position 31 is read even though the count ends before it,
+    // but below 31 members beyond the count are not read.
     const CompositeGalaxy& c = tables.composites[0];
-    EXPECT_EQ(c.count, 31);
-    EXPECT_EQ(c.member[1], 1);
-    EXPECT_EQ(c.member[2], 31) << "members are validated";
-    EXPECT_EQ(c.member[30], 30);
-    EXPECT_EQ(c.member[31], 31) << "position 31 is read even though the count ends before it";
-    EXPECT_EQ(tables.composites[1].member[1], 0) << "below 31, members beyond the count are not read";
+    EXPECT_EQ(std::tuple(c.count, c.member[1], c.member[2], c.member[30], c.member[31]),
+              std::tuple(31, 1, 31, 30, 31));
+    EXPECT_EQ(tables.composites[1].member[1], 0);
 }
 
 TEST_F(TemplateTest, NumbersAndNamesFollowTheStoreReadingRules) {
@@ -269,16 +260,12 @@ TEST_F(ImportTest, HostileTemplatesNeverCrashAndLoadValidatedValues) {
         EXPECT_EQ(ImportTemplateFile(target, state.currentTemplateFile), TemplateStatus::Done);
         target.LoadAllGalaxyTypes(loaded);
         target.LoadAllComposites(loaded);
-        for (const GalaxyType& t : loaded.types)
-            for (int i = 0; i < kGalaxyPropCount; ++i) {
-                StyleRange r = GalaxyRange(static_cast<G>(i), t.Style());
-                EXPECT_TRUE(t.prop[i] >= r.min && t.prop[i] <= r.max) << kGalaxyDefs[i].name;
-            }
-        for (const CompositeGalaxy& c : loaded.composites) {
-            EXPECT_TRUE(c.count >= 0 && c.count <= 31);
-            for (int m = 0; m < c.count; ++m)
-                EXPECT_TRUE(c.member[m] >= 0 && c.member[m] <= 31);
-        }
+        GalaxyTables valid = loaded; // what was loaded is already valid
+        for (int slot = 0; slot < kGalaxyTypeSlots; ++slot)
+            ValidateGalaxyType(valid.types[slot]);
+        for (CompositeGalaxy& c : valid.composites)
+            ValidateComposite(c);
+        test::ExpectSameTables(valid, loaded);
     }
 }
 
@@ -290,11 +277,9 @@ TEST(UniverseFields, StoredValuesShowAsTheDialogShowsThem) {
     store.WriteText(kSectionUniverse, "Universe_Tour", "0");
     store.WriteText(kSectionUniverse, "Universe_Profile", "5");
     StoreUniverseFields f(store);
-    EXPECT_EQ(f.FieldText(12), "0.9975");
-    EXPECT_EQ(f.FieldText(1), "12");
-    EXPECT_EQ(f.FieldText(0), "4000");
+    EXPECT_EQ(std::tuple(f.FieldText(12), f.FieldText(1), f.FieldText(0), f.ProfileIndex()),
+              std::tuple("0.9975", "12", "4000", 5));
     EXPECT_FALSE(f.Checked(UniverseCheck::UniTour));
-    EXPECT_EQ(f.ProfileIndex(), 5);
     f.SetProfileIndex(9);
     EXPECT_EQ(f.ProfileIndex(), 5) << "an index the list does not have leaves the selection";
 }
@@ -308,12 +293,8 @@ TEST(UniverseFields, FieldsReadBackAsTheirLeadingNumberWithoutOverflow) {
     f.SetFieldText(11, "2.5");     // Universe_ESteps: halves to even
     f.SetChecked(UniverseCheck::AmbDisp, true);
     UniverseSettings u = ReadUniverseFields(f);
-    EXPECT_EQ(u[U::Stars], 12);
-    EXPECT_EQ(u[U::Galaxy], 0);
-    EXPECT_EQ(u[U::STrail], 32767);
-    EXPECT_EQ(u[U::Persist], std::numeric_limits<float>::max());
-    EXPECT_EQ(u[U::ESteps], 2);
-    EXPECT_EQ(u[U::AmProf], 1);
+    EXPECT_EQ(std::tuple(u[U::Stars], u[U::Galaxy], u[U::STrail], u[U::Persist], u[U::ESteps], u[U::AmProf]),
+              std::tuple(12, 0, 32767, std::numeric_limits<float>::max(), 2, 1));
 }
 
 } // namespace

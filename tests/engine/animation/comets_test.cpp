@@ -59,28 +59,6 @@ TEST(MaxComets, PoolShareCappedAtOneHundred) {
     }
 }
 
-// The budget comes from the tour type; from the second visit on the live stars are erased.
-TEST(StartGalaxyVisit, TakesTheTourTypesBudgetAndErasesOnlyLiveStarsAfterTheFirstVisit) {
-    for (const int16_t visit : {0, 1}) {
-        CometWorld w;
-        w.world->Type(5)[G::CometStars] = 30;
-        w.Start();
-        w.Frames(20, 3);
-        ASSERT_GT(w.LiveComets(), 0);
-        CometPool& pool = w.comets->pool;
-        std::fill(pool.alive.begin(), pool.alive.end(), 0);
-        pool.alive[10] = 1, pool.scrX[10] = 5, pool.scrY[10] = 6, pool.scrX[11] = 7, pool.scrY[11] = 8;
-        w.fb.Surface().Set(5, 6, 0xABCDEF);
-        w.fb.Surface().Set(7, 8, 0x123456);
-        StartGalaxyVisit(*w.comets, w.Model(), 5, visit, w.fb.Surface());
-        EXPECT_EQ(w.fb.Surface().Get(5, 6), visit > 0 ? 0u : 0xABCDEFu) << visit;
-        EXPECT_EQ(w.fb.Surface().Get(7, 8), 0x123456u) << "a dead entry never erases";
-        EXPECT_EQ(w.comets->maxComets, 83);
-        EXPECT_EQ(w.comets->cometStars, 30);
-        EXPECT_EQ(w.LiveComets() + LiveCometStars(*w.comets), 0);
-    }
-}
-
 // Nothing runs during the departure, with gravity on, or before a visit has started.
 TEST(Comets, NoneWhileDepartingOrWithGravity) {
     CometWorld fresh;

@@ -9,8 +9,7 @@
 #include <cstdio>
 
 #include "engine/animation/animation.h"
-#include "engine/creation/universe.h"
-#include "settings/presets.h"
+#include "engine/factory_store.h"
 
 namespace orb {
 namespace {
@@ -19,12 +18,12 @@ using Tweak = void (*)(FactoryConfiguration&);
 
 struct GoldenRun {
     const char* what;
-    int16_t factorySet;  // MakeFactoryConfiguration index
-    int32_t stars;       // Universe_Stars
-    int32_t trail;       // STrail, 0: the set's own
-    int32_t frames;      // animation steps to run
-    Tweak tweak;         // further changes to the configuration, or null
-    uint64_t expected;   // hash of every tenth frame's pixels
+    int16_t factorySet; // MakeFactoryConfiguration index
+    int32_t stars;      // Universe_Stars
+    int32_t trail;      // STrail, 0: the set's own
+    int32_t frames;     // animation steps to run
+    Tweak tweak;        // further changes to the configuration, or null
+    uint64_t expected;  // hash of every tenth frame's pixels
 };
 
 // Only the first `count` galaxy types weigh in, visited in turn, each visit short.
@@ -33,12 +32,10 @@ void OnlyTypes(FactoryConfiguration& f, int count, int galaxies) {
         f.tables.types[t].pct = t < count ? 10 : 0;
     for (CompositeGalaxy& c : f.tables.composites)
         c.pct = 0;
-    f.universe[U::Galaxy] = galaxies;
-    f.universe[U::GVisit] = 1;
-    f.universe[U::GSteps] = 6;
-    f.universe[U::GPCtrl] = 2;
-    f.universe[U::GCCtrl] = 2;
-    f.universe[U::ESteps] = 40;
+    const std::pair<U, int> values[] = {{U::Galaxy, galaxies}, {U::GVisit, 1}, {U::GSteps, 6},
+                                        {U::GPCtrl, 2},        {U::GCCtrl, 2}, {U::ESteps, 40}};
+    for (auto [u, v] : values)
+        f.universe[u] = static_cast<float>(v);
 }
 
 // One galaxy of each style, tilted and turning.
@@ -56,15 +53,13 @@ void Comets(FactoryConfiguration& f) {
     OnlyTypes(f, 3, 3);
     f.universe[U::GSteps] = 20;
     const int styles[] = {1, 4, 0};
+    const std::pair<G, float> values[] = {{G::AngleTilt, 40},       {G::CometFreq, 9999},
+                                          {G::CometStars, 30},      {G::CometOrbit, 3000},
+                                          {G::CometCPersist, 0.9f}, {G::CometSPersist, 0.95f}};
     for (int t = 0; t < 3; ++t) {
-        GalaxyType& type = f.tables.types[t];
-        type[G::GalStyle] = styles[t];
-        type[G::AngleTilt] = 40;
-        type[G::CometFreq] = 9999;
-        type[G::CometStars] = 30;
-        type[G::CometOrbit] = 3000;
-        type[G::CometCPersist] = 0.9f;
-        type[G::CometSPersist] = 0.95f;
+        f.tables.types[t][G::GalStyle] = styles[t];
+        for (auto [g, v] : values)
+            f.tables.types[t][g] = v;
     }
 }
 
@@ -86,39 +81,31 @@ void Composites(FactoryConfiguration& f) {
 
 // Gravity pulling the galaxies together, no tour, an odd universe shape.
 void GravityNoTour(FactoryConfiguration& f) {
-    f.universe[U::GravForce] = 50000;
-    f.universe[U::GravFrame] = 2;
-    f.universe[U::Tour] = 0;
-    f.universe[U::Profile] = 4;
-    f.universe[U::Symetry] = 0.5;
-    f.universe[U::HWRatio] = 300;
-    f.universe[U::Galaxy] = 5;
+    const std::pair<U, float> values[] = {{U::GravForce, 50000}, {U::GravFrame, 2},  {U::Tour, 0},
+                                          {U::Profile, 4},       {U::Symetry, 0.5f}, {U::HWRatio, 300},
+                                          {U::Galaxy, 5}};
+    for (auto [u, v] : values)
+        f.universe[u] = v;
 }
 
 // Short universes one after another, with trails.
 void ShortUniverses(FactoryConfiguration& f) {
     OnlyTypes(f, 2, 2);
-    f.universe[U::ESteps] = 15;
-    f.universe[U::GSteps] = 4;
-    f.universe[U::GPCtrl] = 1;
-    f.universe[U::GCCtrl] = 1;
+    const std::pair<U, float> values[] = {{U::ESteps, 15}, {U::GSteps, 4}, {U::GPCtrl, 1}, {U::GCCtrl, 1}};
+    for (auto [u, v] : values)
+        f.universe[u] = v;
 }
 
 uint64_t RunHash(const GoldenRun& run) {
-    MemoryBackend backend;
-    SettingsStore store(backend);
     FactoryConfiguration f = MakeFactoryConfiguration(run.factorySet);
     f.universe[U::Stars] = run.stars;
     if (run.trail) f.universe[U::STrail] = run.trail;
     if (run.tweak) run.tweak(f);
-    store.SaveAllSettings(f.universe, f.tables);
+    test::FactoryStore settings(f);
     SteppingTicks ticks(1000, 25);
     OwnedFramebuffer fb(320, 240);
-    UniverseEngine engine(store, ticks);
-    engine.SetFixedSeed(1);
-    engine.SetupSurface(fb.Surface(), false);
-    engine.SetupUniverse(false);
-    UniverseAnimation animation(engine);
+    const auto engine = settings.Engine(ticks, fb.Surface(), 1);
+    UniverseAnimation animation(*engine);
     animation.Begin();
     uint64_t h = 0xcbf29ce484222325ull;
     for (int32_t frame = 1; frame <= run.frames; ++frame) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace orb {
 namespace {
@@ -15,21 +16,13 @@ double Length(float x, float y, float z) {
 
 TEST(FullAngle, CoversAllFourQuadrantsAndStaysFiniteOutsideTheRange) {
     const float h = static_cast<float>(std::sqrt(0.5));
-    const struct {
-        float c, s;
-        double expected, tolerance; // near |c| = 1 the 1e-9 under the root shifts the angle by 3e-5
-    } cases[] = {{1, 0, 0, 1e-4},
-                 {h, 1, kPiD / 4, 1e-6},
-                 {0, 1, kPiD / 2, 1e-6},
-                 {-h, 1, 3 * kPiD / 4, 1e-6},
-                 {-1, 0, kPiD, 1e-4},
-                 {-h, -1, 5 * kPiD / 4, 1e-6},
-                 {0, -1, 3 * kPiD / 2, 1e-6},
-                 {h, -1, 7 * kPiD / 4, 1e-6},
-                 {1.0000001f, 0, 0, 1e-6},
-                 {-1.0000001f, 0, kPiD, 1e-6}};
-    for (const auto& c : cases)
-        EXPECT_NEAR(FullAngle(c.c, c.s), c.expected, c.tolerance) << c.c << "," << c.s;
+    // Expected in eighths of a turn; near |c| = 1 the 1e-9 under the root shifts the angle by 3e-5.
+    const std::tuple<float, float, int, double> cases[] = {
+        {1, 0, 0, 1e-4},          {h, 1, 1, 1e-6},          {0, 1, 2, 1e-6},  {-h, 1, 3, 1e-6},
+        {-1, 0, 4, 1e-4},         {-h, -1, 5, 1e-6},        {0, -1, 6, 1e-6}, {h, -1, 7, 1e-6},
+        {1.0000001f, 0, 0, 1e-6}, {-1.0000001f, 0, 4, 1e-6}};
+    for (auto [c, s, eighths, tolerance] : cases)
+        EXPECT_NEAR(FullAngle(c, s), eighths * kPiD / 4, tolerance) << c << "," << s;
     EXPECT_TRUE(std::isfinite(FullAngle(5.0f, -1)));
     EXPECT_EQ(FullAngle(NAN, 1), 0.0f);
     const TrigTables& t = BuildTrigTables();

