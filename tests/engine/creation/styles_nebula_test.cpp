@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "engine/creation/galaxy_fixture.h"
+#include "engine/creation/styles.h"
 
 namespace orb {
 namespace {
@@ -43,6 +45,10 @@ TEST(NebulaSpawn, TheBiasPositionWraps) {
     EXPECT_NEAR(w->Type(0).nebulaBiasPos, 3.95 + 0.0999 - 4, 1e-5);
     w->Type(0).nebulaBiasPos = 250.0f;
     EXPECT_TRUE(w->Spawn(0, 1).Finite());
+    w->Type(0).nebulaBiasPos = std::nanf(""); // a junk position starts at the path's first point
+    const auto& px = w->model.style.nebulaPathX;
+    const int i = GalaxyStyleState::Path(1, 0);
+    EXPECT_EQ(w->Spawn(0, 1).x, static_cast<float>(styles::BSpline(px[i], px[i + 1], px[i + 2], px[i + 3], 0.0)));
 }
 
 } // namespace
