@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/core/cli.h"
-#include "helpers/store_writer.h"
+#include "helpers/child_process.h"
 #include "platform/file_store_backend.h"
 #include "platform/temp_dir.h"
 #include "settings/presets.h"
@@ -22,27 +22,21 @@ using test::ReadAll;
 
 int ExportTo(const std::string& settings, const std::string& file) {
     FileStoreBackend backend(settings); // fresh, like a new process
-    CliCommand cmd;
-    cmd.action = CliAction::Export;
-    cmd.file = file;
     std::ostringstream out, err;
-    return RunCommand(cmd, "orbelune", backend, out, err);
+    return RunCommand(ParseArguments({"--export", file}), "orbelune", backend, out, err);
 }
 
 // A template of factory set `set` with a frame delay of its own, so that every part of the
 // template (Advanced, universe, galaxy types, composites) differs between the two.
 std::string MakeTemplate(const test::TempDir& dir, int set) {
-    const std::string settings = dir.File("set" + std::to_string(set) + ".ini");
+    MemoryBackend backend;
+    SettingsStore store(backend);
+    FactoryConfiguration f = MakeFactoryConfiguration(set);
+    f.universe.value[0] += 1;
+    store.SaveAllSettings(f.universe, f.tables);
+    store.WriteText(kSectionAdvanced, Def(A::TimeDelay).name, std::to_string(31 + set));
     const std::string file = dir.File("set" + std::to_string(set) + ".orb");
-    {
-        FileStoreBackend backend(settings);
-        SettingsStore store(backend);
-        FactoryConfiguration f = MakeFactoryConfiguration(set);
-        f.universe.value[0] += 1;
-        EXPECT_TRUE(store.SaveAllSettings(f.universe, f.tables));
-        EXPECT_TRUE(store.WriteText(kSectionAdvanced, Def(A::TimeDelay).name, std::to_string(31 + set)));
-    }
-    EXPECT_EQ(ExportTo(settings, file), kExitOk);
+    EXPECT_EQ(ExportStoredSettings(backend, file), TemplateStatus::Done);
     return file;
 }
 
@@ -58,8 +52,15 @@ TEST(ExportSnapshot, ExportsDuringImportsEachHoldOneWholeConfiguration) {
         SettingsStore store(backend);
         ASSERT_EQ(ImportTemplateFile(store, a), TemplateStatus::Done);
     }
-    constexpr int kImports = 150;
-    pid_t writer = test::StartStoreWriter({live, "import", std::to_string(kImports), a, b});
+    // Imports of the two in turn, each one commit, as `orbelune --import` does.
+    const pid_t writer = test::InChild([&] {
+        FileStoreBackend backend(live);
+        SettingsStore store(backend);
+        bool ok = true;
+        for (int n = 0; n < 150; ++n)
+            ok &= ImportTemplateFile(store, n % 2 ? b : a) == TemplateStatus::Done;
+        return ok;
+    });
     ASSERT_GT(writer, 0);
     int exports = 0, mixed = 0, status = 0;
     const std::string out = dir.File("out.orb");
