@@ -67,10 +67,7 @@ class XvfbServer {
 class XClient {
   public:
     explicit XClient(const std::string& display) : conn_(xcb_connect(display.c_str(), nullptr)) {
-        if (xcb_connection_has_error(conn_)) return;
-        screen_ = xcb_setup_roots_iterator(xcb_get_setup(conn_)).data;
-        auto atom = Own(xcb_intern_atom_reply(conn_, xcb_intern_atom(conn_, 0, 12, "_NET_WM_NAME"), nullptr));
-        netWmName_ = atom ? atom->atom : uint32_t{XCB_ATOM_NONE};
+        if (!xcb_connection_has_error(conn_)) screen_ = xcb_setup_roots_iterator(xcb_get_setup(conn_)).data;
     }
     ~XClient() { xcb_disconnect(conn_); }
     XClient(const XClient&) = delete;
@@ -151,7 +148,7 @@ class XClient {
         }
         return out;
     }
-    // The viewable top-level windows whose title (_NET_WM_NAME, else WM_NAME) is exactly caption.
+    // The viewable top-level windows whose title (WM_NAME, which Qt sets too) is exactly caption.
     std::vector<uint32_t> ViewableTopLevelsNamed(const std::string& caption) {
         std::vector<uint32_t> out;
         for (const uint32_t w : ViewableTopLevels())
@@ -159,14 +156,11 @@ class XClient {
         return out;
     }
     std::string Title(uint32_t window) {
-        for (const uint32_t name : {netWmName_, uint32_t{XCB_ATOM_WM_NAME}}) {
-            auto p = Own(xcb_get_property_reply(
-                conn_, xcb_get_property(conn_, 0, window, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr));
-            if (p && p->format == 8 && xcb_get_property_value_length(p.get()) > 0)
-                return {static_cast<const char*>(xcb_get_property_value(p.get())),
-                        size_t(xcb_get_property_value_length(p.get()))};
-        }
-        return {};
+        auto p = Own(xcb_get_property_reply(
+            conn_, xcb_get_property(conn_, 0, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 0, 1024), nullptr));
+        if (!p || p->format != 8) return {};
+        return {static_cast<const char*>(xcb_get_property_value(p.get())),
+                size_t(xcb_get_property_value_length(p.get()))};
     }
 
   private:
@@ -185,7 +179,6 @@ class XClient {
 
     xcb_connection_t* conn_;         // has an error when the display is out of reach
     xcb_screen_t* screen_ = nullptr; // the default screen, null without a connection
-    uint32_t netWmName_ = 0;         // the _NET_WM_NAME atom
 };
 
 } // namespace orb::test

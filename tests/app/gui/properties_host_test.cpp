@@ -1,4 +1,4 @@
-// The settings dialog opened over the application window.
+// The settings dialog opened over the application window, and found by later starts.
 #include "app/properties_host.h"
 
 #include <QAction>
@@ -7,6 +7,7 @@
 
 #include "gui_fixture.h"
 #include "platform/instance_socket.h"
+#include "platform/qt/instance_beacon.h"
 #include "ui/fields/qt/numeric_box.h"
 
 namespace orb {
@@ -44,6 +45,20 @@ TEST_F(PropertiesHostTest, AKeyFreezesTheRunClosingTheDialogStartsAFreshOneAndEx
     props->Controls().actExit->trigger();
     EXPECT_TRUE(WaitFor([&] { return ended.count() == 1; })) << "File > Exit ends the program";
     EXPECT_TRUE(state.exitRequested);
+}
+
+// A later start's request to come to the front is one signal of the window holding the caption.
+TEST_F(PropertiesHostTest, EachFrontRequestIsOneSignalOfTheBeacon) {
+    InstanceBeacon beacon("Beacon test");
+    ASSERT_TRUE(beacon.Held());
+    QSignalSpy requested(&beacon, &InstanceBeacon::frontRequested);
+    for (int n = 1; n <= 2; ++n) {
+        ASSERT_TRUE(RequestToFront("Beacon test"));
+        ASSERT_TRUE(WaitFor([&] { return requested.count() >= n; })) << n;
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(requested.count(), n);
+    }
 }
 
 } // namespace
