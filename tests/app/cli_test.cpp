@@ -127,7 +127,8 @@ class CliRunTest : public ::testing::Test {
 TEST_F(CliRunTest, ExportWritesTheFactoryTypesOrTheStoredSettingsAndImportRestoresThem) {
     ASSERT_EQ(Run({"--export", File("t.orb")}), kExitOk) << err.str();
     EXPECT_EQ(backend.Size(), 0u) << "nothing saved: the store is left alone";
-    EXPECT_NE(test::ReadAll(File("t.orb")).find("[UniGal31]\n_UniGalPct=5\n_UniGalName=Globe of Points"), std::string::npos);
+    EXPECT_NE(test::ReadAll(File("t.orb")).find("[UniGal31]\n_UniGalPct=5\n_UniGalName=Globe of Points"),
+              std::string::npos);
     EXPECT_EQ(out.str(), "Exported the settings to '" + File("t.orb") + "'\n");
 
     SettingsStore store(backend);

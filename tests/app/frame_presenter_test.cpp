@@ -117,8 +117,8 @@ TEST(FramePresenter, AWindowImageGetsWindowPixelsAndTheirBlocks) {
         s.Set(1, 1, 0x00332211u);
         out.SetIf(true, 3 * B + 2, B - 1, 0x00332211u);
         out.SetIf(false, 2 * B, 2 * B, 0x00332211u); // not drawn
-        out.SetIf(true, -1, 3, 0x00332211u);          // off the surface
-        s.Set(4 * B, 0, 0x00332211u);                 // off the surface
+        out.SetIf(true, -1, 3, 0x00332211u);         // off the surface
+        s.Set(4 * B, 0, 0x00332211u);                // off the surface
         out.SetIf(true, 4 * B - 1, 2 * B + 4, 0x00332211u);
     }
     std::vector<uint32_t> want(image.size(), 0xFF000000u);

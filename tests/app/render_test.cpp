@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <tuple>
 #include <sstream>
+#include <tuple>
 
 #include "app/core/png_file.h"
 #include "platform/temp_dir.h"

@@ -20,8 +20,9 @@ int RunMoves(const std::vector<double>& secondsAfterStart, double start = 3600) 
 // ten seconds after the burst's first clears the burst (a fourth still asks); ten is within it.
 TEST(MouseMoveCounter, TheFourthMoveOfABurstEndsTheSaver) {
     const std::pair<std::vector<double>, int> cases[] = {
-        {{0, 1, 2, 15}, 3},         {{0, 0, 0, 0}, 3},  {{0, 1, 15, 16, 17, 18}, -1},
-        {{0, 1, 15, 16, 17, 18, 19}, 6}, {{0, 10, 10, 10}, 3},
+        {{0, 1, 2, 15}, 3},           {{0, 0, 0, 0}, 3},
+        {{0, 1, 15, 16, 17, 18}, -1}, {{0, 1, 15, 16, 17, 18, 19}, 6},
+        {{0, 10, 10, 10}, 3},
     };
     for (const auto& [moves, closing] : cases)
         EXPECT_EQ(RunMoves(moves), closing) << testing::PrintToString(moves);

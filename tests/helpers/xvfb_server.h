@@ -32,8 +32,9 @@ class XvfbServer {
             ::dup2(devnull, 2);
             // -noreset: the server would otherwise reset when its last client leaves, refusing
             // the next connections for a moment.
-            std::vector<std::string> args{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                          "640x480x24", "-nolisten", "tcp", "-noreset"};
+            std::vector<std::string> args{"Xvfb",      "-displayfd", std::to_string(fds[1]),
+                                          "-screen",   "0",          "640x480x24",
+                                          "-nolisten", "tcp",        "-noreset"};
             args.insert(args.end(), extra.begin(), extra.end());
             std::vector<char*> argv;
             for (std::string& a : args)
@@ -128,8 +129,8 @@ class XClient {
     // when there is none. A picture drawn in a child window of its own is found by its size.
     int LitInChildSized(uint32_t window, int width, int height) {
         for (const uint32_t kid : Children(window)) {
-            const int lit = Size(kid) == std::pair(width, height) ? LitPixels(kid)
-                                                                  : LitInChildSized(kid, width, height);
+            const int lit =
+                Size(kid) == std::pair(width, height) ? LitPixels(kid) : LitInChildSized(kid, width, height);
             if (lit >= 0) return lit;
         }
         return -1;
@@ -143,7 +144,8 @@ class XClient {
     std::set<uint32_t> ViewableTopLevels() {
         std::set<uint32_t> out;
         for (const uint32_t kid : Children(screen_->root)) {
-            auto a = Own(xcb_get_window_attributes_reply(conn_, xcb_get_window_attributes(conn_, kid), nullptr));
+            auto a =
+                Own(xcb_get_window_attributes_reply(conn_, xcb_get_window_attributes(conn_, kid), nullptr));
             if (a && a->map_state == XCB_MAP_STATE_VIEWABLE) out.insert(kid);
         }
         return out;

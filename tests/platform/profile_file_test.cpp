@@ -96,20 +96,6 @@ TEST(ProfileText, SetRefusesNamesThatCannotReadBack) {
     EXPECT_TRUE(IsProfileSectionName("SOFTWARE\\Brightquill\\ZEFO_Orbis\\Universe"));
 }
 
-TEST(ProfileText, SetValuesReadBackAfterReparse) {
-    ProfileText t("[A]\r\nx=1\r\n[B]\r\n");
-    for (int i = 0; i < 50; ++i)
-        t.Set("A", "x", std::to_string(i));
-    t.Set("b", "k", "  padded  ");
-    t.Set("C", "n", "new");
-    for (const ProfileText& p : {t, ProfileText(t.Serialize())}) {
-        EXPECT_EQ(p.Get("A", "x"), "49");
-        EXPECT_EQ(p.Get("B", "k"), "padded");
-        EXPECT_EQ(p.Get("c", "N"), "new");
-    }
-    EXPECT_EQ(ProfileText(t.Serialize()).Serialize(), t.Serialize());
-}
-
 TEST(ProfileText, UntouchedTextSerializesByteForByte) {
     std::mt19937 rng(7);
     std::string junk(65536, '\0');

@@ -1,11 +1,9 @@
-// The real program started as a child process, with its settings and sockets in a temporary home,
-// on a private Xvfb server (one per suite), and driven by keyboard with xdotool.
-//
-// The program shows things some time after it was started or asked, seconds on a busy machine.
-// A test waits (WaitUntil, bounded) for exactly the state it then asserts on, read from the
-// server, never for a guessed time or a stand-in that merely comes first (the instance socket
-// exists before the window is mapped). A state that must not appear is checked after a positive
-// one that comes later in the same run.
+// The real program as a child process with its settings and sockets in a temporary home, on a
+// private Xvfb server (one per suite), driven by keyboard with xdotool. The program shows things
+// seconds after it was asked on a busy machine: a test waits (WaitUntil, bounded) for exactly the
+// state it asserts on, read from the server, never for a guessed time or a stand-in that comes
+// first (the instance socket exists before the window is mapped); a state that must not appear
+// is checked after a positive one that comes later in the same run.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -90,7 +88,8 @@ class ProgramTest : public ::testing::Test {
     // for is the first to appear.
     void SetUp() override {
         if (server->Display().empty()) GTEST_SKIP() << "Xvfb is not available";
-        if (std::system("command -v xdotool >/dev/null 2>&1") != 0) GTEST_SKIP() << "xdotool is not installed";
+        if (std::system("command -v xdotool >/dev/null 2>&1") != 0)
+            GTEST_SKIP() << "xdotool is not installed";
         ::mkdir((home.Path() + "/run").c_str(), 0700);
         x = std::make_unique<XClient>(server->Display());
         ASSERT_TRUE(x->Ok());
@@ -120,7 +119,9 @@ class ProgramTest : public ::testing::Test {
         return WaitUntil([&] { return Windows(caption).empty(); }, timeout);
     }
     // Focuses the window, then presses the keys (xdotool key names, separated by spaces).
-    void Key(uint32_t window, const std::string& keys) { Xdotool(window, "key --clearmodifiers --delay 60 " + keys); }
+    void Key(uint32_t window, const std::string& keys) {
+        Xdotool(window, "key --clearmodifiers --delay 60 " + keys);
+    }
     // Focuses the window, then types the text.
     void Type(uint32_t window, const std::string& text) {
         Xdotool(window, "type --clearmodifiers --delay 20 '" + text + "'");
