@@ -20,10 +20,11 @@ namespace {
 
 using test::ReadAll;
 
-int ExportTo(const std::string& settings, const std::string& file) {
-    FileStoreBackend backend(settings); // fresh, like a new process
+// The command line's args run on the settings file, as a new process would.
+int Cli(const std::vector<std::string>& args, const std::string& settings) {
+    FileStoreBackend backend(settings);
     std::ostringstream out, err;
-    return RunCommand(ParseArguments({"--export", file}), "orbelune", backend, out, err);
+    return RunCommand(ParseArguments(args), "orbelune", backend, out, err);
 }
 
 // A template of factory set `set` with a frame delay of its own, so that every part of the
@@ -47,11 +48,7 @@ TEST(ExportSnapshot, ExportsDuringImportsEachHoldOneWholeConfiguration) {
     ASSERT_NE(textA, textB);
 
     const std::string live = dir.File("live.ini");
-    {
-        FileStoreBackend backend(live);
-        SettingsStore store(backend);
-        ASSERT_EQ(ImportTemplateFile(store, a), TemplateStatus::Done);
-    }
+    ASSERT_EQ(Cli({"--import", a}, live), kExitOk);
     // Imports of the two in turn, each one commit, as `orbelune --import` does.
     const pid_t writer = test::InChild([&] {
         FileStoreBackend backend(live);
@@ -66,7 +63,7 @@ TEST(ExportSnapshot, ExportsDuringImportsEachHoldOneWholeConfiguration) {
     const std::string out = dir.File("out.orb");
     // Export for as long as the imports run (bounded should the writer hang).
     while (::waitpid(writer, &status, WNOHANG) == 0 && exports < 2000) {
-        ASSERT_EQ(ExportTo(live, out), kExitOk);
+        ASSERT_EQ(Cli({"--export", out}, live), kExitOk);
         const std::string text = ReadAll(out);
         ++exports;
         mixed += text != textA && text != textB;
@@ -81,7 +78,7 @@ TEST(ExportSnapshot, AnUnreadableStoreIsReportedAndNothingIsWritten) {
     test::TempDir dir;
     const std::string settings = dir.File("orbelune.ini"), file = dir.File("out.orb");
     std::filesystem::create_directory(settings);
-    EXPECT_EQ(ExportTo(settings, file), kExitFileError);
+    EXPECT_EQ(Cli({"--export", file}, settings), kExitFileError);
     EXPECT_FALSE(std::filesystem::exists(file));
 }
 
