@@ -111,7 +111,6 @@ TEST(ProfileText, UntouchedTextSerializesByteForByte) {
     }
 }
 
-// Past the read limit nothing is read, however the text goes on.
 TEST(ProfileText, TextPastTheReadLimitIsNotRead) {
     std::string huge(kProfileFileMax, ';');
     huge += "\n[A]\nk=1\n";

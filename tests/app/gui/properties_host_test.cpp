@@ -44,7 +44,6 @@ TEST_F(PropertiesHostTest, AKeyFreezesTheRunClosingTheDialogStartsAFreshOneAndEx
     EXPECT_TRUE(state.exitRequested);
 }
 
-// A later start's request to come to the front is one signal of the window holding the caption.
 TEST_F(PropertiesHostTest, EachFrontRequestIsOneSignalOfTheBeacon) {
     InstanceBeacon beacon("Beacon test");
     ASSERT_TRUE(beacon.Held());
