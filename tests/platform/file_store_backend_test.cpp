@@ -56,9 +56,9 @@ TEST_F(FileStore, BatchCommitsOnceAtTheOutermostEnd) {
     store.BeginBatch();
     store.BeginBatch();
     for (int i = 0; i < 100; ++i)
-        ASSERT_TRUE(store.Write(kUniverseKey, "V" + std::to_string(i), std::to_string(i)));
+        ASSERT_TRUE(store.Write(kUniverseKey, "V" + std::to_string(i), std::to_string(i) + " "));
     EXPECT_TRUE(store.EndBatch());
-    EXPECT_EQ(store.Read(AsciiLower(kUniverseKey), "v42"), "42") << "a batch reads its own writes";
+    EXPECT_EQ(store.Read(AsciiLower(kUniverseKey), "v42"), "42") << "a batch reads its own writes, trimmed";
     EXPECT_EQ(InodeOf(path), before) << "nothing written before the outermost end";
     EXPECT_EQ(FileStoreBackend(path).Read(kUniverseKey, "V42"), std::nullopt);
     EXPECT_TRUE(store.EndBatch());
