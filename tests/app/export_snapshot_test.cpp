@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/core/cli.h"
-#include "helpers/store_writer.h"
+#include "helpers/child_process.h"
 #include "platform/file_store_backend.h"
 #include "platform/temp_dir.h"
 #include "settings/presets.h"
@@ -20,29 +20,24 @@ namespace {
 
 using test::ReadAll;
 
-int ExportTo(const std::string& settings, const std::string& file) {
-    FileStoreBackend backend(settings); // fresh, like a new process
-    CliCommand cmd;
-    cmd.action = CliAction::Export;
-    cmd.file = file;
+// The command line's args run on the settings file, as a new process would.
+int Cli(const std::vector<std::string>& args, const std::string& settings) {
+    FileStoreBackend backend(settings);
     std::ostringstream out, err;
-    return RunCommand(cmd, "orbelune", backend, out, err);
+    return RunCommand(ParseArguments(args), "orbelune", backend, out, err);
 }
 
 // A template of factory set `set` with a frame delay of its own, so that every part of the
 // template (Advanced, universe, galaxy types, composites) differs between the two.
 std::string MakeTemplate(const test::TempDir& dir, int set) {
-    const std::string settings = dir.File("set" + std::to_string(set) + ".ini");
+    MemoryBackend backend;
+    SettingsStore store(backend);
+    FactoryConfiguration f = MakeFactoryConfiguration(set);
+    f.universe.value[0] += 1;
+    store.SaveAllSettings(f.universe, f.tables);
+    store.WriteText(kSectionAdvanced, Def(A::TimeDelay).name, std::to_string(31 + set));
     const std::string file = dir.File("set" + std::to_string(set) + ".orb");
-    {
-        FileStoreBackend backend(settings);
-        SettingsStore store(backend);
-        FactoryConfiguration f = MakeFactoryConfiguration(set);
-        f.universe.value[0] += 1;
-        EXPECT_TRUE(store.SaveAllSettings(f.universe, f.tables));
-        EXPECT_TRUE(store.WriteText(kSectionAdvanced, Def(A::TimeDelay).name, std::to_string(31 + set)));
-    }
-    EXPECT_EQ(ExportTo(settings, file), kExitOk);
+    EXPECT_EQ(ExportStoredSettings(backend, file), TemplateStatus::Done);
     return file;
 }
 
@@ -53,19 +48,22 @@ TEST(ExportSnapshot, ExportsDuringImportsEachHoldOneWholeConfiguration) {
     ASSERT_NE(textA, textB);
 
     const std::string live = dir.File("live.ini");
-    {
+    ASSERT_EQ(Cli({"--import", a}, live), kExitOk);
+    // Imports of the two in turn, each one commit, as `orbelune --import` does.
+    const pid_t writer = test::InChild([&] {
         FileStoreBackend backend(live);
         SettingsStore store(backend);
-        ASSERT_EQ(ImportTemplateFile(store, a), TemplateStatus::Done);
-    }
-    constexpr int kImports = 150;
-    pid_t writer = test::StartStoreWriter({live, "import", std::to_string(kImports), a, b});
+        bool ok = true;
+        for (int n = 0; n < 150; ++n)
+            ok &= ImportTemplateFile(store, n % 2 ? b : a) == TemplateStatus::Done;
+        return ok;
+    });
     ASSERT_GT(writer, 0);
     int exports = 0, mixed = 0, status = 0;
     const std::string out = dir.File("out.orb");
     // Export for as long as the imports run (bounded should the writer hang).
     while (::waitpid(writer, &status, WNOHANG) == 0 && exports < 2000) {
-        ASSERT_EQ(ExportTo(live, out), kExitOk);
+        ASSERT_EQ(Cli({"--export", out}, live), kExitOk);
         const std::string text = ReadAll(out);
         ++exports;
         mixed += text != textA && text != textB;
@@ -80,7 +78,7 @@ TEST(ExportSnapshot, AnUnreadableStoreIsReportedAndNothingIsWritten) {
     test::TempDir dir;
     const std::string settings = dir.File("orbelune.ini"), file = dir.File("out.orb");
     std::filesystem::create_directory(settings);
-    EXPECT_EQ(ExportTo(settings, file), kExitFileError);
+    EXPECT_EQ(Cli({"--export", file}, settings), kExitFileError);
     EXPECT_FALSE(std::filesystem::exists(file));
 }
 

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "app/core/png_file.h"
 #include "platform/temp_dir.h"
@@ -24,26 +24,20 @@ std::vector<std::string> Words(std::string_view text) {
     return words;
 }
 
+auto Fields(const RenderOptions& o) {
+    return std::tuple(o.dir, o.frames, o.width, o.height, o.seed, o.every, o.write);
+}
+
 TEST(ParseRenderOptions, AcceptsTheOptionsInAnyOrder) {
     std::string error;
     auto o =
         ParseRenderOptions(Words("--seed 9 --size 640x480 out --every 5 --frames 100 --no-write"), error);
     ASSERT_TRUE(o) << error;
-    EXPECT_EQ(o->dir, "out");
-    EXPECT_EQ(o->frames, 100);
-    EXPECT_EQ(o->width, 640);
-    EXPECT_EQ(o->height, 480);
-    EXPECT_EQ(o->seed, 9u);
-    EXPECT_EQ(o->every, 5);
-    EXPECT_FALSE(o->write);
-
+    EXPECT_EQ(Fields(*o), Fields({"out", 100, 640, 480, 9, 5, false}));
     EXPECT_TRUE(ParseRenderOptions(Words("out --frames 1 --size 1x16384"), error)) << error;
     o = ParseRenderOptions(Words("--render frames --frames 1 --size 16384x1"), error);
     ASSERT_TRUE(o) << error;
-    EXPECT_EQ(o->dir, "frames");
-    EXPECT_EQ(o->every, 1);
-    EXPECT_FALSE(o->seed);
-    EXPECT_TRUE(o->write);
+    EXPECT_EQ(Fields(*o), Fields({"frames", 1, 16384, 1, std::nullopt, 1, true}));
 }
 
 TEST(ParseRenderOptions, RefusesWhatItCannotRun) {
@@ -102,14 +96,11 @@ TEST(WritePngFile, KeepsEveryPixelInRgbOrderAndReportsWhatItCannotWrite) {
 TEST(RunRender, WritesEveryKthFrameAsAReadablePng) {
     test::TempDir dir;
     MemoryBackend backend;
-    RenderOptions o{dir.File("frames"), 7, 64, 48, 1, 3};
+    RenderOptions o{dir.Path(), 7, 64, 48, 1, 3};
     std::ostringstream out, err;
     ASSERT_EQ(RunRender(o, backend, out, err), 0) << err.str();
     EXPECT_NE(out.str().find("rendered 7 frames"), std::string::npos) << out.str();
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(o.dir))
-        names.push_back(e.path().filename());
-    std::sort(names.begin(), names.end());
+    const std::vector<std::string> names = dir.Names();
     EXPECT_EQ(names, (std::vector<std::string>{"frame-000003.png", "frame-000006.png"}));
     bool anyLight = false;
     for (const std::string& name : names) {
@@ -126,28 +117,18 @@ TEST(RunRender, WritesEveryKthFrameAsAReadablePng) {
 
 TEST(RunRender, NoWriteRunsTheFramesAndWritesNothing) {
     test::TempDir dir;
-    struct Case {
-        bool stored;
-        const char* settings;
-    };
-    for (const Case c : {Case{false, "factory settings"}, Case{true, "stored settings"}}) {
+    for (const char* settings : {"factory settings", "stored settings"}) {
         MemoryBackend backend;
-        if (c.stored) {
-            SettingsStore store(backend);
-            GalaxyTables t;
-            ApplyFactoryGalaxyTypes(t, 1);
-            ApplyFactoryComposites(t, 1);
-            UniverseSettings u;
-            ParseUniverseTheme(UniverseTheme(2, false), u);
-            store.SaveAllSettings(u, t);
+        if (settings[0] == 's') {
+            FactoryConfiguration f = MakeFactoryConfiguration(1);
+            SettingsStore(backend).SaveAllSettings(f.universe, f.tables);
         }
         const size_t values = backend.Size();
         const RenderOptions o{dir.File("never"), 20, 32, 32, std::nullopt, 1, false};
         std::ostringstream out, err;
         ASSERT_EQ(RunRender(o, backend, out, err), 0) << err.str();
-        EXPECT_NE(out.str().find("rendered 20 frames"), std::string::npos) << out.str();
-        EXPECT_NE(out.str().find(c.settings), std::string::npos) << out.str();
-        EXPECT_NE(out.str().find("wrote 0 files"), std::string::npos) << out.str();
+        for (const char* said : {"rendered 20 frames", settings, "wrote 0 files"})
+            EXPECT_NE(out.str().find(said), std::string::npos) << out.str();
         EXPECT_FALSE(std::filesystem::exists(o.dir));
         EXPECT_EQ(backend.Size(), values);
     }
@@ -155,12 +136,9 @@ TEST(RunRender, NoWriteRunsTheFramesAndWritesNothing) {
 
 TEST(RunRender, AFolderThatCannotBeMadeIsAnError) {
     test::TempDir dir;
-    std::ofstream(dir.File("file")) << "x";
+    test::WriteAll(dir.File("file"), "x");
     MemoryBackend backend;
-    RenderOptions o;
-    o.dir = dir.File("file") + "/frames";
-    o.frames = 2;
-    o.width = o.height = 8;
+    const RenderOptions o{dir.File("file") + "/frames", 2, 8, 8, std::nullopt};
     std::ostringstream out, err;
     EXPECT_EQ(RunRender(o, backend, out, err), 1);
     EXPECT_NE(err.str().find("frames"), std::string::npos) << err.str();

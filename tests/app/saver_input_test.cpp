@@ -16,15 +16,16 @@ int RunMoves(const std::vector<double>& secondsAfterStart, double start = 3600) 
     return -1;
 }
 
-TEST(MouseMoveCounter, FourthMoveWithinTheBurstEndsTheSaver) {
-    EXPECT_EQ(RunMoves({0, 1, 2, 15}), 3);
-    EXPECT_EQ(RunMoves({0, 0, 0, 0}), 3);
-}
-
-TEST(MouseMoveCounter, MoveMoreThanTenSecondsLaterClearsTheBurst) {
-    EXPECT_EQ(RunMoves({0, 1, 15, 16, 17, 18}), -1);
-    EXPECT_EQ(RunMoves({0, 1, 15, 16, 17, 18, 19}), 6);
-    EXPECT_EQ(RunMoves({0, 10, 10, 10}), 3); // exactly ten seconds is still within the burst
+// Moves (seconds after the first) and the one that asks to close, -1 for none. A move more than
+// ten seconds after the burst's first clears the burst (a fourth still asks); ten is within it.
+TEST(MouseMoveCounter, TheFourthMoveOfABurstEndsTheSaver) {
+    const std::pair<std::vector<double>, int> cases[] = {
+        {{0, 1, 2, 15}, 3},           {{0, 0, 0, 0}, 3},
+        {{0, 1, 15, 16, 17, 18}, -1}, {{0, 1, 15, 16, 17, 18, 19}, 6},
+        {{0, 10, 10, 10}, 3},
+    };
+    for (const auto& [moves, closing] : cases)
+        EXPECT_EQ(RunMoves(moves), closing) << testing::PrintToString(moves);
 }
 
 TEST(MouseMoveCounter, AfterARefusedCloseMovesCountOnWithoutNewRequests) {

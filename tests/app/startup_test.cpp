@@ -48,9 +48,7 @@ TEST(Dispatch, PasswordChangeTakesOwnerHandleAndImportTheWholeCommandLine) {
 }
 
 TEST(Dispatch, SingleInstanceRules) {
-    EXPECT_EQ(Decide("/s", true).action, StartAction::SaverAlreadyRunning);
     EXPECT_EQ(Decide("/s", false, true).action, StartAction::StartSaver);
-    EXPECT_EQ(Decide("/c", false, true).action, StartAction::FocusProperties);
     EXPECT_EQ(Decide("", false, true).action, StartAction::FocusProperties);
     // An open saver does not stop a template import or any other argument from starting one.
     EXPECT_EQ(Decide("x.orb", true).action, StartAction::ImportThenSaver);

@@ -20,7 +20,6 @@ extern "C" void RecordSignal(int sig) {
     lastSignal = sig;
 }
 
-// Each ending signal leaves the read end readable until one drain empties it, however many came.
 TEST(SignalPipeTest, EachEndingSignalIsReadableUntilDrained) {
     SignalPipe pipe;
     ASSERT_GE(pipe.Fd(), 0);
@@ -39,7 +38,6 @@ TEST(SignalPipeTest, EachEndingSignalIsReadableUntilDrained) {
     EXPECT_FALSE(Readable(pipe.Fd(), 0));
 }
 
-// What handled a signal before the pipe handles it again once the pipe is gone.
 TEST(SignalPipeTest, PutsBackTheHandlersItReplaced) {
     for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
         struct sigaction record {

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <tuple>
@@ -17,50 +16,21 @@
 namespace orb {
 namespace {
 
-using test::XvfbServer;
-
-constexpr const char* kNoXvfb = "Xvfb could not be started (is it installed?)";
-
 // A client of the test's own on the private server, making the windows the code works on.
 class X11WindowTest : public ::testing::Test {
   protected:
-    // Starts the server and connects; false when Xvfb could not be started.
+    void SetUp() override {
+        if (!Start()) GTEST_SKIP() << "Xvfb could not be started (is it installed?)";
+    }
+    // Starts a server (in place of the one before) and connects; false when Xvfb could not start.
     bool Start(const std::vector<std::string>& extra = {}) {
-        server_ = std::make_unique<XvfbServer>(extra);
+        server_ = std::make_unique<test::XvfbServer>(extra);
         if (server_->Display().empty()) return false;
         display_.Set(server_->Display().c_str());
-        conn_ = xcb_connect(nullptr, nullptr);
-        screen_ = xcb_setup_roots_iterator(xcb_get_setup(conn_)).data;
-        return true;
-    }
-    void TearDown() override {
-        if (conn_) xcb_disconnect(conn_);
-    }
-    // A mapped window of the root's depth filled with `background` (0xRRGGBB); returns once it
-    // is on the screen.
-    uint32_t CreateWindow(int width, int height, uint32_t background = 0) {
-        const uint32_t w = xcb_generate_id(conn_);
-        xcb_create_window(conn_, XCB_COPY_FROM_PARENT, w, screen_->root, 0, 0, uint16_t(width),
-                          uint16_t(height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen_->root_visual,
-                          XCB_CW_BACK_PIXEL, &background);
-        xcb_map_window(conn_, w);
-        Sync();
-        return w;
-    }
-    void Sync() { std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr)); }
-    // The window's pixels as 0xRRGGBB, row by row.
-    std::vector<uint32_t> Pixels(uint32_t w, int width, int height) {
-        xcb_get_image_reply_t* r = xcb_get_image_reply(
-            conn_,
-            xcb_get_image(conn_, XCB_IMAGE_FORMAT_Z_PIXMAP, w, 0, 0, uint16_t(width), uint16_t(height), ~0u),
-            nullptr);
-        std::vector<uint32_t> out;
-        if (!r) return out;
-        const auto* data = reinterpret_cast<const uint32_t*>(xcb_get_image_data(r));
-        for (int i = 0; i < width * height; ++i)
-            out.push_back(data[i] & 0xFFFFFFu);
-        std::free(r);
-        return out;
+        x_ = std::make_unique<test::XClient>(server_->Display());
+        conn_ = x_->Connection();
+        EXPECT_TRUE(x_->Ok()) << "no connection to " << server_->Display(); // a failure, not a skip
+        return x_->Ok();
     }
     // Dispatches the watch's events into resizes_, last_ and destroyed_ until `done` holds;
     // false when it has not within five seconds.
@@ -75,22 +45,20 @@ class X11WindowTest : public ::testing::Test {
         }
     }
 
-    std::unique_ptr<XvfbServer> server_;
+    std::unique_ptr<test::XvfbServer> server_;
     test::ScopedEnv display_{"DISPLAY", nullptr}; // the watch connects to $DISPLAY
-    xcb_connection_t* conn_ = nullptr;
-    xcb_screen_t* screen_ = nullptr;
-    int resizes_ = 0, destroyed_ = 0; // reports of the watch
-    WindowSize last_;                 // the size last reported
+    std::unique_ptr<test::XClient> x_;            // the test's own client
+    xcb_connection_t* conn_ = nullptr;            // its connection
+    int resizes_ = 0, destroyed_ = 0;             // reports of the watch
+    WindowSize last_;                             // the size last reported
 };
 
 TEST_F(X11WindowTest, WatchReportsSizeResizeAndDestruction) {
-    if (!Start()) GTEST_SKIP() << kNoXvfb;
-    ASSERT_EQ(xcb_connection_has_error(conn_), 0);
     X11WindowWatch watch;
     ASSERT_TRUE(watch.Connected());
-    EXPECT_EQ(watch.RootWindow(), screen_->root);
-    const uint32_t w = CreateWindow(120, 80);
-    const uint32_t other = CreateWindow(30, 20);
+    EXPECT_EQ(watch.RootWindow(), x_->Root());
+    const uint32_t w = x_->CreateHost(120, 80);
+    const uint32_t other = x_->CreateHost(30, 20);
     ASSERT_TRUE(watch.Size(w).has_value());
     EXPECT_EQ(std::pair(watch.Size(w)->width, watch.Size(w)->height), std::pair(120, 80));
     EXPECT_FALSE(watch.Size(0).has_value());
@@ -98,29 +66,23 @@ TEST_F(X11WindowTest, WatchReportsSizeResizeAndDestruction) {
     ASSERT_TRUE(watch.Watch(w));
 
     // Only the watched window's changes are reported.
-    const uint32_t otherSize[] = {50, 40};
-    xcb_configure_window(conn_, other, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, otherSize);
-    const uint32_t size[] = {200, 150};
-    xcb_configure_window(conn_, w, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
-    xcb_destroy_window(conn_, other);
-    Sync();
+    x_->Resize(other, 50, 40);
+    x_->Resize(w, 200, 150);
+    x_->Destroy(other);
     ASSERT_TRUE(DispatchUntil(watch, [&] { return resizes_ > 0; }));
     EXPECT_EQ(std::tuple(resizes_, last_.width, last_.height, destroyed_), std::tuple(1, 200, 150, 0));
 
-    xcb_destroy_window(conn_, w);
-    Sync();
+    x_->Destroy(w);
     ASSERT_TRUE(DispatchUntil(watch, [&] { return destroyed_ > 0; }));
     EXPECT_EQ(std::tuple(resizes_, destroyed_), std::tuple(1, 1));
     EXPECT_FALSE(watch.Exists(w));
-    EXPECT_TRUE(watch.Exists(screen_->root));
+    EXPECT_TRUE(watch.Exists(x_->Root()));
 }
 
 TEST_F(X11WindowTest, SharedImagePutsItsRectanglesOntoTheWindow) {
-    if (!Start()) GTEST_SKIP() << kNoXvfb;
-    ASSERT_EQ(xcb_connection_has_error(conn_), 0);
     constexpr int kW = 64, kH = 48;
     constexpr uint32_t kGreen = 0x00FF00;
-    const uint32_t w = CreateWindow(kW, kH, kGreen);
+    const uint32_t w = x_->CreateHost(kW, kH, kGreen);
     X11SharedImage image(conn_, w, kW, kH);
     ASSERT_TRUE(image.Valid());
     EXPECT_EQ(std::pair(image.Width(), image.Height()), std::pair(kW, kH));
@@ -137,7 +99,7 @@ TEST_F(X11WindowTest, SharedImagePutsItsRectanglesOntoTheWindow) {
     auto inside = [](int x, int y, int rx, int ry, int rw, int rh) {
         return x >= rx && x < rx + rw && y >= ry && y < ry + rh;
     };
-    const std::vector<uint32_t> shown = Pixels(w, kW, kH);
+    const std::vector<uint32_t> shown = x_->Pixels(w);
     ASSERT_EQ(shown.size(), size_t(kW * kH));
     int wrong = 0;
     for (int y = 0; y < kH; ++y)
@@ -160,9 +122,8 @@ TEST_F(X11WindowTest, SharedImagePutsItsRectanglesOntoTheWindow) {
 }
 
 TEST_F(X11WindowTest, WithoutSharedMemoryNoImageAndALostServerEndsTheWatch) {
-    if (!Start({"-extension", "MIT-SHM"})) GTEST_SKIP() << kNoXvfb;
-    ASSERT_EQ(xcb_connection_has_error(conn_), 0);
-    const uint32_t w = CreateWindow(32, 32);
+    ASSERT_TRUE(Start({"-extension", "MIT-SHM"}));
+    const uint32_t w = x_->CreateHost(32, 32);
     EXPECT_FALSE(X11SharedImage(conn_, w, 32, 32).Valid());
     EXPECT_EQ(xcb_connection_has_error(conn_), 0) << "no request of the missing extension was sent";
 

@@ -1,4 +1,4 @@
-// The settings dialog opened over the application window.
+// The settings dialog opened over the application window, and found by later starts.
 #include "app/properties_host.h"
 
 #include <QAction>
@@ -7,6 +7,7 @@
 
 #include "gui_fixture.h"
 #include "platform/instance_socket.h"
+#include "platform/qt/instance_beacon.h"
 #include "ui/fields/qt/numeric_box.h"
 
 namespace orb {
@@ -28,14 +29,11 @@ TEST_F(PropertiesHostTest, AKeyFreezesTheRunClosingTheDialogStartsAFreshOneAndEx
     QTest::keyClick(&w, Qt::Key_X);
     ASSERT_NE(props, nullptr);
     EXPECT_TRUE(props->isModal());
-    EXPECT_EQ(props->windowTitle(), "Galaxy Properties");
     EXPECT_FALSE(w.Running()) << "the animation freezes";
     EXPECT_TRUE(InstanceExists("Galaxy Properties")) << "a configuration start finds the dialog";
-    props->Controls().txtUni.at(1)->SetText("7");
     props->Controls().cmdAccept->click();
     EXPECT_TRUE(WaitFor([&] { return props == nullptr && w.Running() && w.RunsStarted() == 2; }))
         << "a fresh run after the dialog";
-    EXPECT_EQ(store.ReadText(kSectionUniverse, "Universe_Galaxy", ""), "7");
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(ended.count(), 0);
 
@@ -44,6 +42,19 @@ TEST_F(PropertiesHostTest, AKeyFreezesTheRunClosingTheDialogStartsAFreshOneAndEx
     props->Controls().actExit->trigger();
     EXPECT_TRUE(WaitFor([&] { return ended.count() == 1; })) << "File > Exit ends the program";
     EXPECT_TRUE(state.exitRequested);
+}
+
+TEST_F(PropertiesHostTest, EachFrontRequestIsOneSignalOfTheBeacon) {
+    InstanceBeacon beacon("Beacon test");
+    ASSERT_TRUE(beacon.Held());
+    QSignalSpy requested(&beacon, &InstanceBeacon::frontRequested);
+    for (int n = 1; n <= 2; ++n) {
+        ASSERT_TRUE(RequestToFront("Beacon test"));
+        ASSERT_TRUE(WaitFor([&] { return requested.count() >= n; })) << n;
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(requested.count(), n);
+    }
 }
 
 } // namespace
