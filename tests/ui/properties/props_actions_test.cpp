@@ -122,6 +122,7 @@ TEST_F(PropsActionsTest, ResetAnswers) {
         EXPECT_EQ(r.outcome, c.outcome);
         EXPECT_TRUE(r.advancedWritten);
         EXPECT_EQ(messages.shown.back().icon, MessageIcon::Question);
+        EXPECT_EQ(messages.shown.back().buttons, MessageButtons::YesNoCancel);
         EXPECT_NE(messages.LastText().find("'" + backup + "' then Reset"), std::string::npos);
         const bool reset = c.outcome == ResetOutcome::Reset;
         EXPECT_EQ(tables.types[0].name, reset ? "Standard Galaxy" : "Before");
