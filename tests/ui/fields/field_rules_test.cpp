@@ -122,11 +122,6 @@ TEST(FieldRules, FocusLossClampsByKind) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(ClampTextField(c.text, c.kind, c.min, c.max), c.expected) << "'" << c.text << "'";
-
-    FieldSpec weight{FieldKind::Integer, kDigits, 0, 9999, false, 1, 4};
-    EXPECT_EQ(LeaveFieldText("12345", weight), "12345"); // clamped by Commit, not on leaving
-    weight.clampOnLeave = true;
-    EXPECT_EQ(LeaveFieldText("12345", weight), "9999");
 }
 
 TEST(FieldRules, ArrowKeysStepWithinTheRange) {

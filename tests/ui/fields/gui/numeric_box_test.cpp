@@ -15,8 +15,6 @@ namespace {
 const FieldSpec kStars{FieldKind::Long, KeyFilter::Digits, 10, 30000, true, 10, 5};
 const FieldSpec kPersist{FieldKind::Real, KeyFilter::Decimal, 0.25, 1.0, true, 0, 0};
 const FieldSpec kCometPersist{FieldKind::Real, KeyFilter::Decimal, 0.1, 0.9999, true, 0, 0};
-const FieldSpec kWeight{FieldKind::Integer, KeyFilter::Digits, 0, 9999, false, 1, 4};
-const FieldSpec kName{FieldKind::Integer, KeyFilter::Name, 0, 0, false, 0, 0};
 
 // A window with two boxes, so that the focus can move from one to the other.
 struct Window {
@@ -26,7 +24,7 @@ struct Window {
     explicit Window(const FieldSpec& fieldSpec) {
         auto* layout = new QVBoxLayout(&top);
         box = new NumericBox(fieldSpec, &top);
-        other = new NumericBox(kWeight, &top);
+        other = new NumericBox(kStars, &top);
         layout->addWidget(box);
         layout->addWidget(other);
         top.show();
@@ -35,7 +33,8 @@ struct Window {
     }
 };
 
-// The box hands the filters the text, selection and limit it really has, typed or pasted.
+// The box hands the filters the text, selection and limit it really has, typed or pasted (what the
+// filters make of them is their own test).
 TEST(NumericBox, TypedAndPastedKeysPassTheBoxsFilter) {
     struct Case {
         const char* name;
@@ -48,8 +47,6 @@ TEST(NumericBox, TypedAndPastedKeysPassTheBoxsFilter) {
     } const cases[] = {
         {"digits refuse a point and letters", kStars, "", false, "12.5x", false, "125"},
         {"a point replacing the selected one is taken", kPersist, "0.9", true, ".5", false, ".5"},
-        {"names drop the comma", kName, "", false, "Spiral, Arms", false, "Spiral Arms"},
-        {"the character limit holds", kStars, "", false, "1234567", false, "12345"},
         {"pasted text is filtered", kStars, "", false, "1a2.3-4", true, "1234"},
         {"a paste is cut to the limit", kStars, "12", true, "999999", true, "99999"},
     };
@@ -79,14 +76,11 @@ TEST(NumericBox, ArrowKeysStepAndLeavingClamps) {
         const char* after;
     } const cases[] = {
         {kStars, "29995", Qt::Key_Up, "30000"},
-        {kStars, "15", Qt::Key_Down, "10"},
         {kPersist, "0.5", Qt::Key_Up, "0.5"}, // no step: the box ignores the arrows
         {kCometPersist, "1.5", Qt::Key_Tab, "0.9999"},
-        {kWeight, "12345", Qt::Key_Tab, "12345"}, // weights are clamped on Commit, not on leaving
     };
     for (const Case& c : cases) {
         Window w(c.fieldSpec);
-        w.box->Edit()->setMaxLength(12);
         w.box->SetText(c.before);
         w.box->Edit()->setFocus();
         if (c.key == Qt::Key_Tab)
@@ -111,7 +105,6 @@ TEST(NumericBox, TheSpinnerAndTheBoxFollowEachOtherAndProgramValuesAreClamped) {
     Window w(kStars);
     Spinner* s = w.box->SpinnerControl();
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->Step(), 50);
     w.box->SetText("4000");
     s->StepBy(1);
     EXPECT_EQ(w.box->Text(), "4050");
