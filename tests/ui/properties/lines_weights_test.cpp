@@ -34,17 +34,15 @@ TEST(ListLines, BlanksReachTheColumnAndReadBackAtOddWidthsAndInShortLines) {
         EXPECT_EQ(back.name, TrimBlanks(c.name));
         EXPECT_EQ(back.weight, c.weight);
     }
-    // (2400 - 2350) / 20 = 2.5 rounds to 2, then at least 3.
-    auto narrow = [](std::string_view s) { return s == " " ? 20.0 : 2350.0; };
-    EXPECT_EQ(FormatListLine("x", 7, narrow), "x   7");
-    // (2400 - 2330) / 20 = 3.5 rounds to 4 (halves to even).
-    auto wide = [](std::string_view s) { return s == " " ? 20.0 : 2330.0; };
-    EXPECT_EQ(FormatListLine("x", 7, wide), "x    7");
-    // A blank narrower than a twip still counts: (2400 - 2390) / 0.5 = 20.
-    auto thin = [](std::string_view s) { return s == " " ? 0.5 : 2390.0; };
-    EXPECT_EQ(FormatListLine("x", 7, thin), "x" + std::string(20, ' ') + "7");
-    auto noBlank = [](std::string_view s) { return s == " " ? 0.0 : 10.0; };
-    EXPECT_EQ(FormatListLine("x", 7, noBlank), "x   7");
+    // (2400 - text) / blank, halves to even, at least 3: 2.5 gives 2 so 3, 3.5 gives 4; a blank
+    // narrower than a twip still counts, one of no width gives the least.
+    const std::tuple<double, double, size_t> widths[] = {
+        {20, 2350, 3}, {20, 2330, 4}, {0.5, 2390, 20}, {0, 10, 3}};
+    for (auto [blank, text, blanks] : widths) {
+        auto width = [&](std::string_view s) { return s == " " ? blank : text; };
+        EXPECT_EQ(FormatListLine("x", 7, width), "x" + std::string(blanks, ' ') + "7")
+            << text << "/" << blank;
+    }
     EXPECT_EQ(ParseListLine("12").weight, 12);
     EXPECT_EQ(ParseListLine("12").name, "");
     EXPECT_EQ(ParseListLine("Spiral   abcd").weight, 0);

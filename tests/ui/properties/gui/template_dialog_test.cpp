@@ -8,7 +8,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
-#include <fstream>
 
 #include "ui/properties/template_fixture.h"
 #include "ui/scripted_messages.h"
@@ -36,7 +35,6 @@ class TemplateDialogTest : public test::TemplateTargetTest {
 TEST_F(TemplateDialogTest, SaveThenOpenBringsTheValuesBack) {
     fields.SetFieldText(0, "1234");
     TemplateDialog save(TemplateMode::SaveAs, state, Target(), messages);
-    EXPECT_EQ(save.windowTitle(), "Enter or Select Template to Save");
     EXPECT_EQ(save.StatusLabel()->text(), "Saving Status:");
     save.show();
     ASSERT_TRUE(Enter(save, "mine"));
@@ -62,14 +60,13 @@ TEST_F(TemplateDialogTest, SaveThenOpenBringsTheValuesBack) {
 
 TEST_F(TemplateDialogTest, AFailedSaveKeepsTheDialogOpenAndTouchesNothingElse) {
     std::filesystem::create_directory(dir.File("mine.orb")); // cannot be replaced by a file
-    std::ofstream(dir.File("mine.orb0")) << "keep me";
+    test::WriteAll(dir.File("mine.orb0"), "keep me");
     TemplateDialog dialog(TemplateMode::Save, state, Target(), messages);
     dialog.show();
     EXPECT_FALSE(Enter(dialog, "mine"));
     EXPECT_EQ(messages.LastText(), kInvalidPath);
     EXPECT_TRUE(state.currentTemplateFile.empty());
-    std::ifstream kept(dir.File("mine.orb0"));
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(kept)), {}), "keep me");
+    EXPECT_EQ(test::ReadAll(dir.File("mine.orb0")), "keep me");
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"mine.orb", "mine.orb0"}));
 
     EXPECT_FALSE(Enter(dialog, "  "));
@@ -78,14 +75,13 @@ TEST_F(TemplateDialogTest, AFailedSaveKeepsTheDialogOpenAndTouchesNothingElse) {
 }
 
 TEST_F(TemplateDialogTest, OverwritingAsksFirst) {
-    std::ofstream(dir.File("old.orb")) << "[Admin]\nProduct=Orbelune\n";
+    test::WriteAll(dir.File("old.orb"), "[Admin]\nProduct=Orbelune\n");
     TemplateDialog dialog(TemplateMode::SaveAs, state, Target(), messages);
     dialog.show();
     messages.answers = {MessageAnswer::No};
     EXPECT_FALSE(Enter(dialog, "old"));
     EXPECT_EQ(messages.shown.back().icon, MessageIcon::Question);
-    std::ifstream unchanged(dir.File("old.orb"));
-    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(unchanged)), {}), "[Admin]\nProduct=Orbelune\n");
+    EXPECT_EQ(test::ReadAll(dir.File("old.orb")), "[Admin]\nProduct=Orbelune\n");
     messages.answers = {MessageAnswer::Yes};
     EXPECT_TRUE(Enter(dialog, "old"));
     EXPECT_EQ(state.currentTemplateFile, dir.File("old.orb"));
