@@ -42,6 +42,15 @@ TEST_F(AdvancedFormTest, StoredNumbersShowClampedWithoutOverflowAndARefusingStor
     EXPECT_FALSE(SaveAdvancedForm(store, DefaultAdvancedForm()));
 }
 
+// The boxes hold their specs (the number box's own test shows a box steps and limits by its spec).
+TEST(AdvancedNumbers, TheHueStepsByFiveAndTheDelayStopsAt999InThreeCharacters) {
+    const FieldSpec& hue = kAdvancedNumbers[static_cast<int>(AdvancedNumber::Hue)].fieldSpec;
+    const FieldSpec& delay = kAdvancedNumbers[static_cast<int>(AdvancedNumber::Delay)].fieldSpec;
+    EXPECT_EQ(StepFieldText("180", hue, -1), "175");
+    EXPECT_EQ(StepFieldText("995", delay, +1), "999");
+    EXPECT_EQ(delay.spinLength, 3);
+}
+
 TEST(AdvancedMessage, LimitedToFiftyCharactersAndWhatTheStoreReadsBack) {
     EXPECT_EQ(LimitMessage(std::string(60, 'a')), std::string(50, 'a'));
     const std::string cyrillic = "Ж"; // two bytes

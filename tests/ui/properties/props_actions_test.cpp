@@ -154,7 +154,7 @@ TEST_F(PropsActionsTest, AFailedBackupPreventsTheReset) {
     EXPECT_EQ(Stored(kSectionAdvanced, "Adv_TimeDelay"), "77");
 }
 
-TEST_F(PropsActionsTest, AcceptSavesEverythingOrSaysWhy) {
+TEST_F(PropsActionsTest, AcceptSavesEverythingOrSaysWhyNamingTheFile) {
     ApplyFactoryGalaxyTypes(tables, 0);
     fields.SetFieldText(0, "12abc");
     EXPECT_TRUE(AcceptSave(store, fields, tables, messages));
@@ -166,10 +166,7 @@ TEST_F(PropsActionsTest, AcceptSavesEverythingOrSaysWhy) {
     backend.failWrites = true;
     EXPECT_FALSE(AcceptSave(store, fields, tables, messages));
     EXPECT_EQ(messages.LastText(), "The settings could not be saved.");
-}
-
-TEST_F(PropsActionsTest, AFailingSettingsFileIsNamed) {
-    const std::string path = Unwritable("orbelune.ini");
+    const std::string path = Unwritable("orbelune.ini"); // a settings file is named
     FileStoreBackend file(path);
     SettingsStore fileStore(file);
     EXPECT_FALSE(AcceptSave(fileStore, fields, tables, messages));

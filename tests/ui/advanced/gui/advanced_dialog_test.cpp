@@ -30,21 +30,6 @@ class AdvancedDialogTest : public ::testing::Test {
     std::string Stored(A a) { return store.ReadText(kSectionAdvanced, Def(a).name, "<absent>"); }
 };
 
-TEST_F(AdvancedDialogTest, ArrowKeysStepTheBoxAndItsSpinner) {
-    AdvancedDialog dialog(store, messages);
-    NumericBox* hue = dialog.Number(AdvancedNumber::Hue);
-    hue->SetText("180");
-    QTest::keyClick(hue->Edit(), Qt::Key_Down);
-    EXPECT_EQ(hue->Text(), "175");
-    NumericBox* delay = dialog.Number(AdvancedNumber::Delay);
-    delay->SetText("995");
-    QTest::keyClick(delay->Edit(), Qt::Key_Up);
-    EXPECT_EQ(delay->Text(), "999");
-    delay->Edit()->end(false);
-    QTest::keyClick(delay->Edit(), Qt::Key_0);
-    EXPECT_EQ(delay->Text(), "999") << "three characters: a fourth digit does not go in";
-}
-
 TEST_F(AdvancedDialogTest, FocalLengthIsClampedWhenLeftAndOnOk) {
     AdvancedDialog dialog(store, messages);
     dialog.show();

@@ -91,16 +91,6 @@ TEST(NumericBox, ArrowKeysStepAndLeavingClamps) {
     }
 }
 
-TEST(NumericBox, EnteringTheBoxSelectsItsWholeText) {
-    Window w(kStars);
-    w.box->SetText("4000");
-    w.other->Edit()->setFocus();
-    w.box->Edit()->setFocus(Qt::TabFocusReason);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w.box->Edit()->selectedText() == "4000"; }, 2000));
-    QTest::keyClicks(w.box->Edit(), "25");
-    EXPECT_EQ(w.box->Text(), "25") << "typing replaces the selected text";
-}
-
 TEST(NumericBox, TheSpinnerAndTheBoxFollowEachOtherAndProgramValuesAreClamped) {
     Window w(kStars);
     Spinner* s = w.box->SpinnerControl();

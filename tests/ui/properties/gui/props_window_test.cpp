@@ -145,8 +145,8 @@ TEST_F(PropsWindowTest, EachStyleRelabelsHidesAndReRangesTheEditor) {
     OpenEditor(FirstOfStyle(GalaxyStyle::Standard));
     auto label = [&](GalaxyLabel l) { return c().galLabel[static_cast<size_t>(l)]; };
     const std::pair<uint32_t, QWidget*> hideable[] = {
-        {kHideBox5, c().txtGalaxy.at(5)},  {kHideBox6, c().txtGalaxy.at(6)},
-        {kHideProfile, c().cboGalProfile}, {kHideProfile, c().lblGalProfile},
+        {kHideBox5, c().txtGalaxy.at(5)},   {kHideBox6, c().txtGalaxy.at(6)},
+        {kHideProfile, c().cboGalProfile},  {kHideProfile, c().lblGalProfile},
         {kHideBox91, c().txtGalaxy.at(91)}, {kHideBox91, label(GalaxyLabel::Box91)},
         {kHideBox92, c().txtGalaxy.at(92)}, {kHideBox92, label(GalaxyLabel::Box92)},
         {kHideCpClosed, c().chkCP_Closed},  {kHideBox8, c().txtGalaxy.at(8)},
@@ -156,15 +156,16 @@ TEST_F(PropsWindowTest, EachStyleRelabelsHidesAndReRangesTheEditor) {
         SCOPED_TRACE(style);
         ChooseStyle(style);
         const StyleView& v = StyleViewOf(style);
-        for (size_t i = 0; i < std::size(hideable); ++i)
-            EXPECT_EQ(hideable[i].second->isHidden(), (v.hidden & hideable[i].first) == hideable[i].first) << i;
+        for (const auto& [bits, control] : hideable)
+            EXPECT_EQ(control->isHidden(), (v.hidden & bits) == bits) << "hidden with bits " << bits;
         EXPECT_EQ(c().lblNebulaColorCycles->isHidden(), (v.hidden & kHideColourList) == 0);
         for (size_t i = 0; i < kGalaxyLabelCount; ++i)
             EXPECT_EQ(c().galLabel[i]->text().toStdString(), v.captions[i]) << i;
         for (int box = 3; box <= 6; ++box) {
             const Spinner* spin = c().txtGalaxy.at(box)->SpinnerControl();
             const int shown = c().txtGalaxy.at(box)->Text().toInt();
-            EXPECT_EQ(spin->Maximum(), GalaxyFieldSpec(*FindGalaxyBinding(GalaxyControl::Field, box), style).max);
+            EXPECT_EQ(spin->Maximum(),
+                      GalaxyFieldSpec(*FindGalaxyBinding(GalaxyControl::Field, box), style).max);
             EXPECT_TRUE(shown >= spin->Minimum() && shown <= spin->Maximum()) << box << ": " << shown;
         }
     }
@@ -285,24 +286,22 @@ TEST_F(PropsWindowTest, CopyReachesTheOpenEditorOnlyForATypeThatTookItAndTheComp
     EXPECT_EQ(page->PreviewButton()->text(), "Comp Preview");
 }
 
-TEST_F(PropsWindowTest, SaveAsThenOpenFromTheFileMenu) {
+// Saving through the menu is a real-window test; the dialog's own work is the template dialog's.
+TEST_F(PropsWindowTest, OpenTemplateFromTheFileMenuRefillsTheWindow) {
     Open(false, true);
     templates.lastTemplateFolder = runtime.Path();
-    QString name; // what the user enters in the template dialog
     extras->Templates().beforeShow = [&](TemplateDialog& d) {
-        QTimer::singleShot(0, &d, [&d, &name] {
-            d.Chooser()->FileNameBox()->setText(name);
+        QTimer::singleShot(0, &d, [&d] {
+            d.Chooser()->FileNameBox()->setText("keep.orb");
             d.Chooser()->accept();
         });
     };
     c().txtUni.at(0)->SetText("12345");
-    name = "keep";
-    c().actSaveTemplateAs->trigger();
-
+    ASSERT_TRUE(
+        SaveTemplateAt(templates, runtime.File("keep.orb"), {store, w->UniverseView(), w->Tables()}).done);
     c().txtUni.at(0)->SetText("99");
     w->Tables().types[3].name = "Changed";
     w->RefillGalaxyList(-1);
-    name = "keep.orb";
     c().actOpenTemplate->trigger();
     EXPECT_EQ(c().txtUni.at(0)->Text(), "12345");
     EXPECT_FALSE(c().lstUniGalaxy->item(3)->text().startsWith("Changed"));
