@@ -52,16 +52,15 @@ TEST(AdvancedNumbers, TheHueStepsByFiveAndTheDelayStopsAt999InThreeCharacters) {
 }
 
 TEST(AdvancedMessage, LimitedToFiftyCharactersAndWhatTheStoreReadsBack) {
+    auto times = [](std::string_view s, int n) {
+        std::string r;
+        for (int i = 0; i < n; ++i)
+            r += s;
+        return r;
+    };
     EXPECT_EQ(LimitMessage(std::string(60, 'a')), std::string(50, 'a'));
-    const std::string cyrillic = "Ж"; // two bytes
-    std::string fifty;
-    for (int i = 0; i < 60; ++i)
-        fifty += cyrillic;
-    EXPECT_EQ(LimitMessage(fifty).size(), 100u); // 50 characters fit
-    const std::string cjk = "星";                // three bytes: 50 of them would not read back
-    std::string many;
-    for (int i = 0; i < 50; ++i)
-        many += cjk;
+    EXPECT_EQ(LimitMessage(times("Ж", 60)).size(), 100u); // two bytes each: 50 characters fit
+    const std::string many = times("星", 50);             // three bytes: 50 of them would not read back
     const std::string limited = LimitMessage(many);
     EXPECT_LT(limited.size(), kStoreReadBuffer);
     EXPECT_EQ(limited.size() % 3, 0u); // never cut inside a character

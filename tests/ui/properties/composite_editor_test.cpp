@@ -31,9 +31,7 @@ TEST_F(CompositeEditorTest, CommitStoresMajorThenMinorsInSlotOrderAtMost31) {
     ASSERT_EQ(c.count, 3);
     EXPECT_EQ((std::vector<int>{c.member[0], c.member[1], c.member[2]}), (std::vector<int>{3, 5, 9}));
     EXPECT_EQ(c.name, "Twin Spiral");
-    EXPECT_EQ(c.pct, 9999);
-    EXPECT_EQ(out.commit.weightText, "9999");
-    EXPECT_EQ(ParseListLine(out.commit.line).name, "Twin Spiral");
+    EXPECT_EQ(c.pct, 9999); // the weight's line is the weights' test
 
     CompositeSelection all; // at most 31 members
     all.major = 4;

@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
 
@@ -49,13 +48,10 @@ TEST_F(TemplateDialogTest, SaveThenOpenBringsTheValuesBack) {
     TemplateDialog open(TemplateMode::Open, state, Target(), messages);
     EXPECT_EQ(open.windowTitle(), "Select Template to Open");
     EXPECT_EQ(open.StatusLabel()->text(), "Loading Status:");
-    QSignalSpy opened(&open, &TemplateDialog::templateOpened);
     open.show();
     ASSERT_TRUE(Enter(open, "mine.orb"));
-    EXPECT_EQ(opened.count(), 1);
     EXPECT_EQ(state.currentTemplateFile, path);
     EXPECT_EQ(fields.FieldText(0), "1234");
-    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(TemplateDialogTest, AFailedSaveKeepsTheDialogOpenAndTouchesNothingElse) {
