@@ -57,16 +57,13 @@ TEST_F(CompositeEditorTest, IfsCountWarnsFromTwoAndCountsATypeChosenTwice) {
     SetStyle(1, GalaxyStyle::IfsAttractor);
     SetStyle(2, GalaxyStyle::IfsFractal);
     SetStyle(3, GalaxyStyle::Nebula);
-    struct Case {
-        CompositeSelection s;
-        int count;
-    } cases[] = {
+    const std::pair<CompositeSelection, int> cases[] = {
         {Select(-1, {1, 2}), 0}, {Select(1, {}), 1},     {Select(1, {1}), 2},
         {Select(3, {1, 2}), 2},  {Select(0, {3, 1}), 1}, {Select(2, {1, 3}), 2},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(IfsCount(tables, c.s), c.count);
-        EXPECT_EQ(IfsWarning(tables, c.s), c.count >= 2);
+    for (const auto& [selection, count] : cases) {
+        EXPECT_EQ(IfsCount(tables, selection), count);
+        EXPECT_EQ(IfsWarning(tables, selection), count >= 2);
     }
     const auto out = CommitComposite(tables, 0, Select(1, {2}), "IFS pair", "10", kWidth);
     EXPECT_TRUE(out.ifsNote);

@@ -18,21 +18,17 @@ double FakeWidth(std::string_view s) {
 }
 
 TEST(ListLines, BlanksReachTheColumnAndReadBackAtOddWidthsAndInShortLines) {
-    struct Case {
-        std::string_view name;
-        int weight;
-        size_t blanks;
-    } cases[] = {
+    const std::tuple<std::string_view, int, size_t> cases[] = {
+        // name, weight, blanks between
         {"Standard Galaxy", 25, 19}, // 1450 twips (one blank inside) + 19 blanks of 50 = 2400
         {"", 0, 48},
         {"A name far too long for the column", 9999, 3},
     };
-    for (const Case& c : cases) {
-        const std::string line = FormatListLine(c.name, c.weight, FakeWidth);
-        EXPECT_EQ(line, std::string(c.name) + std::string(c.blanks, ' ') + std::to_string(c.weight));
+    for (auto [name, weight, blanks] : cases) {
+        const std::string line = FormatListLine(name, weight, FakeWidth);
+        EXPECT_EQ(line, std::string(name) + std::string(blanks, ' ') + std::to_string(weight));
         const ListLine back = ParseListLine(line);
-        EXPECT_EQ(back.name, TrimBlanks(c.name));
-        EXPECT_EQ(back.weight, c.weight);
+        EXPECT_EQ(std::tuple(back.name, back.weight), std::tuple(std::string(TrimBlanks(name)), weight));
     }
     // (2400 - text) / blank, halves to even, at least 3: 2.5 gives 2 so 3, 3.5 gives 4; a blank
     // narrower than a twip still counts, one of no width gives the least.
@@ -61,26 +57,22 @@ class WeightsTest : public ::testing::Test {
 };
 
 TEST_F(WeightsTest, CommitClampsTrimsAndRewritesTheLine) {
-    struct Case {
-        WeightedTable table;
-        int slot;
-        std::string_view name, weight;
-        std::string_view storedName;
-        int storedWeight;
-    } cases[] = {
+    // table, slot, name and weight typed; name and weight stored
+    using S = std::string_view;
+    const std::tuple<WeightedTable, int, S, S, S, int> cases[] = {
         {WeightedTable::GalaxyTypes, 4, "  Spiral  ", "12345", "Spiral", 9999},
         {WeightedTable::GalaxyTypes, 31, "Dust, gas", "", "Dust gas", 0},
         {WeightedTable::GalaxyTypes, 0, "x", "2.5", "x", 2},
         {WeightedTable::Composites, 15, "Pair", "40", "Pair", 40},
     };
-    for (const Case& c : cases) {
-        auto r = CommitWeight(tables, c.table, c.slot, c.name, c.weight, FakeWidth);
+    for (const auto& [table, slot, name, weight, storedName, storedWeight] : cases) {
+        auto r = CommitWeight(tables, table, slot, name, weight, FakeWidth);
         ASSERT_TRUE(r);
-        EXPECT_EQ(ShownName(tables, c.table, c.slot), c.storedName);
-        EXPECT_EQ(SlotWeight(tables, c.table, c.slot), c.storedWeight);
-        EXPECT_EQ(r->weightText, std::to_string(c.storedWeight));
-        EXPECT_EQ(ParseListLine(r->line).name, c.storedName);
-        EXPECT_EQ(ParseListLine(r->line).weight, c.storedWeight);
+        const ListLine line = ParseListLine(r->line);
+        EXPECT_EQ(
+            std::tuple(S(ShownName(tables, table, slot)), SlotWeight(tables, table, slot), r->weightText),
+            std::tuple(storedName, storedWeight, std::to_string(storedWeight)));
+        EXPECT_EQ(std::tuple(S(line.name), line.weight), std::tuple(storedName, storedWeight));
     }
     const GalaxyTables before = tables;
     EXPECT_FALSE(CommitWeight(tables, WeightedTable::GalaxyTypes, -1, "x", "1", FakeWidth));
