@@ -17,26 +17,24 @@ class AdvancedFormTest : public ::testing::Test {
 
 TEST_F(AdvancedFormTest, StoredNumbersShowClampedWithoutOverflowAndARefusingStoreIsReported) {
     EXPECT_EQ(LoadAdvancedForm(store), DefaultAdvancedForm()); // an empty store
-    struct Case {
-        A value;
-        std::string_view stored, shown;
-    } cases[] = {
+    const std::tuple<A, std::string_view, std::string_view> cases[] = {
+        // value, stored, shown
         {A::TimeDelay, "70000", "999"}, // beyond 16 bits: saturated, then clamped
         {A::TimeDelay, "-70000", "0"},  {A::TimeDelay, "45", "45"},   {A::FontSize, "5", "10"},
         {A::FontSize, "", "10"},        {A::FontHueV, "1e9", "359"},  {A::FocalLength, "12.5", "10"},
         {A::FocalLength, ".5", "0.5"},  {A::FocalLength, "", "0.01"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.stored);
-        Store(c.value, c.stored);
+    for (auto [value, stored, shown] : cases) {
+        SCOPED_TRACE(stored);
+        Store(value, stored);
         const AdvancedForm f = LoadAdvancedForm(store);
-        const std::string& shown = c.value == A::FocalLength ? f.focalLength
-                                   : c.value == A::TimeDelay ? f.number[0]
-                                   : c.value == A::FontSize  ? f.number[1]
-                                                             : f.number[2];
-        EXPECT_EQ(shown, c.shown);
-        ASSERT_TRUE(SaveAdvancedForm(store, LoadAdvancedForm(store)));
-        EXPECT_EQ(Stored(c.value), c.shown);
+        EXPECT_EQ(value == A::FocalLength ? f.focalLength
+                  : value == A::TimeDelay ? f.number[0]
+                  : value == A::FontSize  ? f.number[1]
+                                          : f.number[2],
+                  shown);
+        ASSERT_TRUE(SaveAdvancedForm(store, f));
+        EXPECT_EQ(Stored(value), shown);
     }
     backend.failWrites = true;
     EXPECT_FALSE(SaveAdvancedForm(store, DefaultAdvancedForm()));

@@ -123,11 +123,8 @@ TEST_F(PropCopyOnFactorySet, EachItemReachesOnlyTheStylesThatTakeItRounded) {
 
 TEST(PropCopyDecision, MessagesAndValues) {
     const int hueRed = 0, style = 12, persist = 35, closed = 54;
-    struct Case {
-        CopyRequest request;
-        std::string_view message;
-        double value;
-    } cases[] = {
+    const std::tuple<CopyRequest, std::string_view, double> cases[] = {
+        // request, message, value
         {{-1, -1, "5", false}, kCopyNoItem, 0},
         {{style, -1, "", false}, kCopyNoListValue, 0},
         {{style, 8, "", false}, kCopyNoListValue, 0},
@@ -141,12 +138,12 @@ TEST(PropCopyDecision, MessagesAndValues) {
         {{persist, -1, "0", false}, {}, 0.1f},
         {{closed, -1, "", true}, {}, 1},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.request.boxText);
-        const CopyDecision d = DecideCopy(c.request);
-        EXPECT_EQ(d.message.value_or(""), c.message);
-        if (c.message.empty()) {
-            EXPECT_FLOAT_EQ(static_cast<float>(d.value), static_cast<float>(c.value));
+    for (const auto& [request, message, value] : cases) {
+        SCOPED_TRACE(request.boxText);
+        const CopyDecision d = DecideCopy(request);
+        EXPECT_EQ(d.message.value_or(""), message);
+        if (message.empty()) {
+            EXPECT_FLOAT_EQ(static_cast<float>(d.value), static_cast<float>(value));
         }
     }
     EXPECT_EQ(ClampCopyBoxText(persist, "1.5"), "0.9999");
