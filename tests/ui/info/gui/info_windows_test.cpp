@@ -1,7 +1,6 @@
 // The information windows on the offscreen platform, paced by a stepping clock (every frame due at
 // once), and joined with the help to the Properties window.
 #include <QAction>
-#include <QApplication>
 #include <QProgressBar>
 #include <QPushButton>
 #include <filesystem>
@@ -9,7 +8,6 @@
 
 #include "app/gui/gui_fixture.h"
 #include "app/universe_view.h"
-#include "settings/presets.h"
 #include "ui/fields/qt/numeric_box.h"
 #include "ui/help/qt/help_window.h"
 #include "ui/info/fake_opener.h"

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
-#include <QToolButton>
 #include <cstdlib>
 #include <memory>
 #include <set>
@@ -257,8 +256,7 @@ TEST_F(PropsWindowTest, CopyReachesTheOpenEditorOnlyForATypeThatTookItAndTheComp
     Open(false, true);
     const int starwave = FirstOfStyle(GalaxyStyle::Starwave);
     const int standard = FirstOfStyle(GalaxyStyle::Standard);
-    ASSERT_GE(starwave, 0);
-    ASSERT_GE(standard, 0);
+    ASSERT_TRUE(starwave >= 0 && standard >= 0);
     OpenEditor(starwave);
     const QString shown = c().txtGalaxy.at(0)->Text();
     const float radius = w->Tables().types[starwave][G::Radius];
