@@ -19,15 +19,6 @@ GalaxyType Factory(int set, int slot) {
     return tables.types[slot];
 }
 
-// A galaxy type moved into the fields and back.
-GalaxyType RoundTrip(const GalaxyType& t) {
-    GalaxyFieldValues fields;
-    ShowGalaxyType(t, fields);
-    GalaxyType back = t;
-    ReadGalaxyFields(fields, back);
-    return back;
-}
-
 TEST(GalaxyBindings, EveryPropertyHasOneControlWithItsRange) {
     std::multiset<int> shown;
     for (const GalaxyBinding& b : kGalaxyBindings) {
@@ -91,7 +82,10 @@ TEST(GalaxyFields, FactoryTypesRoundTripUnchangedInEveryVisibleValue) {
     for (int set = 0; set < kFactorySets; ++set) {
         for (int slot = 0; slot < kGalaxyTypeSlots; ++slot) {
             const GalaxyType t = Factory(set, slot);
-            const GalaxyType back = RoundTrip(t);
+            GalaxyFieldValues fields; // the type moved into the fields and back
+            ShowGalaxyType(t, fields);
+            GalaxyType back = t;
+            ReadGalaxyFields(fields, back);
             const int style = t.Style();
             for (const GalaxyBinding& b : kGalaxyBindings) {
                 const G p = ShownProp(b, style);

@@ -37,12 +37,9 @@ class PropsWindowTest : public test::GuiTest {
     TemplateState templates;
     PropsExtras* extras = nullptr; // attached when a test asks for them
 
-    void SetUp() override {
-        GuiTest::SetUp();
-        ::setenv("XDG_CONFIG_HOME", runtime.Path().c_str(), 1); // where a reset's backup goes
-    }
     // saved: settings stored once before, so that the stored ones load; else the factory set.
     void Open(bool saved = true, bool withExtras = false) {
+        ::setenv("XDG_CONFIG_HOME", runtime.Path().c_str(), 1); // where a reset's backup goes
         if (saved) store.WriteText(kSectionGeneral, kResetSettings, "1");
         if (saved) store.WriteText(kSectionGeneral, kAnimationType, "0");
         w = std::make_unique<PropertiesWindow>(PropsContext{store, state.previewCancel, state.exitRequested});
