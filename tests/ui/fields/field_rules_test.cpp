@@ -14,13 +14,8 @@ constexpr auto kDecimal = KeyFilter::Decimal;
 constexpr auto kName = KeyFilter::Name;
 
 TEST(FieldRules, TypedKeys) {
-    struct Case {
-        KeyFilter filter;
-        std::string_view text;
-        size_t selStart, selLength;
-        char32_t key;
-        KeyDecision expected;
-    } cases[] = {
+    // filter, text, selection start and length, key typed, decision
+    const std::tuple<KeyFilter, std::string_view, size_t, size_t, char32_t, KeyDecision> cases[] = {
         {kDigits, "123", 3, 0, U'.', kBeep}, // a point in an integer box
         {kDigits, "", 0, 0, U'7', kAccept},
         {kDigits, "1", 1, 0, kBackspace, kAccept},
@@ -40,23 +35,17 @@ TEST(FieldRules, TypedKeys) {
         {kName, "ab", 2, 0, U'.', kAccept},
         {kName, "ab", 2, 0, U'\u00e9', kAccept},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(FilterKey(c.filter, c.text, c.selStart, c.selLength, c.key), c.expected)
-            << "text '" << c.text << "' key " << static_cast<uint32_t>(c.key);
+    for (const auto& [filter, text, selStart, selLength, key, expected] : cases)
+        EXPECT_EQ(FilterKey(filter, text, selStart, selLength, key), expected)
+            << "text '" << text << "' key " << static_cast<uint32_t>(key);
 }
 
 TEST(FieldRules, InsertedTextPassesTheFilterCharacterByCharacter) {
     const std::string twenty = "12345678901234567890";
-    struct Case {
-        KeyFilter filter;
-        std::string_view text;
-        size_t selStart, selLength;
-        std::string_view inserted;
-        size_t maxLength;
-        std::string_view expected;
-        size_t cursor;
-        bool refused;
-    } cases[] = {
+    // filter, text, selection start and length, text inserted, character limit (0: none); the text
+    // after, the cursor after, whether a character was refused
+    using S = std::string_view;
+    const std::tuple<KeyFilter, S, size_t, size_t, S, size_t, S, size_t, bool> cases[] = {
         {kDigits, "", 0, 0, "-5", 0, "5", 1, true},
         {kDigits, "", 0, 0, "12abc", 0, "12", 2, true},
         {kDigits, "99", 0, 2, twenty, 0, twenty, 20, false},
@@ -73,12 +62,10 @@ TEST(FieldRules, InsertedTextPassesTheFilterCharacterByCharacter) {
         {kName, "", 0, 0, "\U0001F600,", 0, "\U0001F600", 4, false}, // a comma right after a 4-byte character
         {kName, "", 0, 0, "\u661f,", 0, "\u661f", 3, false},         // and after a 3-byte one
     };
-    for (const Case& c : cases) {
-        const InsertResult r =
-            FilterInsertion(c.filter, c.text, c.selStart, c.selLength, c.inserted, c.maxLength);
-        EXPECT_EQ(r.text, c.expected) << "pasting '" << c.inserted << "' into '" << c.text << "'";
-        EXPECT_EQ(r.cursor, c.cursor) << c.inserted;
-        EXPECT_EQ(r.refused, c.refused) << c.inserted;
+    for (const auto& [filter, text, selStart, selLength, inserted, limit, after, cursor, refused] : cases) {
+        const InsertResult r = FilterInsertion(filter, text, selStart, selLength, inserted, limit);
+        EXPECT_EQ(std::tuple(S(r.text), r.cursor, r.refused), std::tuple(after, cursor, refused))
+            << "pasting '" << inserted << "' into '" << text << "'";
     }
 }
 
@@ -99,12 +86,7 @@ TEST(FieldRules, NamesAreCutOnWholeCharactersWithinWhatTheStoreReadsBack) {
 
 TEST(FieldRules, FocusLossClampsByKind) {
     const std::string twenty(20, '9');
-    struct Case {
-        std::string_view text;
-        FieldKind kind;
-        double min, max;
-        std::string_view expected;
-    } cases[] = {
+    const std::tuple<std::string_view, FieldKind, double, double, std::string_view> cases[] = {
         {"1.5", FieldKind::Real, 0.1, 0.9999, "0.9999"}, // txtGalaxy(45)
         {"", FieldKind::Real, 0.1, 0.9999, "0.1"},
         {".5", FieldKind::Real, 0.1, 0.9999, "0.5"},
@@ -120,33 +102,22 @@ TEST(FieldRules, FocusLossClampsByKind) {
         {"7", FieldKind::Integer, 10, 5, "10"},        // an inverted range: the minimum wins
         {"abc", FieldKind::Integer, 1, 9999, "1"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ClampTextField(c.text, c.kind, c.min, c.max), c.expected) << "'" << c.text << "'";
-
-    FieldSpec weight{FieldKind::Integer, kDigits, 0, 9999, false, 1, 4};
-    EXPECT_EQ(LeaveFieldText("12345", weight), "12345"); // clamped by Commit, not on leaving
-    weight.clampOnLeave = true;
-    EXPECT_EQ(LeaveFieldText("12345", weight), "9999");
+    for (const auto& [text, kind, min, max, expected] : cases)
+        EXPECT_EQ(ClampTextField(text, kind, min, max), expected) << "'" << text << "'";
 }
 
 TEST(FieldRules, ArrowKeysStepWithinTheRange) {
     const FieldSpec stars{FieldKind::Long, kDigits, 10, 30000, true, 10, 5};
     const FieldSpec trail{FieldKind::Integer, kDigits, 1, 99, true, 1, 2};
     const FieldSpec persist{FieldKind::Real, kDecimal, 0.25, 1, true, 0, 0};
-    struct Case {
-        const FieldSpec* fieldSpec;
-        std::string_view text;
-        int direction;
-        std::optional<std::string> expected;
-    } cases[] = {
+    const std::tuple<const FieldSpec*, std::string_view, int, std::optional<std::string>> cases[] = {
         {&stars, "29995", +1, "30000"}, {&stars, "15", -1, "10"},
         {&stars, "100", +1, "110"},     {&stars, "99999", -1, "30000"},
         {&stars, "", +1, "10"},         {&trail, "1", -1, "1"},
         {&trail, "7.5", +1, "9"},       {&persist, "0.5", +1, std::nullopt},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(StepFieldText(c.text, *c.fieldSpec, c.direction), c.expected)
-            << c.text << " " << c.direction;
+    for (const auto& [fieldSpec, text, direction, expected] : cases)
+        EXPECT_EQ(StepFieldText(text, *fieldSpec, direction), expected) << text << " " << direction;
 }
 
 TEST(FieldRules, SpinnerStepFollowsTheMaximum) {
@@ -157,21 +128,14 @@ TEST(FieldRules, SpinnerStepFollowsTheMaximum) {
 }
 
 TEST(FieldRules, SpinFieldsClampTheTextAsAnIntegerAndFollowItWithinTheirEnds) {
-    struct Case {
-        std::string_view text;
-        double min, max;
-        std::string_view expected;
-    } cases[] = {
+    const std::tuple<std::string_view, double, double, std::string_view> cases[] = {
         {"123.6", 0, 100, "100"},     {"55.5", 0, 100, "56"}, {"abc", 1, 99, "1"},
         {"70000", 0, 30000, "30000"}, {"-3", 1, 30000, "1"},  {"0.4", 0, 360, "0"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(SetupSpinField(c.text, c.min, c.max, 3).text, c.expected) << c.text;
+    for (const auto& [text, min, max, expected] : cases)
+        EXPECT_EQ(SetupSpinField(text, min, max, 3).text, expected) << text;
     const SpinSetup s = SetupSpinField("5", 1, 30000, 5);
-    EXPECT_EQ(s.top, 30000);
-    EXPECT_EQ(s.bottom, 1);
-    EXPECT_EQ(s.step, 50);
-    EXPECT_EQ(s.maxLength, 5);
+    EXPECT_EQ(std::tuple(s.top, s.bottom, s.step, s.maxLength), std::tuple(30000, 1, 50, 5));
     EXPECT_EQ(SpinnerValueForText("50", 0, 100), 50);
     EXPECT_EQ(SpinnerValueForText("99.6", 0, 100), 100);
     EXPECT_EQ(SpinnerValueForText("150", 0, 100), std::nullopt);

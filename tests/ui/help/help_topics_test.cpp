@@ -30,11 +30,8 @@ TEST(HelpTopics, EverySettingHasATopic) {
 }
 
 TEST(HelpTopics, FieldsLeadToTheirTopicsRelabelledGalaxyBoxesByStyle) {
-    struct Case {
-        int box, style;
-        std::string_view topic;
-    };
-    const Case cases[] = {
+    const std::tuple<int, int, std::string_view> cases[] = {
+        // box, style, topic
         {3, 0, "Galaxy_RadSegs"},
         {93, 0, "Galaxy_AngleTilt"},
         {3, 4, "Galaxy_CP_Points"},
@@ -55,8 +52,8 @@ TEST(HelpTopics, FieldsLeadToTheirTopicsRelabelledGalaxyBoxesByStyle) {
         {9, 0, ""},
         {97, 0, ""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(GalaxyBoxTopic(c.box, c.style), c.topic) << c.box << "/" << c.style;
+    for (auto [box, style, topic] : cases)
+        EXPECT_EQ(GalaxyBoxTopic(box, style), topic) << box << "/" << style;
     // Every box of every style leads somewhere.
     for (int style = 0; style < kStyleCount; ++style)
         for (int box :

@@ -5,28 +5,18 @@
 namespace orb {
 namespace {
 
-TEST(AboutShow, SkippingForTheCreditsGoesOnWithTheNextComposite) {
+// A skip in the middle of a composite moves on (the About window's test); one asked for between
+// two composites must not cut the following one short.
+TEST(AboutShow, SkippingBetweenTwoCompositesLeavesTheNextOneRunning) {
     SteppingTicks ticks(0, 32);
     AboutShow show(64, 48, UniverseSettings{}, ticks);
-    for (int i = 0; i < 10; ++i)
-        show.Step();
-    const int16_t k = show.Composite();
-    show.SkipComposite();
-    const PreviewFrame cancelled = show.Step();
-    EXPECT_EQ(cancelled.status, PreviewStatus::Cancelled);
-    show.Step();
-    int16_t next = static_cast<int16_t>((k + 1) % kAboutComposites);
-    while (!AboutPreview::Shows(show.Tables(), next))
-        next = static_cast<int16_t>((next + 1) % kAboutComposites);
-    EXPECT_EQ(show.Composite(), next);
-    // Skipping between two composites does not cut the following one short.
-    PreviewFrame last;
-    for (int i = 0; i < 499; ++i)
-        last = show.Step();
-    EXPECT_EQ(last.status, PreviewStatus::FrameLimit);
+    PreviewStatus last = PreviewStatus::Running;
+    for (int frame = 0; frame < 1000 && last == PreviewStatus::Running; ++frame)
+        last = show.Step().status;
+    ASSERT_EQ(last, PreviewStatus::FrameLimit);
     show.SkipComposite();
     EXPECT_EQ(show.Step().status, PreviewStatus::Running);
-    EXPECT_NE(show.Composite(), next);
+    EXPECT_NE(show.Composite(), 0);
 }
 
 } // namespace

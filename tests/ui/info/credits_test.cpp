@@ -10,22 +10,18 @@ namespace orb {
 namespace {
 
 TEST(FormLet, ParametersAreClampedToTheirRanges) {
-    struct Case {
-        int16_t stars;
-        float speed, scroll;
-        int16_t wantStars;
-        float wantSpeed, wantScroll;
-    } const cases[] = {
+    // stars, speed, scroll asked for; what the animation gets
+    const std::tuple<int16_t, float, float, int16_t, float, float> cases[] = {
         {150, 0.005f, 2.0f, 150, 0.005f, 2.0f},  // the About window's values stand
         {500, 1.0f, 20.0f, 200, 0.25f, 10.0f},   // above
         {0, 0.0f, 0.0f, 10, 0.0025f, 0.5f},      // below
         {-7, NAN, INFINITY, 10, 0.0025f, 10.0f}, // junk never reaches the animation
     };
-    for (const Case& c : cases) {
-        const CreditsParams got = ClampCreditsParams({c.stars, c.speed, c.scroll, {}});
-        EXPECT_EQ(got.stars, c.wantStars);
-        EXPECT_FLOAT_EQ(got.speed, c.wantSpeed);
-        EXPECT_FLOAT_EQ(got.scroll, c.wantScroll);
+    for (auto [stars, speed, scroll, wantStars, wantSpeed, wantScroll] : cases) {
+        const CreditsParams got = ClampCreditsParams({stars, speed, scroll, {}});
+        EXPECT_EQ(got.stars, wantStars);
+        EXPECT_FLOAT_EQ(got.speed, wantSpeed);
+        EXPECT_FLOAT_EQ(got.scroll, wantScroll);
     }
 }
 
@@ -48,24 +44,21 @@ TEST(CreditStarField, EachStepErasesTheOldDotAndDrawsTheNewOne) {
 }
 
 TEST(CreditStarField, StarsApproachAndRespawnAtTheFarPlane) {
-    struct Case {
-        float speed, x, y, z;
-        float wantZ; // depth after one step
-    };
-    const Case cases[] = {
+    const std::tuple<float, float, float, float, float> cases[] = {
+        // speed, star, depth after a step
         {0.005f, 0.1f, 0.1f, 1.0f, 0.995f},  // moves nearer, stays in view
         {0.01f, 0.001f, 0.0f, 0.025f, 1.0f}, // falls below the bound: respawned in the same frame
         {0.25f, 0.0f, 0.0f, 0.25f, 1.0f},    // reaches depth 0 exactly: respawned, never divided
         {0.25f, 0.0f, 0.0f, 0.1f, 1.0f},     // passes behind the viewer
         {0.005f, 0.9f, 0.0f, 0.9f, 1.0f},    // projects outside the field: respawned
     };
-    for (const Case& c : cases) {
-        CreditStarField field(1, c.speed, 3);
-        field.Stars()[0] = {c.x, c.y, c.z, c.x / c.z, c.y / c.z};
+    for (auto [speed, x, y, z, wantZ] : cases) {
+        CreditStarField field(1, speed, 3);
+        field.Stars()[0] = {x, y, z, x / z, y / z};
         int lastWidth = 0;
         field.Step([&](float, float, int w) { lastWidth = w; });
         const CreditStar& s = field.Stars()[0];
-        EXPECT_FLOAT_EQ(s.z, c.wantZ) << c.z << " - " << c.speed;
+        EXPECT_FLOAT_EQ(s.z, wantZ) << z << " - " << speed;
         EXPECT_TRUE(std::isfinite(s.scrX) && std::isfinite(s.scrY));
         EXPECT_EQ(lastWidth, CreditDotWidth(s.z));
     }
@@ -86,22 +79,19 @@ class FixedMeasure : public TextMeasure {
 TEST(CreditColumn, LinesTakeTheirSizeAndTreatmentFromTheirKind) {
     const std::vector<std::string> credits = {"Heading:", "     an indented line", " ", "",
                                               "A heading much longer than thirty characters here"};
-    const std::vector<CreditLine> lines = BuildCreditLines(credits, false);
-    ASSERT_EQ(lines.size(), 3u + 2 + 1 + 1 + 1 + 2);
-    EXPECT_EQ(lines[0].text, "Orbelune");
-    EXPECT_EQ(lines[0].pointSize, 18);
+    using Line = std::tuple<std::string, int, bool>; // text, point size, centred
+    std::vector<Line> lines;
+    for (const CreditLine& l : BuildCreditLines(credits, false))
+        lines.emplace_back(l.text, l.pointSize, l.centred);
+    // A spacer before each heading, a blank credit printed like an empty one, a heading cut to 30.
+    const std::vector<Line> expected = {
+        {"Orbelune", 18, true},    {" ", 8, false},
+        {"Version 3.0", 12, true}, {" ", 8, false},
+        {"Heading:", 10, true},    {"     an indented line", 8, false},
+        {"     ", 8, false},       {"     ", 8, false},
+        {" ", 8, false},           {"A heading much longer than thi", 10, true}};
+    EXPECT_EQ(lines, expected);
     EXPECT_EQ(BuildCreditLines(credits, true)[0].pointSize, 20);
-    EXPECT_EQ(lines[2].text, "Version 3.0");
-    EXPECT_EQ(lines[3].text, " "); // spacer before the heading
-    EXPECT_EQ(lines[4].text, "Heading:");
-    EXPECT_TRUE(lines[4].centred);
-    EXPECT_EQ(lines[5].text, "     an indented line");
-    EXPECT_FALSE(lines[5].centred);
-    EXPECT_EQ(lines[6].text, "     "); // a single blank: an empty small line
-    EXPECT_EQ(lines[6].pointSize, 8);
-    EXPECT_EQ(lines[7].text, "     ");                          // an empty credit prints like a blank one
-    EXPECT_EQ(lines[8].text, " ");                              // an empty text prints one blank
-    EXPECT_EQ(lines[9].text, "A heading much longer than thi"); // cut to 30
 }
 
 TEST(CreditColumn, LayoutWidthAndPositions) {

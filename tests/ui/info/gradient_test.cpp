@@ -8,17 +8,12 @@ namespace {
 constexpr Rgb kStart{0, 0, 48}, kEnd{160, 0, 0};
 constexpr GradientArea kArea{0, 0, 240, 120};
 
-struct PixelCase {
-    int style;
-    double x, y;
-    Rgb expected;
-};
-
 // Band colours at chosen pixels: a corner, the centre and the far corner of each layout.
 TEST(GradientFill, ColourAtChosenPixels) {
     const Rgb last = BandColour(kStart, kEnd, 23, 24);
     const Rgb middle = BandColour(kStart, kEnd, 12, 24);
-    const PixelCase cases[] = {
+    const std::tuple<int, double, double, Rgb> cases[] = {
+        // style, pixel, colour
         {0, 0, 0, kStart},     {0, 120, 60, middle},
         {0, 239, 119, last}, // strips top to bottom
         {2, 0, 0, kStart},     {2, 120, 60, last},
@@ -26,13 +21,11 @@ TEST(GradientFill, ColourAtChosenPixels) {
         {7, 56, 44, last},     {7, 0, 0, BandColour(kStart, kEnd, 15, 24)}, // 71 of 199 from (56, 44)
         {7, 239, 119, kStart},                                              // farthest corner: outer disc
     };
-    for (const PixelCase& c : cases) {
+    for (auto [style, x, y, expected] : cases) {
         std::optional<std::pair<double, double>> centre;
-        if (c.style == 7) centre = std::pair{56.0, 44.0};
-        const auto bands = GradientBands(kArea, kStart, kEnd, 24, c.style, centre);
-        const std::optional<Rgb> got = GradientColourAt(bands, c.x, c.y);
-        ASSERT_TRUE(got) << "style " << c.style << " at " << c.x << "," << c.y;
-        EXPECT_EQ(*got, c.expected) << "style " << c.style << " at " << c.x << "," << c.y;
+        if (style == 7) centre = std::pair{56.0, 44.0};
+        const auto bands = GradientBands(kArea, kStart, kEnd, 24, style, centre);
+        EXPECT_EQ(GradientColourAt(bands, x, y), expected) << "style " << style << " at " << x << "," << y;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "settings/numeric.h"
 #include "settings/presets.h"
 #include "ui/properties/galaxy_styles.h"
 
@@ -16,15 +17,6 @@ GalaxyType Factory(int set, int slot) {
     GalaxyTables tables;
     ApplyFactoryGalaxyType(tables, set, slot);
     return tables.types[slot];
-}
-
-// A galaxy type moved into the fields and back.
-GalaxyType RoundTrip(const GalaxyType& t) {
-    GalaxyFieldValues fields;
-    ShowGalaxyType(t, fields);
-    GalaxyType back = t;
-    ReadGalaxyFields(fields, back);
-    return back;
 }
 
 TEST(GalaxyBindings, EveryPropertyHasOneControlWithItsRange) {
@@ -48,50 +40,40 @@ TEST(GalaxyBindings, EveryPropertyHasOneControlWithItsRange) {
     EXPECT_EQ(FindGalaxyBinding(GalaxyControl::HueField, 5), nullptr);
 }
 
+// A box takes the arrows exactly when it has a spinner, which holds the maximum's digits; the long
+// boxes step by 10 and the hue wheel's start by 5, the others by 1.
 TEST(GalaxyBindings, ArrowStepsAndSpinnersOfTheBoxes) {
-    struct Case {
-        GalaxyControl control;
-        int index, step, spin;
-    } withSteps[] = {
-        {GalaxyControl::Field, 0, 10, 5},   {GalaxyControl::Field, 1, 10, 5},
-        {GalaxyControl::Field, 2, 10, 5},   {GalaxyControl::Field, 7, 10, 5},
-        {GalaxyControl::Field, 3, 1, 2},    {GalaxyControl::Field, 4, 1, 3},
-        {GalaxyControl::Field, 5, 1, 2},    {GalaxyControl::Field, 6, 1, 3},
-        {GalaxyControl::Field, 47, 1, 3},   {GalaxyControl::Field, 48, 1, 3},
-        {GalaxyControl::Field, 95, 5, 3},   {GalaxyControl::HueField, 0, 1, 3},
-        {GalaxyControl::HueField, 1, 1, 3}, {GalaxyControl::HueField, 2, 1, 3},
-        {GalaxyControl::HueField, 3, 1, 3}, {GalaxyControl::HueField, 4, 1, 2},
-    };
-    int boxes = 0;
+    int spinners = 0;
     for (const GalaxyBinding& b : kGalaxyBindings) {
         if (b.control != GalaxyControl::Field && b.control != GalaxyControl::HueField) continue;
-        ++boxes;
-        Case expected{b.control, b.index, 0, 0}; // every other box ignores the arrows
-        for (const Case& c : withSteps)
-            if (c.control == b.control && c.index == b.index) expected = c;
-        const FieldSpec s = GalaxyFieldSpec(b, 0);
-        EXPECT_EQ(s.arrowStep, expected.step) << b.index;
-        EXPECT_EQ(s.spinLength, expected.spin) << b.index;
+        for (int style : {0, kNebula}) {
+            SCOPED_TRACE(testing::Message() << b.index << " style " << style);
+            const FieldSpec s = GalaxyFieldSpec(b, style);
+            EXPECT_EQ(s.arrowStep > 0, s.spinLength > 0);
+            if (s.spinLength == 0) continue;
+            spinners += style == 0;
+            EXPECT_EQ(s.spinLength, static_cast<int>(std::to_string(NearestLong(s.max)).size()));
+            const bool hueStart = b.control == GalaxyControl::Field && b.index == 95;
+            EXPECT_EQ(s.arrowStep, s.kind == FieldKind::Long ? 10 : hueStart ? 5 : 1);
+        }
     }
-    EXPECT_EQ(boxes, 36);
+    EXPECT_EQ(spinners, 16);
 }
 
 TEST(GalaxyBindings, SpecsFollowTheStyle) {
-    const GalaxyBinding& box4 = *FindGalaxyBinding(GalaxyControl::Field, 4);
+    const auto spec = [](int box, int style) {
+        return GalaxyFieldSpec(*FindGalaxyBinding(GalaxyControl::Field, box), style);
+    };
+    // Box 5 holds IfsAttractor's rotation angle, box 6 Starwave's amplitude persistence.
+    const std::tuple<int, int, double> maxima[] = {{4, kNebula, 9999}, {4, 0, 100}, {5, 0, 99},
+                                                   {5, 1, 360},        {6, 7, 999}, {93, kNebula, 999},
+                                                   {93, 2, 360}};
+    for (auto [box, style, max] : maxima)
+        EXPECT_EQ(spec(box, style).max, max) << box << " style " << style;
+    EXPECT_EQ(spec(93, 2).kind, FieldKind::Integer);
+    EXPECT_EQ(spec(45, 0).filter, KeyFilter::Decimal);
+    EXPECT_EQ(spec(42, 0).filter, KeyFilter::Digits);
     const GalaxyBinding& box93 = *FindGalaxyBinding(GalaxyControl::Field, 93);
-    const GalaxyBinding& box5 = *FindGalaxyBinding(GalaxyControl::Field, 5);
-    const GalaxyBinding& box6 = *FindGalaxyBinding(GalaxyControl::Field, 6);
-    EXPECT_EQ(GalaxyFieldSpec(box4, kNebula).max, 9999);
-    EXPECT_EQ(GalaxyFieldSpec(box4, kNebula).spinLength, 4);
-    EXPECT_EQ(GalaxyFieldSpec(box4, 0).max, 100);
-    EXPECT_EQ(GalaxyFieldSpec(box5, 0).max, 99);
-    EXPECT_EQ(GalaxyFieldSpec(box5, 1).max, 360); // IfsAttractor's rotation angle
-    EXPECT_EQ(GalaxyFieldSpec(box6, 7).max, 999); // Starwave's amplitude persistence
-    EXPECT_EQ(GalaxyFieldSpec(box93, kNebula).max, 999);
-    EXPECT_EQ(GalaxyFieldSpec(box93, 2).max, 360);
-    EXPECT_EQ(GalaxyFieldSpec(box93, 2).kind, FieldKind::Integer);
-    EXPECT_EQ(GalaxyFieldSpec(*FindGalaxyBinding(GalaxyControl::Field, 45), 0).filter, KeyFilter::Decimal);
-    EXPECT_EQ(GalaxyFieldSpec(*FindGalaxyBinding(GalaxyControl::Field, 42), 0).filter, KeyFilter::Digits);
     EXPECT_EQ(ShownProp(box93, kNebula), G::CP_B_Spd);
     EXPECT_EQ(ShownProp(box93, 99), G::AngleTilt); // clamped to Starwave
 }
@@ -100,7 +82,10 @@ TEST(GalaxyFields, FactoryTypesRoundTripUnchangedInEveryVisibleValue) {
     for (int set = 0; set < kFactorySets; ++set) {
         for (int slot = 0; slot < kGalaxyTypeSlots; ++slot) {
             const GalaxyType t = Factory(set, slot);
-            const GalaxyType back = RoundTrip(t);
+            GalaxyFieldValues fields; // the type moved into the fields and back
+            ShowGalaxyType(t, fields);
+            GalaxyType back = t;
+            ReadGalaxyFields(fields, back);
             const int style = t.Style();
             for (const GalaxyBinding& b : kGalaxyBindings) {
                 const G p = ShownProp(b, style);
@@ -129,9 +114,8 @@ TEST(GalaxyFields, NebulaShowsControlPointsAndKeepsItsTilt) {
     t[G::RadSegs] = 1; // positions 5 to 8 differ from the control points
     GalaxyFieldValues f;
     ShowGalaxyType(t, f);
-    EXPECT_EQ(f.FieldText(3), "5");
-    EXPECT_EQ(f.FieldText(4), "300");
-    EXPECT_EQ(f.FieldText(93), "15");
+    EXPECT_EQ((std::vector{f.FieldText(3), f.FieldText(4), f.FieldText(93)}),
+              (std::vector<std::string>{"5", "300", "15"}));
     EXPECT_EQ(f.ListIndex(GalaxyList::Colour), -1); // 5 has no list entry
     f.SetListIndex(GalaxyList::Plane, 2);
     EXPECT_EQ(f.ListIndex(GalaxyList::Plane), -1);
@@ -143,11 +127,10 @@ TEST(GalaxyFields, NebulaShowsControlPointsAndKeepsItsTilt) {
     EXPECT_EQ(f.FieldText(-1), "");
     GalaxyType back = t;
     ReadGalaxyFields(f, back);
-    EXPECT_EQ(back[G::AngleTilt], 0);
-    EXPECT_EQ(back[G::CP_B_Spd], 200);
-    EXPECT_EQ(back[G::CP_Points], 7);
-    EXPECT_EQ(back[G::RadSegs], 7); // after Return RadSegs equals CP_Points
-    EXPECT_EQ(back[G::ColorComp], 5);
+    // The tilt stays; after Return RadSegs equals CP_Points.
+    EXPECT_EQ((std::vector{back[G::AngleTilt], back[G::CP_B_Spd], back[G::CP_Points], back[G::RadSegs],
+                           back[G::ColorComp]}),
+              (std::vector<float>{0, 200, 7, 7, 5}));
 }
 
 TEST(GalaxyFields, FieldsToRecordReadsLeadingNumbersByPropertyType) {
@@ -164,14 +147,11 @@ TEST(GalaxyFields, FieldsToRecordReadsLeadingNumbersByPropertyType) {
     f.SetCpClosed(false);
     t[G::Profile] = 3;
     ReadGalaxyFields(f, t);
-    EXPECT_EQ(t[G::NewFreq], 12);
-    EXPECT_EQ(t[G::CometOrbit], 100.5f);
-    EXPECT_EQ(t[G::GHW_Ratio], 0.5f);
     EXPECT_GT(t[G::Radius], 1e24f); // saturated, not wrapped
-    EXPECT_EQ(t[G::HueRed], 2);
-    EXPECT_EQ(t[G::Profile], 3); // a list with no selection keeps the value
-    EXPECT_EQ(t[G::ColorComp], 1);
-    EXPECT_EQ(t[G::CP_Close], 0);
+    // A list with no selection keeps the value (Profile 3).
+    EXPECT_EQ((std::vector{t[G::NewFreq], t[G::CometOrbit], t[G::GHW_Ratio], t[G::HueRed], t[G::Profile],
+                           t[G::ColorComp], t[G::CP_Close]}),
+              (std::vector<float>{12, 100.5f, 0.5f, 2, 3, 1, 0}));
     ValidateGalaxyType(t);
     EXPECT_EQ(t[G::Radius], 30000);
 }

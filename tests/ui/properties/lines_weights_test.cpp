@@ -18,33 +18,27 @@ double FakeWidth(std::string_view s) {
 }
 
 TEST(ListLines, BlanksReachTheColumnAndReadBackAtOddWidthsAndInShortLines) {
-    struct Case {
-        std::string_view name;
-        int weight;
-        size_t blanks;
-    } cases[] = {
+    const std::tuple<std::string_view, int, size_t> cases[] = {
+        // name, weight, blanks between
         {"Standard Galaxy", 25, 19}, // 1450 twips (one blank inside) + 19 blanks of 50 = 2400
         {"", 0, 48},
         {"A name far too long for the column", 9999, 3},
     };
-    for (const Case& c : cases) {
-        const std::string line = FormatListLine(c.name, c.weight, FakeWidth);
-        EXPECT_EQ(line, std::string(c.name) + std::string(c.blanks, ' ') + std::to_string(c.weight));
+    for (auto [name, weight, blanks] : cases) {
+        const std::string line = FormatListLine(name, weight, FakeWidth);
+        EXPECT_EQ(line, std::string(name) + std::string(blanks, ' ') + std::to_string(weight));
         const ListLine back = ParseListLine(line);
-        EXPECT_EQ(back.name, TrimBlanks(c.name));
-        EXPECT_EQ(back.weight, c.weight);
+        EXPECT_EQ(std::tuple(back.name, back.weight), std::tuple(std::string(TrimBlanks(name)), weight));
     }
-    // (2400 - 2350) / 20 = 2.5 rounds to 2, then at least 3.
-    auto narrow = [](std::string_view s) { return s == " " ? 20.0 : 2350.0; };
-    EXPECT_EQ(FormatListLine("x", 7, narrow), "x   7");
-    // (2400 - 2330) / 20 = 3.5 rounds to 4 (halves to even).
-    auto wide = [](std::string_view s) { return s == " " ? 20.0 : 2330.0; };
-    EXPECT_EQ(FormatListLine("x", 7, wide), "x    7");
-    // A blank narrower than a twip still counts: (2400 - 2390) / 0.5 = 20.
-    auto thin = [](std::string_view s) { return s == " " ? 0.5 : 2390.0; };
-    EXPECT_EQ(FormatListLine("x", 7, thin), "x" + std::string(20, ' ') + "7");
-    auto noBlank = [](std::string_view s) { return s == " " ? 0.0 : 10.0; };
-    EXPECT_EQ(FormatListLine("x", 7, noBlank), "x   7");
+    // (2400 - text) / blank, halves to even, at least 3: 2.5 gives 2 so 3, 3.5 gives 4; a blank
+    // narrower than a twip still counts, one of no width gives the least.
+    const std::tuple<double, double, size_t> widths[] = {
+        {20, 2350, 3}, {20, 2330, 4}, {0.5, 2390, 20}, {0, 10, 3}};
+    for (auto [blank, text, blanks] : widths) {
+        auto width = [&](std::string_view s) { return s == " " ? blank : text; };
+        EXPECT_EQ(FormatListLine("x", 7, width), "x" + std::string(blanks, ' ') + "7")
+            << text << "/" << blank;
+    }
     EXPECT_EQ(ParseListLine("12").weight, 12);
     EXPECT_EQ(ParseListLine("12").name, "");
     EXPECT_EQ(ParseListLine("Spiral   abcd").weight, 0);
@@ -63,26 +57,22 @@ class WeightsTest : public ::testing::Test {
 };
 
 TEST_F(WeightsTest, CommitClampsTrimsAndRewritesTheLine) {
-    struct Case {
-        WeightedTable table;
-        int slot;
-        std::string_view name, weight;
-        std::string_view storedName;
-        int storedWeight;
-    } cases[] = {
+    // table, slot, name and weight typed; name and weight stored
+    using S = std::string_view;
+    const std::tuple<WeightedTable, int, S, S, S, int> cases[] = {
         {WeightedTable::GalaxyTypes, 4, "  Spiral  ", "12345", "Spiral", 9999},
         {WeightedTable::GalaxyTypes, 31, "Dust, gas", "", "Dust gas", 0},
         {WeightedTable::GalaxyTypes, 0, "x", "2.5", "x", 2},
         {WeightedTable::Composites, 15, "Pair", "40", "Pair", 40},
     };
-    for (const Case& c : cases) {
-        auto r = CommitWeight(tables, c.table, c.slot, c.name, c.weight, FakeWidth);
+    for (const auto& [table, slot, name, weight, storedName, storedWeight] : cases) {
+        auto r = CommitWeight(tables, table, slot, name, weight, FakeWidth);
         ASSERT_TRUE(r);
-        EXPECT_EQ(ShownName(tables, c.table, c.slot), c.storedName);
-        EXPECT_EQ(SlotWeight(tables, c.table, c.slot), c.storedWeight);
-        EXPECT_EQ(r->weightText, std::to_string(c.storedWeight));
-        EXPECT_EQ(ParseListLine(r->line).name, c.storedName);
-        EXPECT_EQ(ParseListLine(r->line).weight, c.storedWeight);
+        const ListLine line = ParseListLine(r->line);
+        EXPECT_EQ(
+            std::tuple(S(ShownName(tables, table, slot)), SlotWeight(tables, table, slot), r->weightText),
+            std::tuple(storedName, storedWeight, std::to_string(storedWeight)));
+        EXPECT_EQ(std::tuple(S(line.name), line.weight), std::tuple(storedName, storedWeight));
     }
     const GalaxyTables before = tables;
     EXPECT_FALSE(CommitWeight(tables, WeightedTable::GalaxyTypes, -1, "x", "1", FakeWidth));

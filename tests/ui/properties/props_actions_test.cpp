@@ -16,22 +16,18 @@ namespace {
 
 TEST(Opening, DecisionTable) {
     using L = OpeningLoad;
-    struct Case {
-        int16_t resetSettings, animationType;
-        bool welcomeReset;
-        bool welcome;
-        L load;
-    } cases[] = {
+    // ResetSettings and AnimationType stored, the Welcome's answer; the Welcome shown, the load
+    const std::tuple<int16_t, int16_t, bool, bool, L> cases[] = {
         {-1, -1, true, true, L::Reset},        {-1, -1, false, true, L::Reset},
         {-1, 0, true, true, L::Reset},         {-1, 0, false, true, L::Stored},
         {1, -1, true, false, L::ResetAndSave}, {1, 0, true, false, L::Stored},
         {1, 5, false, false, L::Stored},
     };
-    for (const Case& c : cases) {
-        const bool shown = ShowsWelcome(c.resetSettings);
-        EXPECT_EQ(shown, c.welcome) << c.resetSettings;
-        EXPECT_EQ(DecideOpeningLoad(shown, c.welcomeReset, c.animationType), c.load)
-            << c.resetSettings << " " << c.animationType << " " << c.welcomeReset;
+    for (const auto& [resetSettings, animationType, welcomeReset, welcome, load] : cases) {
+        const bool shown = ShowsWelcome(resetSettings);
+        EXPECT_EQ(shown, welcome) << resetSettings;
+        EXPECT_EQ(DecideOpeningLoad(shown, welcomeReset, animationType), load)
+            << resetSettings << " " << animationType << " " << welcomeReset;
     }
 }
 
@@ -98,40 +94,35 @@ TEST_F(PropsActionsTest, OpeningsFromFirstToStored) {
 // stored only on Accept.
 TEST_F(PropsActionsTest, ResetAnswers) {
     const std::string backup = dir.File("cfg/propsave.orb");
-    struct Case {
-        MessageAnswer answer;
-        int set;
-        ResetOutcome outcome;
-        bool backedUp;
-        const char* stars;
-        int composite0Count;
-    } cases[] = {
+    // the answer, the set; the outcome, a backup made, the stars shown, composite 0's member count
+    const std::tuple<MessageAnswer, int, ResetOutcome, bool, const char*, int> cases[] = {
         {MessageAnswer::Cancel, kResetSet30, ResetOutcome::Cancelled, false, "1234", 0},
         {MessageAnswer::No, kResetSet20, ResetOutcome::Reset, false, "2500", 6},
         {MessageAnswer::Yes, kResetSet30, ResetOutcome::Reset, true, "4000", 2},
     };
-    for (const Case& c : cases) {
+    for (const auto& [answer, set, outcome, backedUp, stars, composite0Count] : cases) {
         std::filesystem::remove(backup);
         tables = GalaxyTables{};
         ApplyFactoryGalaxyTypes(tables, 1);
         tables.types[0].name = "Before";
         fields.SetFieldText(0, "1234");
         store.WriteText(kSectionAdvanced, "Adv_TimeDelay", "77");
-        messages.answers = {c.answer};
-        const ResetReport r = RunResetProperties(c.set, messages, store, tables, fields, backup);
-        EXPECT_EQ(r.outcome, c.outcome);
+        messages.answers = {answer};
+        const ResetReport r = RunResetProperties(set, messages, store, tables, fields, backup);
+        EXPECT_EQ(r.outcome, outcome);
         EXPECT_TRUE(r.advancedWritten);
         EXPECT_EQ(messages.shown.back().icon, MessageIcon::Question);
+        EXPECT_EQ(messages.shown.back().buttons, MessageButtons::YesNoCancel);
         EXPECT_NE(messages.LastText().find("'" + backup + "' then Reset"), std::string::npos);
-        const bool reset = c.outcome == ResetOutcome::Reset;
+        const bool reset = outcome == ResetOutcome::Reset;
         EXPECT_EQ(tables.types[0].name, reset ? "Standard Galaxy" : "Before");
-        EXPECT_EQ(tables.types[1].name, reset ? FactoryNameOf(c.set, 1).name : FactoryNameOf(1, 1).name);
-        EXPECT_EQ(tables.composites[0].count, c.composite0Count);
-        EXPECT_EQ(fields.FieldText(0), c.stars);
+        EXPECT_EQ(tables.types[1].name, reset ? FactoryNameOf(set, 1).name : FactoryNameOf(1, 1).name);
+        EXPECT_EQ(tables.composites[0].count, composite0Count);
+        EXPECT_EQ(fields.FieldText(0), stars);
         EXPECT_EQ(Stored(kSectionAdvanced, "Adv_TimeDelay"), reset ? "30" : "77");
         EXPECT_EQ(Stored(kSectionUniverse, "Universe_Stars"), "<absent>");
-        ASSERT_EQ(std::filesystem::exists(backup), c.backedUp);
-        if (c.backedUp) { // the backup holds the settings from before the reset
+        ASSERT_EQ(std::filesystem::exists(backup), backedUp);
+        if (backedUp) { // the backup holds the settings from before the reset
             auto tpl = LoadTemplateFile(backup);
             ASSERT_TRUE(tpl);
             EXPECT_EQ(ReadTemplateText(*tpl, TemplateGalaxySection(0), kUniGalName, ""), "Before");
@@ -153,7 +144,7 @@ TEST_F(PropsActionsTest, AFailedBackupPreventsTheReset) {
     EXPECT_EQ(Stored(kSectionAdvanced, "Adv_TimeDelay"), "77");
 }
 
-TEST_F(PropsActionsTest, AcceptSavesEverythingOrSaysWhy) {
+TEST_F(PropsActionsTest, AcceptSavesEverythingOrSaysWhyNamingTheFile) {
     ApplyFactoryGalaxyTypes(tables, 0);
     fields.SetFieldText(0, "12abc");
     EXPECT_TRUE(AcceptSave(store, fields, tables, messages));
@@ -165,10 +156,7 @@ TEST_F(PropsActionsTest, AcceptSavesEverythingOrSaysWhy) {
     backend.failWrites = true;
     EXPECT_FALSE(AcceptSave(store, fields, tables, messages));
     EXPECT_EQ(messages.LastText(), "The settings could not be saved.");
-}
-
-TEST_F(PropsActionsTest, AFailingSettingsFileIsNamed) {
-    const std::string path = Unwritable("orbelune.ini");
+    const std::string path = Unwritable("orbelune.ini"); // a settings file is named
     FileStoreBackend file(path);
     SettingsStore fileStore(file);
     EXPECT_FALSE(AcceptSave(fileStore, fields, tables, messages));
@@ -177,26 +165,20 @@ TEST_F(PropsActionsTest, AFailingSettingsFileIsNamed) {
 }
 
 TEST(UniverseSpecs, KindsRangesAndSteps) {
-    struct Case {
-        int index;
-        FieldKind kind;
-        double min, max;
-        int step, spin;
-    } cases[] = {
+    // box, kind, range, arrow step, spinner length
+    const std::tuple<int, FieldKind, double, double, int, int> cases[] = {
         {0, FieldKind::Long, 10, 30000, 10, 5},  {33, FieldKind::Long, 0, 999999, 0, 0},
         {1, FieldKind::Integer, 1, 999, 1, 3},   {2, FieldKind::Integer, 1, 99, 1, 2},
         {16, FieldKind::Integer, 0, 999, 1, 3},  {17, FieldKind::Integer, 0, 999, 1, 3},
         {40, FieldKind::Integer, 0, 3000, 0, 0}, {12, FieldKind::Real, 0.25, 1.0, 0, 0},
     };
-    for (const Case& c : cases) {
-        auto s = UniverseFieldSpec(c.index);
-        ASSERT_TRUE(s) << c.index;
-        EXPECT_EQ(s->kind, c.kind) << c.index;
-        EXPECT_EQ(s->filter, c.kind == FieldKind::Real ? KeyFilter::Decimal : KeyFilter::Digits) << c.index;
-        EXPECT_EQ(s->min, c.min) << c.index;
-        EXPECT_EQ(s->max, c.max) << c.index;
-        EXPECT_EQ(s->arrowStep, c.step) << c.index;
-        EXPECT_EQ(s->spinLength, c.spin) << c.index;
+    for (const auto& [index, kind, min, max, step, spin] : cases) {
+        auto s = UniverseFieldSpec(index);
+        ASSERT_TRUE(s) << index;
+        const KeyFilter filter = kind == FieldKind::Real ? KeyFilter::Decimal : KeyFilter::Digits;
+        EXPECT_EQ(std::tuple(s->kind, s->filter, s->min, s->max, s->arrowStep, s->spinLength),
+                  std::tuple(kind, filter, min, max, step, spin))
+            << index;
     }
     EXPECT_FALSE(UniverseFieldSpec(3));
     EXPECT_FALSE(UniverseFieldSpec(52));

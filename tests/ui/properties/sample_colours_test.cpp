@@ -6,11 +6,8 @@ namespace orb {
 namespace {
 
 TEST(SampleColours, AHueBoxLightsOnlyItsChannelAtTwoPointFiveFiveAPercent) {
-    struct Case {
-        SampleChannel channel;
-        const char* text;
-        uint32_t colour; // 0x00BBGGRR
-    } const cases[] = {
+    const std::tuple<SampleChannel, const char*, uint32_t> cases[] = {
+        // colours 0x00BBGGRR
         {SampleChannel::Red, "100", 0x0000FF},   {SampleChannel::Green, "100", 0x00FF00},
         {SampleChannel::Blue, "100", 0xFF0000},  {SampleChannel::Grey, "100", 0xFFFFFF},
         {SampleChannel::Red, "50", 0x00007F},    // 50 x 2.55 lies just below 127.5 in binary
@@ -19,8 +16,8 @@ TEST(SampleColours, AHueBoxLightsOnlyItsChannelAtTwoPointFiveFiveAPercent) {
         {SampleChannel::Blue, "", 0x000000},     // an empty box reads 0
         {SampleChannel::Red, "-40", 0x000000},   // "0-40" reads 0
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ChannelSampleColour(c.channel, c.text), c.colour) << c.text;
+    for (auto [channel, text, colour] : cases)
+        EXPECT_EQ(ChannelSampleColour(channel, text), colour) << text;
 }
 
 TEST(SampleColours, HueRunsAndWheelHuesReadTheBoxesAsTheRulesDo) {

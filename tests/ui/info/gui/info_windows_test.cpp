@@ -1,7 +1,6 @@
 // The information windows on the offscreen platform, paced by a stepping clock (every frame due at
 // once), and joined with the help to the Properties window.
 #include <QAction>
-#include <QApplication>
 #include <QProgressBar>
 #include <QPushButton>
 #include <filesystem>
@@ -9,7 +8,6 @@
 
 #include "app/gui/gui_fixture.h"
 #include "app/universe_view.h"
-#include "settings/presets.h"
 #include "ui/fields/qt/numeric_box.h"
 #include "ui/help/qt/help_window.h"
 #include "ui/info/fake_opener.h"
@@ -27,42 +25,20 @@ class InfoWindowsTest : public GuiTest {
   protected:
     SteppingTicks ticks{0, 40}; // every read is a frame later: no frame waits
     ScriptedMessages messages;
-    FakeOpener opener;
-
-    std::unique_ptr<AboutWindow> MakeAbout() {
-        AboutContext c;
-        c.messages = &messages;
-        c.opener = &opener;
-        c.homePage = "file:///nowhere/index.html";
-        c.ticks = &ticks;
-        auto about = std::make_unique<AboutWindow>(std::move(c));
-        frames = 0;
-        QObject::connect(about.get(), &AboutWindow::frameShown, [this] { ++frames; });
-        return about;
-    }
-    int frames = 0; // frames the About window presented
 };
 
-TEST_F(InfoWindowsTest, AboutShowMovesToTheNextCompositeAfterFiveHundredFrames) {
-    auto about = MakeAbout();
-    about->show();
-    ASSERT_TRUE(WaitFor([&] { return about->Show() && about->Show()->Composite() == 0; }));
-    ASSERT_TRUE(WaitFor([&] { return about->Show()->Composite() != 0; }, 60000));
-    EXPECT_EQ(frames, 501); // 500 of composite 0, then the first of the next
-    EXPECT_GT(about->Show()->Composite(), 0);
-    about->WebButton()->click();
-    EXPECT_EQ(opener.opened, std::vector<std::string>{"file:///nowhere/index.html"});
-    about->OkButton()->click();
-    EXPECT_FALSE(about->isVisible());
-}
-
+// The show's composites and their 500 frames are the show's own test. Here the credits pause it, and
 // OK and Dismiss end only their own animation: the application window's run behind goes on.
 TEST_F(InfoWindowsTest, CreditsPauseTheShowWhichGoesOnWithTheNextCompositeAndOtherAnimationsRunOn) {
     UniverseView view(store, state, ViewOptions{true, 7, 10});
     view.resize(160, 120);
     view.show();
     view.StartRun();
-    auto about = MakeAbout();
+    FakeOpener opener;
+    auto about = std::make_unique<AboutWindow>(
+        AboutContext{{}, &messages, &opener, "file:///nowhere/index.html", &ticks, {}});
+    int frames = 0; // frames the About window presented
+    QObject::connect(about.get(), &AboutWindow::frameShown, [&] { ++frames; });
     about->show();
     ASSERT_TRUE(WaitFor([&] { return frames >= 20; }));
     const int16_t k = about->Show()->Composite();
@@ -84,7 +60,10 @@ TEST_F(InfoWindowsTest, CreditsPauseTheShowWhichGoesOnWithTheNextCompositeAndOth
     int16_t next = static_cast<int16_t>((k + 1) % kAboutComposites);
     EXPECT_EQ(about->Show()->Composite(), next); // the factory record k+1 weighs at least 1
     EXPECT_FALSE(about->Paused());
+    about->WebButton()->click();
+    EXPECT_EQ(opener.opened, std::vector<std::string>{"file:///nowhere/index.html"});
     about->OkButton()->click();
+    EXPECT_FALSE(about->isVisible());
     EXPECT_FALSE(state.stopFlag);
     const int64_t presented = view.FramesPresented();
     EXPECT_TRUE(WaitFor([&] { return view.FramesPresented() > presented + 3; }));
@@ -115,7 +94,6 @@ TEST_F(InfoWindowsTest, WelcomeOffersTheResetOnlyToUpgradersAndResetsOnlyAfterAB
         WelcomeWindow greeting(store, runtime.File("propsave.orb"), messages, nullptr);
         greeting.show();
         EXPECT_FALSE(greeting.ResetButton()->isVisible());
-        EXPECT_EQ(greeting.DismissButton()->text(), "OK");
     }
     store.WriteText(kSectionGeneral, kAnimationType, "0");
     const std::string blocker = runtime.File("a-file");
@@ -130,8 +108,6 @@ TEST_F(InfoWindowsTest, WelcomeOffersTheResetOnlyToUpgradersAndResetsOnlyAfterAB
     EXPECT_TRUE(failing.ResetButton()->isVisible()); // the user may try again or close
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_NE(messages.LastText().find("were not reset"), std::string::npos);
-    failing.DismissButton()->click();
-    EXPECT_FALSE(failing.ResetRequested());
 
     TemplateState templates;
     const std::string path = runtime.File("config/propsave.orb");
