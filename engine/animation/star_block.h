@@ -47,6 +47,17 @@ class StarBlock {
         steady_[i - first_] = steady;
         steadyCount_ += steady;
     }
+    // Every star i of the block is steady this frame where steady(i) holds, in a loop the
+    // compiler can vectorise when steady reads arrays through pointers held outside it.
+    template <typename Steady> void MarkSteadyStars(Steady&& steady) {
+        int32_t count = 0;
+        for (int32_t j = 0; j < count_; ++j) {
+            const bool on = steady(first_ + j);
+            steady_[j] = on;
+            count += on;
+        }
+        steadyCount_ = count;
+    }
     // Moves every steady star one frame and projects it.
     void MoveAndProject();
     // After MoveAndProject, every star of the block in order: a steady star has the pixel of its
