@@ -23,16 +23,17 @@ ScreenGeometry MakeScreenGeometry(double widthPixels, double heightPixels, float
 
 namespace {
 
-// The tables and the indices into them are only read, and never overlap what the loop writes.
-[[gnu::always_inline]] inline void
-ProjectBatch(const ScreenGeometry& screen, ProjectionBatch& b, int32_t count, const int16_t* __restrict types,
-             const int16_t* __restrict galaxies, const double* __restrict tiltSin,
-             const double* __restrict tiltCos, const double* __restrict verticals,
-             const float* __restrict relX, const float* __restrict relY, const float* __restrict relZ) {
+// The tables are only read, and never overlap the batch.
+[[gnu::always_inline]] inline void ProjectBatch(const ScreenGeometry& screen, ProjectionBatch& b,
+                                                int32_t count, const double* __restrict tiltSin,
+                                                const double* __restrict tiltCos,
+                                                const double* __restrict verticals,
+                                                const float* __restrict relX, const float* __restrict relY,
+                                                const float* __restrict relZ) {
     const double focalScale = screen.focalScale;
     const double centreX = screen.centreX, centreY = screen.centreY;
     for (int32_t j = 0; j < count; ++j) {
-        const int32_t type = types[j], g = galaxies[j];
+        const int32_t type = b.type[j], g = b.galaxy[j];
         const double s = tiltSin[type], c = tiltCos[type];
         const double rx = relX[g], ry = relY[g], rz = relZ[g];
         const float depth = static_cast<float>(b.y[j] * s + b.z[j] * c + rz);
@@ -54,9 +55,9 @@ ProjectBatch(const ScreenGeometry& screen, ProjectionBatch& b, int32_t count, co
 
 } // namespace
 
-ORB_VECTOR_CLONES void ProjectStars(const ScreenGeometry& screen, const BatchTables& t, const int16_t* type,
-                                    const int16_t* galaxy, ProjectionBatch& b, int32_t count) {
-    ProjectBatch(screen, b, count, type, galaxy, t.tiltSin, t.tiltCos, t.vertical, t.relX, t.relY, t.relZ);
+ORB_VECTOR_CLONES void ProjectStars(const ScreenGeometry& screen, const BatchTables& t, ProjectionBatch& b,
+                                    int32_t count) {
+    ProjectBatch(screen, b, count, t.tiltSin, t.tiltCos, t.vertical, t.relX, t.relY, t.relZ);
 }
 
 namespace {

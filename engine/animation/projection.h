@@ -88,8 +88,8 @@ struct ProjectionBatch {
     // Inputs, held as doubles (the chain works in double precision) so that the loop has one
     // lane width throughout.
     double x[kSize], y[kSize], z[kSize];  // local position, world units
-    int16_t type[kSize];                  // index into BatchTables' per-type views
-    int16_t galaxy[kSize];                // index into BatchTables' galaxy offsets
+    int32_t type[kSize];                  // index into BatchTables' per-type views
+    int32_t galaxy[kSize];                // index into BatchTables' galaxy offsets
     int32_t fromX[kSize], fromY[kSize];   // the pixel so far
     float depth[kSize];                   // out: depth, world units
     int32_t pixelX[kSize], pixelY[kSize]; // out: the pixel seen now (the pixel so far where not seen)
@@ -111,10 +111,8 @@ struct BatchTables {
     const float* relY = nullptr;
     const float* relZ = nullptr;
 };
-// The types and galaxies of the stars are read at type and galaxy: the batch's own, or a star
-// array's where the batch holds consecutive stars.
-void ProjectStars(const ScreenGeometry& screen, const BatchTables& tables, const int16_t* type,
-                  const int16_t* galaxy, ProjectionBatch& batch, int32_t count);
+void ProjectStars(const ScreenGeometry& screen, const BatchTables& tables, ProjectionBatch& batch,
+                  int32_t count);
 // After ProjectStars: the addresses of the batch's pixels in a surface of the given size whose
 // width x height pixels are numbered within 32 bits; scratch stands for any pixel off it. With
 // blocks, also the addresses of the flags of their 16 x 16 blocks (Framebuffer::blocks).

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <numeric>
 
 #include "engine/animation/orbit_trig.h"
 #include "engine/animation/star_motion.h"
@@ -18,6 +17,14 @@ bool Orbiting(int16_t style) {
 bool Drifting(int16_t style) {
     return static_cast<uint16_t>(style - 4) <= 1;
 }
+
+// Block indices in order: the places in the batch of a block moved in star order.
+constexpr auto kInOrder = [] {
+    std::array<int16_t, StarBlock::kSize> places{};
+    for (int32_t j = 0; j < StarBlock::kSize; ++j)
+        places[j] = static_cast<int16_t>(j);
+    return places;
+}();
 
 } // namespace
 
@@ -86,10 +93,11 @@ void StarBlock::MoveInOrder() {
                                     stars_.velY.data() + first,
                                     stars_.velZ.data() + first,
                                     stars_.type.data() + first,
+                                    stars_.galaxy.data() + first,
                                     steady_.data(),
                                     orbitingTypes_,
                                     driftingTypes_};
-    if (motion::MoveOrbitsAndDrifts(moves, n, batch_.x, batch_.y, batch_.z, flags_.data()) > 0) MoveFlagged();
+    if (motion::MoveOrbitsAndDrifts(moves, n, batch_, flags_.data()) > 0) MoveFlagged();
     const int16_t trail = stars_.trail;
     const int32_t* scrX = stars_.scrX.data() + Slot(first);
     const int32_t* scrY = stars_.scrY.data() + Slot(first);
@@ -102,9 +110,9 @@ void StarBlock::MoveInOrder() {
             batch_.fromY[j] = scrY[j * trail];
         }
     }
-    std::iota(position_.begin(), position_.begin() + n, int16_t{0});
+    std::copy_n(kInOrder.begin(), n, position_.begin());
     batchCount_ = n;
-    ProjectStars(screen_, tables_, stars_.type.data() + first, stars_.galaxy.data() + first, batch_, n);
+    ProjectStars(screen_, tables_, batch_, n);
 }
 
 // The stars MoveOrbitsAndDrifts flagged (some tenths of a block), found eight flags at a time:
@@ -234,7 +242,7 @@ void StarBlock::MoveByKind() {
         Gather(i, p++, MoveStar(stars_, i, styles_[type], model_.run[type]));
     }
     batchCount_ = p;
-    ProjectStars(screen_, tables_, batch_.type, batch_.galaxy, batch_, p);
+    ProjectStars(screen_, tables_, batch_, p);
 }
 
 } // namespace orb

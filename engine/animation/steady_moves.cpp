@@ -27,11 +27,14 @@ namespace {
 Move(int32_t count, float* __restrict angle, const float* __restrict spin, const float* __restrict radius,
      const float* __restrict height, float* __restrict x, float* __restrict y, float* __restrict z,
      const float* __restrict velX, const float* __restrict velY, const float* __restrict velZ,
-     const int16_t* __restrict type, const uint8_t* __restrict steady, uint32_t orbiting, uint32_t drifting,
-     double* __restrict localX, double* __restrict localY, double* __restrict localZ,
+     const int16_t* __restrict type, const int16_t* __restrict galaxy, const uint8_t* __restrict steady,
+     uint32_t orbiting, uint32_t drifting, double* __restrict localX, double* __restrict localY,
+     double* __restrict localZ, int32_t* __restrict typeOut, int32_t* __restrict galaxyOut,
      uint8_t* __restrict flags) {
     int32_t flagged = 0;
     for (int32_t j = 0; j < count; ++j) {
+        typeOut[j] = type[j];
+        galaxyOut[j] = galaxy[j];
         const uint32_t t = static_cast<uint32_t>(type[j]) & 31;
         const uint32_t on = steady[j];
         const uint32_t orbits = on & (orbiting >> t) & 1, drifts = on & (drifting >> t) & 1;
@@ -62,10 +65,10 @@ Move(int32_t count, float* __restrict angle, const float* __restrict spin, const
 // Every star takes both rules' arithmetic in vector lanes, and a select keeps the one its style
 // has (or neither): far cheaper than sorting the stars by style first, when most of a block
 // orbits or drifts.
-ORB_VECTOR_CLONES int32_t MoveOrbitsAndDrifts(const SteadyMoves& m, int32_t count, double* localX,
-                                              double* localY, double* localZ, uint8_t* flags) {
+ORB_VECTOR_CLONES int32_t MoveOrbitsAndDrifts(const SteadyMoves& m, int32_t count, ProjectionBatch& b,
+                                              uint8_t* flags) {
     return Move(count, m.angle, m.spin, m.radius, m.height, m.x, m.y, m.z, m.velX, m.velY, m.velZ, m.type,
-                m.steady, m.orbiting, m.drifting, localX, localY, localZ, flags);
+                m.galaxy, m.steady, m.orbiting, m.drifting, b.x, b.y, b.z, b.type, b.galaxy, flags);
 }
 
 } // namespace orb::motion
