@@ -115,12 +115,21 @@ class StarPass {
   private:
     // The steady stars of a block are moved and projected together, then every star is drawn in
     // order. In trail mode every star ages first, before any move (a wave star's height reads it).
+    // A steady star is neither sparkling nor bursting nor retiring: moved, the pixel of its slot
+    // erased and its new one lit.
     void RunBlock(int32_t first, int32_t end, bool trail) {
         block_.Begin(first, end, w_.trailRing);
-        for (int32_t i = first; i < end; ++i) {
-            if (trail) Age(s_.age[i]);
-            block_.MarkSteady(i, Steady(i, trail));
-        }
+        if (trail)
+            for (int32_t i = first; i < end; ++i)
+                Age(s_.age[i]);
+        const int16_t* newFrames = s_.newFrames.data();
+        const int16_t* novaFrames = s_.novaFrames.data();
+        const int16_t* retire = s_.retire.data();
+        const int trailMode = trail;
+        block_.MarkSteadyStars([=](int32_t i) {
+            return (static_cast<int>(newFrames[i] < 1) & static_cast<int>(novaFrames[i] < 1) &
+                    ~(trailMode & static_cast<int>(retire[i] >= 1))) != 0;
+        });
         block_.MoveAndProject();
         block_.Draw(w_.surface, [&](int32_t i) {
             if (trail)
@@ -128,13 +137,6 @@ class StarPass {
             else
                 PlainStar(i);
         });
-    }
-
-    // Neither sparkling nor bursting nor retiring: moved, the pixel of its slot erased and its new
-    // one lit.
-    bool Steady(int32_t i, bool trail) const {
-        return static_cast<int>(s_.newFrames[i] < 1) & static_cast<int>(s_.novaFrames[i] < 1) &
-               !(static_cast<int>(trail) & static_cast<int>(s_.retire[i] >= 1));
     }
 
     // The stars that are not steady (a few per frame) move one at a time.

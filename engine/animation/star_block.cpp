@@ -1,6 +1,8 @@
 #include "engine/animation/star_block.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 #include "engine/animation/orbit_trig.h"
 #include "engine/animation/star_motion.h"
@@ -16,6 +18,14 @@ bool Drifting(int16_t style) {
     return static_cast<uint16_t>(style - 4) <= 1;
 }
 
+// Block indices in order: the places in the batch of a block moved in star order.
+constexpr auto kInOrder = [] {
+    std::array<int16_t, StarBlock::kSize> places{};
+    for (int32_t j = 0; j < StarBlock::kSize; ++j)
+        places[j] = static_cast<int16_t>(j);
+    return places;
+}();
+
 } // namespace
 
 StarBlock::StarBlock(StarArrays& stars, const GalaxyArrays& galaxies, const GalaxyModel& model,
@@ -30,8 +40,10 @@ StarBlock::StarBlock(StarArrays& stars, const GalaxyArrays& galaxies, const Gala
                     : Drifting(styles[t]) ? kDrifting
                     : styles[t] == 7      ? kWaving
                                           : kOther;
+        orbitingTypes_ |= static_cast<uint32_t>(kinds_[t] == kOrbiting) << t;
+        driftingTypes_ |= static_cast<uint32_t>(kinds_[t] == kDrifting) << t;
     }
-    tables_ = {tiltSin_.data(),        tiltCos_.data(),        vertical_.data(),
+    tables_ = {tiltSin_.data(),      tiltCos_.data(),      vertical_.data(),
                galaxies.relX.data(), galaxies.relY.data(), galaxies.relZ.data()};
 }
 
@@ -40,6 +52,7 @@ void StarBlock::Begin(int32_t first, int32_t end, int16_t ring) {
     count_ = end - first;
     ring_ = ring;
     steadyCount_ = 0;
+    batchCount_ = 0;
     steady_.fill(false);
 }
 
@@ -55,13 +68,114 @@ void StarBlock::Begin(int32_t first, int32_t end, int16_t ring) {
     batch_.fromY[j] = stars_.scrY[slot];
 }
 
+void StarBlock::MoveAndProject() {
+    // Past half steady, projecting the others too for nothing costs less than sorting (in a tour
+    // frame nearly every star is steady, early in a burst few are).
+    if (steadyCount_ * 2 >= count_)
+        MoveInOrder();
+    else if (steadyCount_ > 0)
+        MoveByKind();
+}
+
+// The orbiting and drifting stars move in one pass over the block (far the most of a tour
+// frame's stars), the waving ones packed together and the others one at a time; the batch holds
+// the block's stars in order.
+void StarBlock::MoveInOrder() {
+    const int32_t first = first_, n = count_;
+    const motion::SteadyMoves moves{stars_.angle.data() + first,
+                                    stars_.spin.data() + first,
+                                    stars_.radius.data() + first,
+                                    stars_.height.data() + first,
+                                    stars_.x.data() + first,
+                                    stars_.y.data() + first,
+                                    stars_.z.data() + first,
+                                    stars_.velX.data() + first,
+                                    stars_.velY.data() + first,
+                                    stars_.velZ.data() + first,
+                                    stars_.type.data() + first,
+                                    stars_.galaxy.data() + first,
+                                    steady_.data(),
+                                    orbitingTypes_,
+                                    driftingTypes_};
+    if (motion::MoveOrbitsAndDrifts(moves, n, batch_, flags_.data()) > 0) MoveFlagged();
+    const int16_t trail = stars_.trail;
+    const int32_t* scrX = stars_.scrX.data() + Slot(first);
+    const int32_t* scrY = stars_.scrY.data() + Slot(first);
+    if (trail == 1) {
+        std::copy_n(scrX, n, batch_.fromX);
+        std::copy_n(scrY, n, batch_.fromY);
+    } else {
+        for (int32_t j = 0; j < n; ++j) {
+            batch_.fromX[j] = scrX[j * trail];
+            batch_.fromY[j] = scrY[j * trail];
+        }
+    }
+    std::copy_n(kInOrder.begin(), n, position_.begin());
+    batchCount_ = n;
+    ProjectStars(screen_, tables_, batch_, n);
+}
+
+// The stars MoveOrbitsAndDrifts flagged (some tenths of a block), found eight flags at a time:
+// the steady stars it left, moved in place in the batch (the waving ones packed together), and
+// the orbiting stars whose angle is beyond its reduction.
+void StarBlock::MoveFlagged() {
+    const int32_t n = count_;
+    std::fill(flags_.begin() + n, flags_.begin() + ((n + 7) & ~7), uint8_t{0});
+    int32_t waving = 0;
+    auto& wavingList = lists_[kWaving];
+    for (int32_t w = 0; w < n; w += 8) {
+        uint64_t word;
+        std::memcpy(&word, &flags_[w], sizeof word);
+        if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+        for (; word != 0; word &= word - 1) {
+            const int32_t j = w + std::countr_zero(word) / 8, i = first_ + j;
+            const int16_t type = stars_.type[i];
+            if (flags_[j] == motion::kOrbitBeyond) {
+                const SinCosF t = OrbitSinCos(stars_.angle[i]);
+                batch_.x[j] = stars_.radius[i] * t.cos;
+                batch_.z[j] = stars_.radius[i] * t.sin;
+            } else if (kinds_[type] == kWaving) {
+                const GalaxyTypeRun& run = model_.run[type];
+                wavingList[waving] = static_cast<int16_t>(j);
+                waves_.age[waving] = stars_.age[i];
+                waves_.x[waving] = stars_.x[i];
+                waves_.z[waving] = stars_.z[i];
+                waves_.velX[waving] = stars_.velX[i];
+                waves_.velZ[waving] = stars_.velZ[i];
+                waves_.phase[waving] = stars_.velY[i];
+                waves_.step[waving] = run.angleParam;
+                waves_.height[waving] = run.heightScaled;
+                waves_.persistence[waving] = run.bandFillWhole;
+                ++waving;
+            } else {
+                const Vec3f local = MoveStar(stars_, i, styles_[type], model_.run[type]);
+                batch_.x[j] = local.x;
+                batch_.y[j] = local.y;
+                batch_.z[j] = local.z;
+            }
+        }
+    }
+    if (waving == 0) return;
+    motion::MoveWaves(waves_, waving);
+    for (int32_t k = 0; k < waving; ++k) {
+        const int32_t j = wavingList[k], i = first_ + j;
+        stars_.age[i] = waves_.age[k];
+        stars_.x[i] = waves_.x[k];
+        stars_.y[i] = waves_.y[k];
+        stars_.z[i] = waves_.z[k];
+        stars_.velY[i] = waves_.phase[k];
+        batch_.x[j] = waves_.x[k];
+        batch_.y[j] = waves_.y[k];
+        batch_.z[j] = waves_.z[k];
+    }
+}
+
 // The steady stars are listed by kind of style (orbiting, drifting, waving, other) without
 // branches: the five list lengths (the fifth lists the stars that are not steady) are 12-bit
 // fields of one register, and each index goes to the end of its list. Then each kind is moved in
 // a loop of its own, and the batch holds only the steady stars (in a burst step many stars are
 // still in flight).
-void StarBlock::MoveAndProject() {
-    if (steadyCount_ == 0) return;
+void StarBlock::MoveByKind() {
     uint64_t lengths = 0;
     for (int32_t j = 0; j < count_; ++j) {
         // Every kind is below kNotSteady, so the larger of the two picks kNotSteady exactly when
@@ -127,7 +241,8 @@ void StarBlock::MoveAndProject() {
         const int16_t type = stars_.type[i];
         Gather(i, p++, MoveStar(stars_, i, styles_[type], model_.run[type]));
     }
-    if (p > 0) ProjectStars(screen_, tables_, batch_, p);
+    batchCount_ = p;
+    ProjectStars(screen_, tables_, batch_, p);
 }
 
 } // namespace orb

@@ -47,6 +47,17 @@ class StarBlock {
         steady_[i - first_] = steady;
         steadyCount_ += steady;
     }
+    // Every star i of the block is steady this frame where steady(i) holds, in a loop the
+    // compiler can vectorise when steady reads arrays through pointers held outside it.
+    template <typename Steady> void MarkSteadyStars(Steady&& steady) {
+        int32_t count = 0;
+        for (int32_t j = 0; j < count_; ++j) {
+            const bool on = steady(first_ + j);
+            steady_[j] = on;
+            count += on;
+        }
+        steadyCount_ = count;
+    }
     // Moves every steady star one frame and projects it.
     void MoveAndProject();
     // After MoveAndProject, every star of the block in order: a steady star has the pixel of its
@@ -70,8 +81,8 @@ class StarBlock {
         // a window's image also the address of each pixel's block flag.
         static_assert(Framebuffer::kBlockShift == 4); // as PixelAddresses has it
         if constexpr (kind != PixelWriter::Kind::Any)
-            if (steadyCount_ > 0)
-                PixelAddresses(batch_, steadyCount_,
+            if (batchCount_ > 0)
+                PixelAddresses(batch_, batchCount_,
                                {out.Pixels(), out.Width(), out.Height(), out.Stride(), out.Scratch(),
                                 kind == PixelWriter::Kind::Blocks ? out.Blocks() : nullptr,
                                 out.BlockColumns(), out.ScratchFlag()});
@@ -102,6 +113,11 @@ class StarBlock {
     int32_t Slot(int32_t i) const { return stars_.Slot(i, ring_); }
     // The projection inputs of star i, which has moved to local, into place p of the batch.
     void Gather(int32_t i, int32_t p, Vec3f local);
+    // The two ways of moving a block's steady stars: in star order, every star of the block in
+    // the batch (when most are steady), or sorted by kind of style, only the steady ones in it.
+    void MoveInOrder();
+    void MoveFlagged();
+    void MoveByKind();
 
     StarArrays& stars_;
     const GalaxyModel& model_;
@@ -115,15 +131,19 @@ class StarBlock {
     int32_t count_ = 0;                               // stars in the block
     int16_t ring_ = 0;                                // trail slot of this frame
     int32_t steadyCount_ = 0;                         // steady stars in the block
+    int32_t batchCount_ = 0;                          // stars in batch_
     std::array<float, kSize> angle_;                  // per steady orbiting star: StarAngle
     std::array<float, kSize> spin_;                   // per steady orbiting star: StarSpin
     std::array<float, kSize> radius_;                 // per steady orbiting star: StarRadius
     std::array<float, kSize> aheadX_;                 // per steady orbiting star: orbit x one frame on
     std::array<float, kSize> aheadZ_;                 // per steady orbiting star: orbit z one frame on
-    std::array<bool, kSize> steady_;                  // per block star: moved and projected together
+    std::array<uint8_t, kSize> steady_;               // per block star: 1 when moved and projected together
     // Kinds of style, and the lists of block stars by kind.
     static constexpr uint32_t kOrbiting = 0, kDrifting = 1, kWaving = 2, kOther = 3, kNotSteady = 4;
     std::array<uint8_t, kGalaxyTypeSlots> kinds_{};   // per galaxy type: its kind of style
+    uint32_t orbitingTypes_ = 0;                      // bit t: type t's kind is kOrbiting
+    uint32_t driftingTypes_ = 0;                      // bit t: type t's kind is kDrifting
+    std::array<uint8_t, kSize> flags_;                // per block star: MoveOrbitsAndDrifts' flags
     std::array<std::array<int16_t, kSize>, 5> lists_; // per kind: block indices of its stars
     motion::WaveBatch waves_;                         // the steady wave stars' values, packed
     std::array<int16_t, kSize> position_;             // per steady block star: its place in batch_

@@ -60,6 +60,30 @@ struct WaveBatch {
 };
 void MoveWaves(WaveBatch& batch, int32_t count);
 
+// The orbiting and drifting stars among count consecutive stars, moved together in one vectorised
+// pass: each array points at the first of them. A star is moved when it is steady and its type's
+// bit is set in orbiting (Orbit's rule) or drifting (Drift's rule); any other star keeps its
+// values. Star j's local position, type and galaxy go to place j of the batch (for the stars not
+// moved, the position is to be ignored or overwritten). flags[j] is 0 but for the stars the pass
+// leaves to the caller: kLeftSteady for a steady star of neither rule, and kOrbitBeyond for an
+// orbiting star whose new angle (already stored) is beyond the exact reduction, whose position
+// is then OrbitSinCos's to work out. Returns the count of those stars.
+inline constexpr uint8_t kLeftSteady = 1, kOrbitBeyond = 2;
+struct SteadyMoves {
+    float* angle;                    // StarAngle (in and out)
+    const float* spin;               // StarSpin
+    const float* radius;             // StarRadius
+    const float* height;             // StarHeight
+    float *x, *y, *z;                // StarX..StarZ (in and out)
+    const float *velX, *velY, *velZ; // StarVelX..StarVelZ
+    const int16_t* type;             // StarType, 0..31
+    const int16_t* galaxy;           // StarGalaxy
+    const uint8_t* steady;           // 1 where the star is moved this frame by its style's rule, else 0
+    uint32_t orbiting = 0;           // bit t: type t orbits (styles 0..3)
+    uint32_t drifting = 0;           // bit t: type t drifts (styles 4 and 5)
+};
+int32_t MoveOrbitsAndDrifts(const SteadyMoves& stars, int32_t count, ProjectionBatch& batch, uint8_t* flags);
+
 } // namespace motion
 
 // Moves star i one frame by the rule of its type's style and returns its local position
