@@ -188,7 +188,7 @@ int32_t RenewalCount(int16_t rate, Random& random) {
     // double so that rate 250 is exactly 2.5 and rounds to 2.
     const double b = static_cast<double>(random()) * 100.0 < rate % 100 ? 1.0 : 0.0;
     const int32_t n = NearestLong(rate * 0.01 + b);
-    return n < 0 ? 0 : n;
+    return std::max(n, 0);
 }
 
 } // namespace orb

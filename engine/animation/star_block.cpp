@@ -53,7 +53,6 @@ void StarBlock::Begin(int32_t first, int32_t end, int16_t ring) {
     ring_ = ring;
     steadyCount_ = 0;
     batchCount_ = 0;
-    steady_.fill(false);
 }
 
 [[gnu::always_inline]] inline void StarBlock::Gather(int32_t i, int32_t j, Vec3f local) {

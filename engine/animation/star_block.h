@@ -8,7 +8,7 @@
 //
 //   StarBlock block(stars, galaxies, model, views, styles, screen);
 //   block.Begin(first, end, ring);           // end - first <= StarBlock::kSize
-//   for (i = first; i < end; ++i) block.MarkSteady(i, ...);
+//   block.MarkSteadyStars([&](int32_t i) { return ...; });
 //   block.MoveAndProject();
 //   block.Draw(surface, [&](int32_t i) { ... a star that is not steady ... });
 //
@@ -40,13 +40,8 @@ class StarBlock {
               const std::array<int16_t, kGalaxyTypeSlots>& styles, const ScreenGeometry& screen);
 
     // Starts on stars first .. end - 1 (at most kSize of them), whose pixels of this frame are in
-    // trail slot ring. No star is steady yet.
+    // trail slot ring. MarkSteadyStars comes next.
     void Begin(int32_t first, int32_t end, int16_t ring);
-    // Star i of the block is steady this frame (or not).
-    void MarkSteady(int32_t i, bool steady) {
-        steady_[i - first_] = steady;
-        steadyCount_ += steady;
-    }
     // Every star i of the block is steady this frame where steady(i) holds, in a loop the
     // compiler can vectorise when steady reads arrays through pointers held outside it.
     template <typename Steady> void MarkSteadyStars(Steady&& steady) {

@@ -267,8 +267,7 @@ void UniverseEngine::StepStars(uint32_t burstColour) {
         block.Begin(first, end, scalars_.trailRing);
         // A settled star ages before it moves (a wave star's height reads its age).
         PrepareFlight(state + first, age + first, count, d.flight);
-        for (int32_t i = first; i < end; ++i)
-            block.MarkSteady(i, state[i] == BurstState::Settled);
+        block.MarkSteadyStars([state](int32_t i) { return state[i] == BurstState::Settled; });
         block.MoveAndProject();
         const size_t b = static_cast<size_t>(first / StarBlock::kSize);
         int32_t moving = burst_.unsettledCount[b];

@@ -109,8 +109,7 @@ TEST_F(StarBlockTest, MovesAndDrawsSteadyStarsAsStarByStar) {
             for (int32_t first = 0; first < kStars; first += StarBlock::kSize) {
                 const int32_t end = std::min(kStars, first + StarBlock::kSize);
                 block.Begin(first, end, ring);
-                for (int32_t i = first; i < end; ++i)
-                    block.MarkSteady(i, steady(i));
+                block.MarkSteadyStars(steady);
                 block.MoveAndProject();
                 block.Draw(gotFb.surface, [&](int32_t i) { EXPECT_FALSE(steady(i)) << i; });
             }
