@@ -42,13 +42,15 @@ void UniverseEngine::SetupSurface(Framebuffer& surface, bool preview) {
     (void)preview; // the host hands the preview's own pixel size, so no unit conversion remains
     surface_ = &surface;
     const std::string_view sec = kSectionAdvanced;
-    // The dialog's range; a stored delay beyond it would all but stop the animation.
-    frameDelay_ = ClampInt(store_.ReadInteger(sec, Def(A::TimeDelay).name, 30), 0, 999);
-    const float focal = ClampSingle(store_.ReadReal(sec, Def(A::FocalLength).name, 1.0f), 0.01f, 10.0f);
-    std::string font(TrimBlanks(store_.ReadText(sec, Def(A::FontName).name, "MS Sans Serif")));
-    message_.fontName = font.empty() ? "MS Sans Serif" : font;
-    message_.fontSize = ClampInt(store_.ReadInteger(sec, Def(A::FontSize).name, 20), 10, 80);
-    message_.hue = ClampInt(store_.ReadInteger(sec, Def(A::FontHueV).name, 180), 0, 359);
+    // Each within the dialog's range: a stored delay beyond it would all but stop the animation.
+    const auto number = [&](A a) { return std::clamp(store_.Read(sec, Def(a)), Def(a).min, Def(a).max); };
+    frameDelay_ = static_cast<int16_t>(number(A::TimeDelay));
+    const float focal = static_cast<float>(number(A::FocalLength));
+    const SettingDef& fontDef = Def(A::FontName);
+    std::string font(TrimBlanks(store_.ReadText(sec, fontDef.name, fontDef.defText)));
+    message_.fontName = font.empty() ? std::string(fontDef.defText) : font;
+    message_.fontSize = static_cast<int16_t>(number(A::FontSize));
+    message_.hue = static_cast<int16_t>(number(A::FontHueV));
     message_.text = FirstChars(TrimBlanks(store_.ReadText(sec, Def(A::LockMessage).name, "")), kMessageChars);
     screen_ = MakeScreenGeometry(surface.width, surface.height, focal);
     if (fixedSeed_)
