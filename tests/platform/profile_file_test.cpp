@@ -1,12 +1,15 @@
 #include "platform/profile_file.h"
 
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <random>
+#include <tuple>
 
+#include "platform/atomic_file.h"
 #include "temp_dir.h"
 
 namespace orb {
@@ -124,6 +127,13 @@ class ProfileFile : public ::testing::Test {
     TempDir dir;
     std::string path = dir.File("t.orb");
 };
+
+TEST_F(ProfileFile, AReadUpToItsLimitIsWholeAndOneByteMoreIsCut) {
+    test::WriteAll(path, "[A]\nk=1\n");
+    const FileContents exact = ReadFileLimited(path, 8), over = ReadFileLimited(path, 7);
+    EXPECT_EQ(std::tuple(exact.status, exact.data), std::tuple(ReadStatus::Ok, "[A]\nk=1\n"s));
+    EXPECT_EQ(std::tuple(over.status, over.data), std::tuple(ReadStatus::TooLarge, "[A]\nk=1"s));
+}
 
 TEST_F(ProfileFile, MissingFileSectionOrKeyGivesTheDefault) {
     EXPECT_EQ(ReadProfileString(path, "A", "k", "def"), "def");

@@ -35,9 +35,10 @@ TEST(Gravity, CoincidentGalaxiesAndALoneGalaxyStayPut) {
     Galaxies close({{0, 0, 0}, {1e-5f, 0, 0}}); // nearer than the softening reaches: still a pull
     GravityStep(state, close.Bodies(), 0.0999999f, 1);
     EXPECT_GT(close.vx[0], 0.0f);
-    Galaxies apart({{0, 0, 0}, {10, 0, 0}});
+    Galaxies apart({{0, 0, 0}, {10, 20, 30}});
     GravityStep(state, apart.Bodies(), 0.1f, 1);
     EXPECT_TRUE(apart.vx[0] > 0.0f && apart.vx[1] < 0.0f) << "each pulls the other";
+    EXPECT_TRUE(apart.py[0] > 0.0f && apart.pz[0] > 0.0f && apart.pz[1] < 30.0f) << "and moves toward it";
 }
 
 TEST(Gravity, ZeroOrNegativeForceChangesNothingAndDoesNotCount) {

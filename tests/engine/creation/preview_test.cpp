@@ -57,18 +57,20 @@ TEST_F(PreviewTest, OneGalaxyUniverseValues) {
     struct Case {
         int16_t stars;
         float factor;
-        int16_t trail, expectStars, expectTrail;
+        int16_t trail, expectStars, expectTrail, ambient, expectAmbient;
     };
     const PreviewSurface s = Surface();
-    for (const Case c :
-         {Case{2000, 0.8f, 1, 1600, 1}, Case{30000, 1.0f, 999, 30000, 1}, Case{4000, 1.0f, 99, 4000, 7},
-          Case{10, 1.0f, 999, 10, 999}, Case{2, 0.2f, 999, 1, 999}}) {
+    for (const Case c : {Case{2000, 0.8f, 1, 1600, 1, 0, 1}, Case{30000, 1.0f, 999, 30000, 1, 5000, 3000},
+                         Case{4000, 1.0f, 99, 4000, 7, 1, 1}, Case{10, 1.0f, 999, 10, 999, 20, 20},
+                         Case{2, 0.2f, 999, 1, 999, 3000, 3000}}) {
         PreviewGalaxyParams p = Small(3);
         p.stars = c.stars, p.starFactor = c.factor, p.trail = c.trail, p.ambientFrames = 5000;
+        p.ambientStars = c.ambient;
         PreviewGalaxy preview(*engine, s, p);
         const UniverseValues& v = preview.Values();
-        EXPECT_EQ(std::tuple(v.stars, v.trail, engine->Stars().count, v.galaxies, v.ambientFlashFrames),
-                  std::tuple(c.expectStars, c.expectTrail, c.expectStars, 1, 999))
+        EXPECT_EQ(std::tuple(v.stars, v.trail, engine->Stars().count, v.galaxies, v.ambientFlashFrames,
+                             v.ambientStars),
+                  std::tuple(c.expectStars, c.expectTrail, c.expectStars, 1, 999, c.expectAmbient))
             << c.stars;
         EXPECT_EQ(v.gravity, 0.0f);
         EXPECT_FLOAT_EQ(v.ambientFlashSize, 1.25f);
