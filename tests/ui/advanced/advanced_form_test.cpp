@@ -40,7 +40,7 @@ TEST_F(AdvancedFormTest, StoredNumbersShowClampedWithoutOverflowAndARefusingStor
     EXPECT_FALSE(SaveAdvancedForm(store, DefaultAdvancedForm()));
 }
 
-// The boxes hold their specs (the number box's own test shows a box steps and limits by its spec).
+// The boxes hold their field rules (the number box's own test shows a box steps and limits by its rule).
 TEST(AdvancedNumbers, TheHueStepsByFiveAndTheDelayStopsAt999InThreeCharacters) {
     const FieldSpec& hue = kAdvancedNumbers[static_cast<int>(AdvancedNumber::Hue)].fieldSpec;
     const FieldSpec& delay = kAdvancedNumbers[static_cast<int>(AdvancedNumber::Delay)].fieldSpec;

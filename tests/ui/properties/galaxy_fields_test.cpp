@@ -61,7 +61,7 @@ TEST(GalaxyBindings, ArrowStepsAndSpinnersOfTheBoxes) {
 }
 
 TEST(GalaxyBindings, SpecsFollowTheStyle) {
-    const auto spec = [](int box, int style) {
+    const auto fieldOf = [](int box, int style) {
         return GalaxyFieldSpec(*FindGalaxyBinding(GalaxyControl::Field, box), style);
     };
     // Box 5 holds IfsAttractor's rotation angle, box 6 Starwave's amplitude persistence.
@@ -69,10 +69,10 @@ TEST(GalaxyBindings, SpecsFollowTheStyle) {
                                                    {5, 1, 360},        {6, 7, 999}, {93, kNebula, 999},
                                                    {93, 2, 360}};
     for (auto [box, style, max] : maxima)
-        EXPECT_EQ(spec(box, style).max, max) << box << " style " << style;
-    EXPECT_EQ(spec(93, 2).kind, FieldKind::Integer);
-    EXPECT_EQ(spec(45, 0).filter, KeyFilter::Decimal);
-    EXPECT_EQ(spec(42, 0).filter, KeyFilter::Digits);
+        EXPECT_EQ(fieldOf(box, style).max, max) << box << " style " << style;
+    EXPECT_EQ(fieldOf(93, 2).kind, FieldKind::Integer);
+    EXPECT_EQ(fieldOf(45, 0).filter, KeyFilter::Decimal);
+    EXPECT_EQ(fieldOf(42, 0).filter, KeyFilter::Digits);
     const GalaxyBinding& box93 = *FindGalaxyBinding(GalaxyControl::Field, 93);
     EXPECT_EQ(ShownProp(box93, kNebula), G::CP_B_Spd);
     EXPECT_EQ(ShownProp(box93, 99), G::AngleTilt); // clamped to Starwave

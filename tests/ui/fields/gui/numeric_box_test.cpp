@@ -36,7 +36,7 @@ struct Window {
 // The box hands the filters the text, selection and limit it really has, typed or pasted (what the
 // filters make of them is their own test).
 TEST(NumericBox, TypedAndPastedKeysPassTheBoxsFilter) {
-    // what, spec, text before, all of it selected (else the caret at the end), keys, pasted, text after
+    // what, field rule, text before, all of it selected (else the caret at the end), keys, pasted, text after
     const std::tuple<const char*, FieldSpec, const char*, bool, const char*, bool, const char*> cases[] = {
         {"digits refuse a point and letters", kStars, "", false, "12.5x", false, "125"},
         {"a point replacing the selected one is taken", kPersist, "0.9", true, ".5", false, ".5"},
