@@ -134,18 +134,8 @@ void StarBlock::MoveFlagged() {
                 batch_.x[j] = stars_.radius[i] * t.cos;
                 batch_.z[j] = stars_.radius[i] * t.sin;
             } else if (kinds_[type] == kWaving) {
-                const GalaxyTypeRun& run = model_.run[type];
                 wavingList[waving] = static_cast<int16_t>(j);
-                waves_.age[waving] = stars_.age[i];
-                waves_.x[waving] = stars_.x[i];
-                waves_.z[waving] = stars_.z[i];
-                waves_.velX[waving] = stars_.velX[i];
-                waves_.velZ[waving] = stars_.velZ[i];
-                waves_.phase[waving] = stars_.velY[i];
-                waves_.step[waving] = run.angleParam;
-                waves_.height[waving] = run.heightScaled;
-                waves_.persistence[waving] = run.bandFillWhole;
-                ++waving;
+                PackWave(waving++, i);
             } else {
                 const Vec3f local = MoveStar(stars_, i, styles_[type], model_.run[type]);
                 batch_.x[j] = local.x;
@@ -157,16 +147,34 @@ void StarBlock::MoveFlagged() {
     if (waving == 0) return;
     motion::MoveWaves(waves_, waving);
     for (int32_t k = 0; k < waving; ++k) {
-        const int32_t j = wavingList[k], i = first_ + j;
-        stars_.age[i] = waves_.age[k];
-        stars_.x[i] = waves_.x[k];
-        stars_.y[i] = waves_.y[k];
-        stars_.z[i] = waves_.z[k];
-        stars_.velY[i] = waves_.phase[k];
-        batch_.x[j] = waves_.x[k];
-        batch_.y[j] = waves_.y[k];
-        batch_.z[j] = waves_.z[k];
+        const int32_t j = wavingList[k];
+        const Vec3f local = UnpackWave(k, first_ + j);
+        batch_.x[j] = local.x;
+        batch_.y[j] = local.y;
+        batch_.z[j] = local.z;
     }
+}
+
+void StarBlock::PackWave(int32_t k, int32_t i) {
+    const GalaxyTypeRun& run = model_.run[stars_.type[i]];
+    waves_.age[k] = stars_.age[i];
+    waves_.x[k] = stars_.x[i];
+    waves_.z[k] = stars_.z[i];
+    waves_.velX[k] = stars_.velX[i];
+    waves_.velZ[k] = stars_.velZ[i];
+    waves_.phase[k] = stars_.velY[i];
+    waves_.step[k] = run.angleParam;
+    waves_.height[k] = run.heightScaled;
+    waves_.persistence[k] = run.bandFillWhole;
+}
+
+Vec3f StarBlock::UnpackWave(int32_t k, int32_t i) {
+    stars_.age[i] = waves_.age[k];
+    stars_.x[i] = waves_.x[k];
+    stars_.y[i] = waves_.y[k];
+    stars_.z[i] = waves_.z[k];
+    stars_.velY[i] = waves_.phase[k];
+    return {waves_.x[k], waves_.y[k], waves_.z[k]};
 }
 
 // The steady stars are listed by kind of style (orbiting, drifting, waving, other) without
@@ -213,27 +221,12 @@ void StarBlock::MoveByKind() {
     }
     // The wave stars' values are packed too, for one vectorised loop (their sine is most of it).
     for (int32_t k = 0; k < waving; ++k) {
-        const int32_t i = first_ + wavingList[k];
-        const GalaxyTypeRun& run = model_.run[stars_.type[i]];
-        waves_.age[k] = stars_.age[i];
-        waves_.x[k] = stars_.x[i];
-        waves_.z[k] = stars_.z[i];
-        waves_.velX[k] = stars_.velX[i];
-        waves_.velZ[k] = stars_.velZ[i];
-        waves_.phase[k] = stars_.velY[i];
-        waves_.step[k] = run.angleParam;
-        waves_.height[k] = run.heightScaled;
-        waves_.persistence[k] = run.bandFillWhole;
+        PackWave(k, first_ + wavingList[k]);
     }
     motion::MoveWaves(waves_, waving);
     for (int32_t k = 0; k < waving; ++k) {
         const int32_t i = first_ + wavingList[k];
-        stars_.age[i] = waves_.age[k];
-        stars_.x[i] = waves_.x[k];
-        stars_.y[i] = waves_.y[k];
-        stars_.z[i] = waves_.z[k];
-        stars_.velY[i] = waves_.phase[k];
-        Gather(i, p++, {waves_.x[k], waves_.y[k], waves_.z[k]});
+        Gather(i, p++, UnpackWave(k, i));
     }
     for (int32_t k = 0; k < others; ++k) {
         const int32_t i = first_ + otherList[k];

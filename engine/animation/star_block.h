@@ -113,6 +113,10 @@ class StarBlock {
     void MoveInOrder();
     void MoveFlagged();
     void MoveByKind();
+    // Wave star i's values into place k of the packed values MoveWaves reads.
+    void PackWave(int32_t k, int32_t i);
+    // The wave star moved in place k back into star i; its new local position.
+    Vec3f UnpackWave(int32_t k, int32_t i);
 
     StarArrays& stars_;
     const GalaxyModel& model_;
