@@ -1,11 +1,13 @@
 #include "platform/file_store_backend.h"
 
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <filesystem>
 #include <thread>
 
 #include "helpers/child_process.h"
@@ -132,6 +134,9 @@ TEST_F(FileStore, WriteWhereNoFileCanBeFails) {
     EXPECT_TRUE(store.Write(kUniverseKey, "K", "1")); // buffered
     EXPECT_FALSE(store.EndBatch());
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"plain"});
+    std::filesystem::create_directory(path + ".lock"); // the writers' lock cannot be taken
+    EXPECT_FALSE(FileStoreBackend(path).Write(kUniverseKey, "K", "1"));
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST(FileStorePath, FollowsXdgConfigHome) {
