@@ -262,7 +262,9 @@ void PropertiesWindow::OnUniverseTheme(int item) {
     LoadUniverseTheme(item, false, universe_);
 }
 
+// While a preview runs every control rests; the tour boxes follow the box when it ends.
 void PropertiesWindow::OnTour(bool on) {
+    if (PreviewRunning()) return;
     for (int index : {30, 31, 32}) {
         c_.txtUni.at(index)->setEnabled(on);
         c_.uniLabel.at(index)->setEnabled(on);

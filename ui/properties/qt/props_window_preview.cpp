@@ -2,6 +2,7 @@
 // its button reads "Stop" and every other control but the menus rests.
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +67,7 @@ void PropertiesWindow::OnPreviewFinished() {
     if (previewButton_) previewButton_->setText(previewCaption_);
     previewButton_ = nullptr;
     DisableAllBut(false, nullptr);
+    OnTour(c_.chkUniTour->isChecked());  // a reset during the preview may have turned the tour
 }
 
 // Every control but the named one (and the menus) disabled, or those enabled again. Only

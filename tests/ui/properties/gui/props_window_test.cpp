@@ -244,6 +244,8 @@ TEST_F(PropsWindowTest, APreviewDrawsGoesOnThroughAResetAndStopsOnStopEscapeAndC
     messages.answers = {MessageAnswer::No};
     c().actReset[kResetSet20]->trigger();
     EXPECT_EQ(Uni(0), "2500");
+    EXPECT_TRUE(c().chkUniTour->isChecked());
+    EXPECT_FALSE(c().txtUni.at(30)->isEnabled()) << "the tour boxes rest with the rest";
     const int lit = c().picPreview->LitPixels();
     EXPECT_TRUE(w->PreviewRunning());
     EXPECT_TRUE(WaitFor([&] { return c().picPreview->LitPixels() != lit; })) << "frames go on";
