@@ -70,8 +70,8 @@ struct AmbientPass {
     if (flash != 0)
         DrawSparkle(t.surface, t.screen, sx, sy, z, flash, v.ambientFlashFrames, v.ambientFlashSize,
                     kSparkleWhite);
-    else if (const float age = p.age[i]; age < 80.0f)
-        out.Set(sx, sy, t.colours.UniverseFade(NearestLong(age)));
+    else if (const float age = p.age[i]; age < 80.0f) // PixelCoord rounds it as NearestLong, without a call
+        out.Set(sx, sy, t.colours.UniverseFade(PixelCoord(age)));
 }
 
 } // namespace
