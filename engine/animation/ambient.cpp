@@ -38,15 +38,15 @@ void Replace(AmbientArrays& a, int32_t i, const UniverseValues& v, const Ambient
 // positions could otherwise be taken to change them, and each would be read again after every
 // store.
 struct AmbientPass {
-    float* x;
+    float* x;                // AmbientArrays::x, y, z
     float* y;
     float* z;
-    const float* driftX;
+    const float* driftX;     // AmbientArrays::driftX, driftY, driftZ
     const float* driftY;
     const float* driftZ;
-    int32_t* scrX;
+    int32_t* scrX;           // AmbientArrays::scrX, scrY
     int32_t* scrY;
-    const float* age;
+    float* age;              // AmbientArrays::age
     float focalScale;        // ScreenGeometry::focalScale
     double centreX, centreY; // ScreenGeometry::centreX, centreY
 };
@@ -101,7 +101,6 @@ void UpdateAmbientStars(AmbientArrays& a, const UniverseValues& v, const Ambient
                         static_cast<double>(t.screen.centreX),
                         static_cast<double>(t.screen.centreY)};
     int16_t* const flashes = a.flash.data();
-    float* const ages = a.age.data();
     const float persist = v.ambientPersist;
     const double ageStep = v.ambientAgeStep;
     PixelWriter out(t.surface);
@@ -114,7 +113,7 @@ void UpdateAmbientStars(AmbientArrays& a, const UniverseValues& v, const Ambient
             flashes[i] = --flash;
         } else {
             out.Set(p.scrX[i], p.scrY[i], 0);
-            ages[i] = static_cast<float>(static_cast<double>(ages[i]) + ageStep);
+            p.age[i] = static_cast<float>(static_cast<double>(p.age[i]) + ageStep);
         }
         if (model.random() < persist || flash > 0)
             MoveAndDraw(p, i, flash, v, t, out);

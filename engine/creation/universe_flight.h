@@ -26,7 +26,7 @@ struct FlightBlock {
 
 // The burst arrays from the block's first star on, and what every star of a step shares.
 struct FlightPaths {
-    float* x; // BurstArrays::x .. velZ, at the block's first star
+    float* x;                // BurstArrays::x .. velZ, at the block's first star
     float* y;
     float* z;
     float* velX;
@@ -38,8 +38,8 @@ struct FlightPaths {
 };
 
 // PixelCoord in fewer vector operations, for a star in front of the viewer: the same value for
-// every number (saturated below -2^31 + 1 and above 2^31 - 1, nearest with halves to even
-// between); only NaN, which a star behind the viewer can give, becomes INT32_MIN instead of 0.
+// every number (INT32_MIN from -(2^31 - 1) down, INT32_MAX from 2^31 - 1 up, nearest with halves
+// to even between); only NaN, which a star behind the viewer can give, becomes INT32_MIN instead of 0.
 // Adding and removing 1.5 x 2^52 rounds exactly up to 2^51, and beyond that never comes back
 // below 2^51, so the clamp at 2^31 - 1 still holds; no conversion sees a value out of range.
 [[gnu::always_inline]] inline int32_t FlightPixel(double v) {
