@@ -34,20 +34,44 @@ void Replace(AmbientArrays& a, int32_t i, const UniverseValues& v, const Ambient
     a.age[i] = 0;
 }
 
-void MoveAndDraw(AmbientArrays& a, int32_t i, const UniverseValues& v, const AmbientTarget& t) {
-    a.x[i] = static_cast<float>(static_cast<double>(a.x[i]) + a.driftX[i]);
-    a.y[i] = static_cast<float>(static_cast<double>(a.y[i]) + a.driftY[i]);
-    a.z[i] = static_cast<float>(static_cast<double>(a.z[i]) + a.driftZ[i]);
-    if (!(a.z[i] > kNearDepth)) return;
+// One frame's values and the arrays' addresses, held apart from the arrays: stored pixels and
+// positions could otherwise be taken to change them, and each would be read again after every
+// store.
+struct AmbientPass {
+    float* x;                // AmbientArrays::x, y, z
+    float* y;
+    float* z;
+    const float* driftX;     // AmbientArrays::driftX, driftY, driftZ
+    const float* driftY;
+    const float* driftZ;
+    int32_t* scrX;           // AmbientArrays::scrX, scrY
+    int32_t* scrY;
+    float* age;              // AmbientArrays::age
+    float focalScale;        // ScreenGeometry::focalScale
+    double centreX, centreY; // ScreenGeometry::centreX, centreY
+};
+
+[[gnu::always_inline]] inline void MoveAndDraw(const AmbientPass& p, int32_t i, int16_t flash,
+                                               const UniverseValues& v, const AmbientTarget& t,
+                                               PixelWriter& out) {
+    const float x = static_cast<float>(static_cast<double>(p.x[i]) + p.driftX[i]);
+    const float y = static_cast<float>(static_cast<double>(p.y[i]) + p.driftY[i]);
+    const float z = static_cast<float>(static_cast<double>(p.z[i]) + p.driftZ[i]);
+    p.x[i] = x;
+    p.y[i] = y;
+    p.z[i] = z;
+    if (!(z > kNearDepth)) return;
     // Ambient stars are not tilted and their y is not mirrored.
-    const float k = t.screen.focalScale / a.z[i];
-    a.scrX[i] = PixelCoord(static_cast<double>(a.x[i]) * k + t.screen.centreX);
-    a.scrY[i] = PixelCoord(static_cast<double>(a.y[i]) * k + t.screen.centreY);
-    if (a.flash[i] != 0)
-        DrawSparkle(t.surface, t.screen, a.scrX[i], a.scrY[i], a.z[i], a.flash[i], v.ambientFlashFrames,
-                    v.ambientFlashSize, kSparkleWhite);
-    else if (a.age[i] < 80.0f)
-        t.surface.Set(a.scrX[i], a.scrY[i], t.colours.UniverseFade(NearestLong(a.age[i])));
+    const float k = p.focalScale / z;
+    const int32_t sx = PixelCoord(static_cast<double>(x) * k + p.centreX);
+    const int32_t sy = PixelCoord(static_cast<double>(y) * k + p.centreY);
+    p.scrX[i] = sx;
+    p.scrY[i] = sy;
+    if (flash != 0)
+        DrawSparkle(t.surface, t.screen, sx, sy, z, flash, v.ambientFlashFrames, v.ambientFlashSize,
+                    kSparkleWhite);
+    else if (const float age = p.age[i]; age < 80.0f) // PixelCoord rounds it as NearestLong, without a call
+        out.Set(sx, sy, t.colours.UniverseFade(PixelCoord(age)));
 }
 
 } // namespace
@@ -64,18 +88,35 @@ void AmbientArrays::Size(int16_t count) {
 void UpdateAmbientStars(AmbientArrays& a, const UniverseValues& v, const AmbientFrame& f, GalaxyModel& model,
                         const AmbientTarget& t) {
     const int32_t count = a.Count();
+    const AmbientPass p{a.x.data(),
+                        a.y.data(),
+                        a.z.data(),
+                        a.driftX.data(),
+                        a.driftY.data(),
+                        a.driftZ.data(),
+                        a.scrX.data(),
+                        a.scrY.data(),
+                        a.age.data(),
+                        t.screen.focalScale,
+                        static_cast<double>(t.screen.centreX),
+                        static_cast<double>(t.screen.centreY)};
+    int16_t* const flashes = a.flash.data();
+    const float persist = v.ambientPersist;
+    const double ageStep = v.ambientAgeStep;
+    PixelWriter out(t.surface);
     for (int32_t i = 0; i < count; ++i) {
-        if (a.flash[i] != 0) {
-            if (a.z[i] > kNearDepth)
-                DrawSparkle(t.surface, t.screen, a.scrX[i], a.scrY[i], a.z[i], a.flash[i],
-                            v.ambientFlashFrames, v.ambientFlashSize, 0);
-            --a.flash[i];
+        int16_t flash = flashes[i];
+        if (flash != 0) {
+            if (p.z[i] > kNearDepth)
+                DrawSparkle(t.surface, t.screen, p.scrX[i], p.scrY[i], p.z[i], flash, v.ambientFlashFrames,
+                            v.ambientFlashSize, 0);
+            flashes[i] = --flash;
         } else {
-            t.surface.Set(a.scrX[i], a.scrY[i], 0);
-            a.age[i] = static_cast<float>(static_cast<double>(a.age[i]) + v.ambientAgeStep);
+            out.Set(p.scrX[i], p.scrY[i], 0);
+            p.age[i] = static_cast<float>(static_cast<double>(p.age[i]) + ageStep);
         }
-        if (model.random() < v.ambientPersist || a.flash[i] > 0)
-            MoveAndDraw(a, i, v, t);
+        if (model.random() < persist || flash > 0)
+            MoveAndDraw(p, i, flash, v, t, out);
         else
             Replace(a, i, v, f, model);
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/animation/sampling.h"
+#include "engine/animation/vector_clones.h"
 #include "engine/creation/galaxy_model.h"
 #include "engine/creation/styles.h"
 #include "settings/numeric.h"
@@ -20,8 +21,14 @@ void DrawLayerPoint(GalaxyModel& model, int g, int k, int layer, double R, doubl
     s.nebulaLayerZ[i] = static_cast<float>((model.random() - 0.5) * 2 * R);
 }
 
-float LayerSpline(const std::vector<float>& layer, int base, double t) {
-    return static_cast<float>(BSpline(layer[base], layer[base + 1], layer[base + 2], layer[base + 3], t));
+// Path points 0..n-1 of one coordinate from their layers (kNebulaLayers a point) at time t, in
+// a loop over the points that runs in vector lanes; each point rounds as BSpline alone does.
+ORB_VECTOR_CLONES void SplineLayers(const float* __restrict layers, float* __restrict path, int n, double t) {
+    static_assert(kNebulaLayers == 4, "a point's spline takes four layers");
+    for (int k = 0; k < n; ++k) {
+        const float* l = layers + k * kNebulaLayers;
+        path[k] = static_cast<float>(BSpline(l[0], l[1], l[2], l[3], t));
+    }
 }
 
 // The path from the layers at time t; a closed loop repeats its first three points at the end.
@@ -29,19 +36,16 @@ void RecomputePath(GalaxyModel& model, int g, int16_t type, double t) {
     GalaxyStyleState& s = model.style;
     const int P = ControlPoints(model.Type(type));
     const bool closed = model.Type(type)[G::CP_Close] != 0;
-    for (int k = 0; k < P + 3; ++k) {
-        const int i = GalaxyStyleState::Path(g, k);
-        if (closed && k >= P) {
-            const int j = GalaxyStyleState::Path(g, k - P);
-            s.nebulaPathX[i] = s.nebulaPathX[j];
-            s.nebulaPathY[i] = s.nebulaPathY[j];
-            s.nebulaPathZ[i] = s.nebulaPathZ[j];
-        } else {
-            const int base = GalaxyStyleState::Layer(g, k, 0);
-            s.nebulaPathX[i] = LayerSpline(s.nebulaLayerX, base, t);
-            s.nebulaPathY[i] = LayerSpline(s.nebulaLayerY, base, t);
-            s.nebulaPathZ[i] = LayerSpline(s.nebulaLayerZ, base, t);
-        }
+    const int layers = GalaxyStyleState::Layer(g, 0, 0), path = GalaxyStyleState::Path(g, 0);
+    const int spline = closed ? P : P + 3;
+    SplineLayers(s.nebulaLayerX.data() + layers, s.nebulaPathX.data() + path, spline, t);
+    SplineLayers(s.nebulaLayerY.data() + layers, s.nebulaPathY.data() + path, spline, t);
+    SplineLayers(s.nebulaLayerZ.data() + layers, s.nebulaPathZ.data() + path, spline, t);
+    for (int k = spline; k < P + 3; ++k) {
+        const int i = GalaxyStyleState::Path(g, k), j = GalaxyStyleState::Path(g, k - P);
+        s.nebulaPathX[i] = s.nebulaPathX[j];
+        s.nebulaPathY[i] = s.nebulaPathY[j];
+        s.nebulaPathZ[i] = s.nebulaPathZ[j];
     }
 }
 
@@ -59,6 +63,15 @@ void ShiftLayers(GalaxyModel& model, int g, int16_t type) {
     }
 }
 
+// Points 0..n-1 of a plane turned by the angle whose cosine and sine are c and sn, in vector lanes.
+ORB_VECTOR_CLONES void TurnPoints(float* __restrict a, float* __restrict b, int n, double c, double sn) {
+    for (int i = 0; i < n; ++i) {
+        const double u = a[i], w = b[i];
+        a[i] = static_cast<float>(u * c - w * sn);
+        b[i] = static_cast<float>(u * sn + w * c);
+    }
+}
+
 // Turns every layer point by the type's spin rate, about the vertical axis for axial plane 0
 // and in the y-z plane otherwise.
 void TurnLayers(GalaxyModel& model, int g, int16_t type) {
@@ -67,14 +80,9 @@ void TurnLayers(GalaxyModel& model, int g, int16_t type) {
     const double angle = model.run[type].spinRate;
     const double c = std::cos(angle), sn = std::sin(angle);
     std::vector<float>& a = model.Type(type)[G::AxisPlane] == 0 ? s.nebulaLayerX : s.nebulaLayerY;
-    std::vector<float>& b = s.nebulaLayerZ;
     const int first = GalaxyStyleState::Layer(g, 0, 0);
     const int end = GalaxyStyleState::Layer(g, P + 3, 0);
-    for (int i = first; i < end; ++i) {
-        const double u = a[i], w = b[i];
-        a[i] = static_cast<float>(u * c - w * sn);
-        b[i] = static_cast<float>(u * sn + w * c);
-    }
+    TurnPoints(a.data() + first, s.nebulaLayerZ.data() + first, end - first, c, sn);
 }
 
 // The type whose rules drive galaxy g: the given slot, or the galaxy's own (a composite's major).

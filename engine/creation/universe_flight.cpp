@@ -28,8 +28,8 @@ namespace {
     const float x = static_cast<float>(static_cast<double>(x0) + vx);
     const float y = static_cast<float>(static_cast<double>(y0) + vy);
     const float s = p.focalScale / z;
-    b.pixelX[j] = PixelCoordSelect(static_cast<double>(x) * s + p.centreX);
-    b.pixelY[j] = PixelCoordSelect(static_cast<double>(y) * s + p.centreY);
+    b.pixelX[j] = FlightPixel(static_cast<double>(x) * s + p.centreX);
+    b.pixelY[j] = FlightPixel(static_cast<double>(y) * s + p.centreY);
     b.drawn[j] = front;
     p.z[j] = fliesOn ? z : z0;
     p.x[j] = front ? x : x0;
@@ -42,8 +42,8 @@ namespace {
 
 } // namespace
 
-ORB_VECTOR_CLONES void PrepareFlight(const BurstState* __restrict state, int32_t* __restrict age, int32_t count,
-                                     FlightBlock& block) {
+ORB_VECTOR_CLONES void PrepareFlight(const BurstState* __restrict state, int32_t* __restrict age,
+                                     int32_t count, FlightBlock& block) {
     for (int32_t j = 0; j < count; ++j)
         age[j] += (state[j] == BurstState::Settled) & (age[j] != INT32_MAX);
     std::fill_n(block.flying, count, 0);
