@@ -61,6 +61,17 @@ TEST_F(AmbientTest, ReplacedStarsDriftOutwardWithTheBurst) {
     EXPECT_NE(amb.z[0], 100.0f);
 }
 
+TEST_F(AmbientTest, AStarIsReplacedOnlyAfterItsLastSparkleFrame) {
+    values.ambientPersist = 0.0f; // every star that may be replaced is
+    values.ambientFlashFrames = 5;
+    OneStillStar();
+    amb.flash[0] = 2;
+    Frame({});
+    EXPECT_TRUE(amb.flash[0] == 1 && amb.z[0] == 100.0f) << "one frame left: moved, not replaced";
+    Frame({});
+    EXPECT_EQ(amb.flash[0], 5) << "replaced by a fresh star";
+}
+
 TEST_F(AmbientTest, AStarAtOrBehindTheCameraIsNeitherDrawnNorMoved) {
     values.ambientPersist = 1.0f;
     for (const auto& [z, drift] : {std::pair{100.0f, -150.0f}, {kNearDepth, 0.0f}}) { // behind, at the camera

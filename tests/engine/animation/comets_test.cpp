@@ -85,13 +85,44 @@ TEST(Comets, NoneWhileDepartingOrWithGravity) {
 
 // An unvalidated orbit of many path points a frame keeps a nebula comet of the last galaxy on
 // the last piece of its path, never past the end of the path table.
+// A comet one path point a frame wraps to the start on reaching the end.
 TEST(Comets, AnOverlongNebulaOrbitStaysOnThePath) {
-    CometWorld w(5, 4);
-    w.Type()[G::CP_Points] = 20;
-    w.Type()[G::CometOrbit] = 5e7f;
-    w.Start();
-    w.Frames(10, 4, 1);
-    EXPECT_GT(w.LiveComets(), 0);
+    for (const auto& [points, orbit] : {std::pair{20.0f, 5e7f}, {3.0f, 1e5f}}) {
+        CometWorld w(5, 4);
+        w.Type()[G::CP_Points] = points;
+        w.Type()[G::CometOrbit] = orbit;
+        w.Start();
+        w.Frames(10, 4, 1);
+        EXPECT_GT(w.LiveComets(), 0);
+        for (int c = 0; c < kCometTableSize && points == 3; ++c)
+            EXPECT_LT(w.comets->table.path[c], 3.0f) << c;
+    }
+}
+
+// Chances are strict: a draw equal to the comet frequency starts no comet, one equal to a star's
+// persistence ends the star, one equal to the comet's persistence keeps it emitting.
+TEST(Comets, ADrawEqualToAChanceFailsIt) {
+    struct Case {
+        uint64_t seed; // the second (start test) or third draw of the frame is exactly 0.25
+        float freq;
+        int16_t live;  // one live comet star in slot 0
+        bool emitting; // slot 0 emits
+    };
+    for (const Case c : {Case{25050257, 0.25f, 0, false}, {1315942, 0, 1, false}, {1315942, 0, 0, true}}) {
+        CometWorld w;
+        w.Type()[G::CometSPersist] = w.Type()[G::CometCPersist] = 0.25f;
+        w.Start();
+        w.Model().run[0].cometFreqScaled = c.freq;
+        w.comets->maxComets = w.comets->cometStars = 1;
+        w.comets->pool.alive[0] = w.comets->table.live[0] = c.live;
+        w.comets->table.emitting[0] = c.emitting;
+        CometFrame frame;
+        frame.k = 4;
+        w.Model().random.Seed(c.seed);
+        UpdateComets(*w.comets, w.Model(), frame, {w.fb.Surface(), w.screen});
+        EXPECT_EQ(w.comets->table.live[0], 0) << c.seed;
+        EXPECT_EQ(w.comets->table.emitting[0], c.emitting) << c.seed;
+    }
 }
 
 } // namespace orb

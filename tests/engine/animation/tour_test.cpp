@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "engine/creation/galaxy_model.h"
+
 namespace orb {
 namespace {
 
@@ -64,6 +66,14 @@ TEST(CameraTour, CompositeGalaxiesAreVisitedAsTheirMajorType) {
     EXPECT_EQ(VisitTypeSlot(tables, 35, true), 7);
     EXPECT_EQ(VisitTypeSlot(tables, 35, false), 35) << "an unmarked stand-in is visited as itself";
     EXPECT_EQ(VisitTypeSlot(tables, 36, true), 0);
+    // A running universe's galaxies: only composites marked in the model stand for their major type.
+    Random random;
+    GalaxyModel model{tables, random, BuildTrigTables()};
+    tables.composites[0].member[0] = 9;
+    model.run[32].composite = model.run[35].composite = true;
+    const std::pair<int16_t, int16_t> slots[] = {{32, 9}, {35, 7}, {36, 36}, {5, 5}, {-1, -1}, {48, 48}};
+    for (auto [slot, want] : slots)
+        EXPECT_EQ(VisitTypeSlot(model, slot), want) << slot;
 }
 
 } // namespace orb
