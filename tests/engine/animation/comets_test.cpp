@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "engine/creation/galaxy_fixture.h"
 
@@ -81,6 +82,23 @@ TEST(Comets, NoneWhileDepartingOrWithGravity) {
         odd.Frames(3, 4);
     }
     EXPECT_GT(odd.LiveComets(), 0);
+}
+
+// Comets are turned by the tilt of the visited galaxy's type, the last type's as any other's.
+TEST(Comets, TurnedByTheTiltOfTheVisitedType) {
+    std::vector<std::vector<uint32_t>> pictures;
+    for (const int16_t slot : {0, kGalaxyTypeSlots - 1, kGalaxyTypeSlots - 2}) {
+        CometWorld w;
+        w.Start();
+        for (const int t : {0, kGalaxyTypeSlots - 1})
+            w.Model().run[t].tiltSin = 1, w.Model().run[t].tiltCos = 0;
+        w.Model().run[kGalaxyTypeSlots - 2].tiltSin = 0, w.Model().run[kGalaxyTypeSlots - 2].tiltCos = 1;
+        w.galaxies.typeIndex[0] = slot;
+        w.Frames(5, 4);
+        pictures.emplace_back(w.fb.Pixels().begin(), w.fb.Pixels().end());
+    }
+    EXPECT_EQ(pictures[0], pictures[1]);
+    EXPECT_NE(pictures[0], pictures[2]);
 }
 
 // An unvalidated orbit of many path points a frame keeps a nebula comet of the last galaxy on
