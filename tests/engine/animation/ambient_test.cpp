@@ -62,8 +62,7 @@ TEST_F(AmbientTest, ReplacedStarsDriftOutwardWithTheBurst) {
 }
 
 TEST_F(AmbientTest, AStarIsReplacedOnlyAfterItsLastSparkleFrame) {
-    values.ambientPersist = 0.0f; // every star that may be replaced is
-    values.ambientFlashFrames = 5;
+    values.ambientPersist = 0.0f, values.ambientFlashFrames = 5; // every star that may be replaced is
     OneStillStar();
     amb.flash[0] = 2;
     for (const int16_t flash : {1, 5}) { // moved with one frame left, then replaced by a fresh star

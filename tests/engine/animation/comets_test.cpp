@@ -84,9 +84,8 @@ TEST(Comets, NoneWhileDepartingOrWithGravity) {
     EXPECT_GT(odd.LiveComets(), 0);
 }
 
-// An unvalidated orbit of many path points a frame keeps a nebula comet of the last galaxy on
-// the last piece of its path, never past the end of the path table.
-// A comet one path point a frame wraps to the start on reaching the end.
+// An unvalidated orbit of many path points a frame keeps a nebula comet of the last galaxy within
+// the path table; one of a point a frame wraps to the start on reaching the end.
 TEST(Comets, AnOverlongNebulaOrbitStaysOnThePath) {
     for (const auto& [points, orbit] : {std::pair{20.0f, 5e7f}, {3.0f, 1e5f}}) {
         CometWorld w(5, 4);
@@ -97,6 +96,9 @@ TEST(Comets, AnOverlongNebulaOrbitStaysOnThePath) {
         EXPECT_GT(w.LiveComets(), 0);
         for (int c = 0; c < kCometTableSize && points == 3; ++c)
             EXPECT_LT(w.comets->table.path[c], 3.0f) << c;
+        w.comets->pool.alive[0] = 1; // whether or not comet 0 started: a later visit ends every star
+        StartGalaxyVisit(*w.comets, w.Model(), 0, 1, w.fb.Surface());
+        EXPECT_EQ(LiveCometStars(*w.comets), 0);
     }
 }
 

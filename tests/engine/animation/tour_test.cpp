@@ -63,11 +63,11 @@ TEST(CameraTour, CompositeGalaxiesAreVisitedAsTheirMajorType) {
     GalaxyTables tables;
     Random random;
     GalaxyModel model{tables, random, BuildTrigTables()};
-    tables.composites[0].member[0] = 9;
-    tables.composites[3].member[0] = 7;
+    tables.composites[0].member[0] = 9, tables.composites[3].member[0] = 7;
     tables.composites[4].member[0] = kGalaxyTypeSlots; // never validated: type 0
     model.run[32].composite = model.run[35].composite = model.run[36].composite = true;
-    for (auto [slot, want] : {std::pair<int16_t, int16_t>{32, 9}, {35, 7}, {36, 0}, {37, 37}, {5, 5}, {-1, -1}, {48, 48}})
+    for (auto [slot, want] :
+         {std::pair<int16_t, int16_t>{32, 9}, {35, 7}, {36, 0}, {37, 37}, {5, 5}, {-1, -1}, {48, 48}})
         EXPECT_EQ(VisitTypeSlot(model, slot), want) << slot;
     EXPECT_EQ(VisitTypeSlot(tables, 5, true), 5) << "a type slot is never a composite";
 }
