@@ -263,7 +263,6 @@ void UpdateComets(CometState& comets, GalaxyModel& model, const CometFrame& fram
 void UpdateVisitComets(CometState& comets, GalaxyModel& model, const GalaxyArrays& galaxies,
                        const CometVisit& visit, const CometTarget& target) {
     if (!visit.visiting || visit.gravity != 0.0f) return;
-    if (visit.g < 0 || visit.g >= galaxies.count) return;
     const int16_t cometGalaxy = (visit.k < 2 && visit.g >= 1) ? int16_t(visit.g - 1) : visit.g;
     const int16_t viewType =
         ClampInt(VisitTypeSlot(model, galaxies.typeIndex[visit.g]), 0, kGalaxyTypeSlots - 1);

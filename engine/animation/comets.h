@@ -102,7 +102,7 @@ void UpdateComets(CometState& comets, GalaxyModel& model, const CometFrame& fram
 
 // What the star update knows when it reaches the comets.
 struct CometVisit {
-    int16_t g = 0;         // visited galaxy
+    int16_t g = 0;         // visited galaxy, 0..G-1
     int16_t k = 1;         // control point of the visit
     bool visiting = false; // false during the departure: no comets
     float gravity = 0;     // scaled Universe_GravForce: comets only when exactly 0

@@ -259,8 +259,8 @@ class StarPass {
     const StarWorld& w_;
     StarArrays& s_;
     const StarFrame& f_;
-    int16_t g_ = 0;                                // visited galaxy, within 0..G-1
-    int16_t rate_ = 0;                             // new stars per 100 frames this frame
+    int16_t g_;                                    // visited galaxy, within 0..G-1
+    int16_t rate_;                                 // new stars per 100 frames this frame
     RenewalChoice choice_{};                       // where renewed stars go this frame
     std::array<TypeView, kGalaxyTypeSlots> views_; // tilt and axial plane per type, this frame
     std::array<int16_t, kGalaxyTypeSlots> styles_; // Galaxy_GalStyle per type
