@@ -16,13 +16,6 @@ TourSettings TourSettingsOf(const UniverseValues& v) {
     return {v.tour, v.tourSteps, v.visitPoints, v.corePoints, v.centreDepth};
 }
 
-// The type slot galaxy g is visited as (a marked composite stands for its major type).
-int16_t VisitSlotOf(UniverseEngine& e, int16_t g) {
-    const int16_t slot = e.Galaxies().typeIndex[g];
-    const bool composite = slot >= 0 && slot < kGalaxyTableSize && e.Model().run[slot].composite;
-    return VisitTypeSlot(e.Tables(), slot, composite);
-}
-
 } // namespace
 
 UniverseAnimation::UniverseAnimation(UniverseEngine& engine) : engine_(engine) {}
@@ -129,7 +122,7 @@ void UniverseAnimation::FollowCamera(Vec3f camera) {
 void UniverseAnimation::VisitFrame() {
     GalaxyArrays& gal = engine_.Galaxies();
     if (frame_ == 0) {
-        const int16_t slot = VisitSlotOf(engine_, g_);
+        const int16_t slot = VisitTypeSlot(engine_.Model(), gal.typeIndex[g_]);
         AppendVisitPoint(tour_, tourSettings_, {gal.posX[g_], gal.posY[g_], gal.posZ[g_]},
                          engine_.Model().run[slot].standOff, static_cast<int16_t>(k_));
         if (k_ == 2) {

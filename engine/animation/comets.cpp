@@ -185,7 +185,7 @@ void StartTest(CometState& comets, const CometType& ct, GalaxyModel& model, cons
     CometTable& table = comets.table;
     if (c >= comets.maxComets || table.emitting[c] || table.live[c] != 0 || frame.k < kCometFirstPoint)
         return;
-    table.emitting[c] = 1;
+    table.emitting[c] = true;
     table.live[c] = comets.cometStars;
     PlaceComet(table, c, ct, model, frame.galaxy);
     const Vec3f p = CometPosition(table, c, ct, model, frame);
@@ -256,18 +256,16 @@ void UpdateComets(CometState& comets, GalaxyModel& model, const CometFrame& fram
         if (comets.table.live[c] > 0) UpdateComet(comets, c, ct, model, frame, target);
     for (int c = 0; c < comets.maxComets; ++c) {
         const float u = model.random();
-        if (frame.k < kCometFirstPoint || u > ct.cometPersist) comets.table.emitting[c] = 0;
+        if (frame.k < kCometFirstPoint || u > ct.cometPersist) comets.table.emitting[c] = false;
     }
 }
 
 void UpdateVisitComets(CometState& comets, GalaxyModel& model, const GalaxyArrays& galaxies,
                        const CometVisit& visit, const CometTarget& target) {
     if (!visit.visiting || visit.gravity != 0.0f) return;
-    if (visit.g < 0 || visit.g >= galaxies.count) return;
     const int16_t cometGalaxy = (visit.k < 2 && visit.g >= 1) ? int16_t(visit.g - 1) : visit.g;
-    const int16_t slot = galaxies.typeIndex[visit.g];
-    const bool marked = slot >= 0 && slot < kGalaxyTableSize && model.run[slot].composite;
-    const int16_t viewType = ClampInt(VisitTypeSlot(model.tables, slot, marked), 0, kGalaxyTypeSlots - 1);
+    const int16_t viewType =
+        ClampInt(VisitTypeSlot(model, galaxies.typeIndex[visit.g]), 0, kGalaxyTypeSlots - 1);
     CometFrame frame;
     frame.tourType = visit.tourType;
     frame.galaxy = cometGalaxy;

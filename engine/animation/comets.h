@@ -50,13 +50,13 @@ struct CometPool {
 
 // One row per comet slot, cleared at every reset.
 struct CometTable {
-    std::array<uint8_t, kCometTableSize> emitting{}; // CometEmitting: expiring stars are re-emitted
-    std::array<int16_t, kCometTableSize> live{};     // CometLive: live comet stars of the comet
-    std::array<float, kCometTableSize> radius{};     // CometRadius: orbit radius, world units
-    std::array<float, kCometTableSize> height{};     // CometHeight: offset along the local axis, world units
-    std::array<float, kCometTableSize> angle{};      // CometAngle: orbit angle, radians, not wrapped
-    std::array<float, kCometTableSize> spin{};       // CometSpin: angle added per frame, radians
-    std::array<float, kCometTableSize> path{};       // CometPath: position on the nebula path, control points
+    std::array<bool, kCometTableSize> emitting{}; // CometEmitting: expiring stars are re-emitted
+    std::array<int16_t, kCometTableSize> live{};  // CometLive: live comet stars of the comet
+    std::array<float, kCometTableSize> radius{};  // CometRadius: orbit radius, world units
+    std::array<float, kCometTableSize> height{};  // CometHeight: offset along the local axis, world units
+    std::array<float, kCometTableSize> angle{};   // CometAngle: orbit angle, radians, not wrapped
+    std::array<float, kCometTableSize> spin{};    // CometSpin: angle added per frame, radians
+    std::array<float, kCometTableSize> path{};    // CometPath: position on the nebula path, control points
 };
 
 struct CometState {
@@ -102,7 +102,7 @@ void UpdateComets(CometState& comets, GalaxyModel& model, const CometFrame& fram
 
 // What the star update knows when it reaches the comets.
 struct CometVisit {
-    int16_t g = 0;         // visited galaxy
+    int16_t g = 0;         // visited galaxy, 0..G-1
     int16_t k = 1;         // control point of the visit
     bool visiting = false; // false during the departure: no comets
     float gravity = 0;     // scaled Universe_GravForce: comets only when exactly 0

@@ -52,9 +52,7 @@ void Age(int32_t& age) {
 
 // Galaxy_NewFreq of the type a galaxy's slot is visited as (a composite's major type).
 float VisitFreq(const GalaxyModel& model, const GalaxyArrays& galaxies, int16_t g) {
-    const int16_t slot = galaxies.typeIndex[g];
-    const bool composite = slot >= 0 && slot < kGalaxyTableSize && model.run[slot].composite;
-    return model.Type(VisitTypeSlot(model.tables, slot, composite))[G::NewFreq];
+    return model.Type(VisitTypeSlot(model, galaxies.typeIndex[g]))[G::NewFreq];
 }
 
 std::array<TypeView, kGalaxyTypeSlots> ViewsOf(const GalaxyModel& model) {
@@ -261,8 +259,8 @@ class StarPass {
     const StarWorld& w_;
     StarArrays& s_;
     const StarFrame& f_;
-    int16_t g_ = 0;                                // visited galaxy, within 0..G-1
-    int16_t rate_ = 0;                             // new stars per 100 frames this frame
+    int16_t g_;                                    // visited galaxy, within 0..G-1
+    int16_t rate_;                                 // new stars per 100 frames this frame
     RenewalChoice choice_{};                       // where renewed stars go this frame
     std::array<TypeView, kGalaxyTypeSlots> views_; // tilt and axial plane per type, this frame
     std::array<int16_t, kGalaxyTypeSlots> styles_; // Galaxy_GalStyle per type
@@ -314,8 +312,8 @@ void RespawnStar(const StarWorld& w, int32_t i) {
         s.camX[i] = c.x;
         s.camY[i] = c.y;
         s.camDepth[i] = c.depth;
-        // A nova of no frames would never be erased, so it is not drawn.
-        if (c.depth > kNearDepth && frames >= 1)
+        // A nova of no frames would never be erased, so it is not drawn (nor one behind the camera).
+        if (frames >= 1)
             DrawNova(w.surface, w.screen, c.x, c.y, c.depth, frames, frames, s.flashExt[i], kSparkleWhite);
     }
 }

@@ -1,5 +1,7 @@
 #include "engine/animation/tour.h"
 
+#include "engine/creation/galaxy_model.h"
+
 namespace orb {
 
 namespace {
@@ -45,6 +47,11 @@ int16_t VisitTypeSlot(const GalaxyTables& tables, int16_t slot, bool markedCompo
     if (!markedComposite || slot < kGalaxyTypeSlots || slot >= kGalaxyTableSize) return slot;
     const int16_t major = tables.composites[slot - kGalaxyTypeSlots].member[0];
     return (major >= 0 && major < kGalaxyTypeSlots) ? major : int16_t(0);
+}
+
+int16_t VisitTypeSlot(const GalaxyModel& model, int16_t slot) {
+    const bool marked = slot >= kGalaxyTypeSlots && slot < kGalaxyTableSize && model.run[slot].composite;
+    return VisitTypeSlot(model.tables, slot, marked);
 }
 
 Vec3f VisitControlPoint(Vec3f galaxyPos, float standOff, int16_t k, int16_t gpCtrl, int16_t gcCtrl) {

@@ -11,6 +11,8 @@
 
 namespace orb {
 
+struct GalaxyModel;
+
 inline constexpr int kTourControlPoints = 4; // spline window per axis
 
 // Tour values after the driver's clamping and scaling.
@@ -42,6 +44,9 @@ void AppendControlPoint(CameraTour& tour, Vec3f p);
 // uses: a marked composite (slot 32..47) stands for its major member; anything else is itself.
 // A major member outside 0..31 (a composite never validated) falls back to type 0.
 int16_t VisitTypeSlot(const GalaxyTables& tables, int16_t slot, bool markedComposite);
+// The same for a galaxy of a running universe, whose composites are marked in the model. A slot
+// outside the table (never validated) is itself.
+int16_t VisitTypeSlot(const GalaxyModel& model, int16_t slot);
 
 // The point appended at visit control point k (1 .. gpCtrl + gcCtrl) of a galaxy at galaxyPos
 // whose visit type has stand-off distance standOff: in front of the galaxy, and for the core

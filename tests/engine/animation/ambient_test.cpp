@@ -61,6 +61,16 @@ TEST_F(AmbientTest, ReplacedStarsDriftOutwardWithTheBurst) {
     EXPECT_NE(amb.z[0], 100.0f);
 }
 
+TEST_F(AmbientTest, AStarIsReplacedOnlyAfterItsLastSparkleFrame) {
+    values.ambientPersist = 0.0f, values.ambientFlashFrames = 5; // every star that may be replaced is
+    OneStillStar();
+    amb.flash[0] = 2;
+    for (const int16_t flash : {1, 5}) { // moved with one frame left, then replaced by a fresh star
+        Frame({});
+        EXPECT_EQ(amb.flash[0], flash);
+    }
+}
+
 TEST_F(AmbientTest, AStarAtOrBehindTheCameraIsNeitherDrawnNorMoved) {
     values.ambientPersist = 1.0f;
     for (const auto& [z, drift] : {std::pair{100.0f, -150.0f}, {kNearDepth, 0.0f}}) { // behind, at the camera

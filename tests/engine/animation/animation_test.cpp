@@ -43,6 +43,7 @@ TEST_F(AnimationTest, BeginSizesTheArraysFromTheClampedValues) {
 
 // 5 burst steps, 2 galaxies x 3 control points x 3 frames, then 3 x 3 departure frames.
 TEST_F(AnimationTest, EveryStepIsOneFrameInTheOrderOfAUniverse) {
+    Set({{U::GravForce, 1000}, {U::GravFrame, 999}}); // gravity counts the visit frames alone
     Begin();
     std::vector<AnimationPhase> phases;
     std::vector<int> clears;
@@ -65,6 +66,7 @@ TEST_F(AnimationTest, EveryStepIsOneFrameInTheOrderOfAUniverse) {
     EXPECT_EQ(count(AnimationPhase::Creating, 33, 37), 5) << "the next universe";
     EXPECT_EQ(clears, (std::vector<int>{32, 64})) << "clear after the last departure frame only";
     EXPECT_EQ(a->Universes(), 2);
+    EXPECT_EQ(a->Gravity().frameCounter, 2 * 18);
 }
 
 TEST_F(AnimationTest, FramesDoNotAllocate) {

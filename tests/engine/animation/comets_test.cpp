@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 #include "engine/creation/galaxy_fixture.h"
 
@@ -83,15 +84,41 @@ TEST(Comets, NoneWhileDepartingOrWithGravity) {
     EXPECT_GT(odd.LiveComets(), 0);
 }
 
-// An unvalidated orbit of many path points a frame keeps a nebula comet of the last galaxy on
-// the last piece of its path, never past the end of the path table.
+// An unvalidated orbit of many path points a frame keeps a nebula comet of the last galaxy within
+// the path table; one of a point a frame wraps to the start on reaching the end.
 TEST(Comets, AnOverlongNebulaOrbitStaysOnThePath) {
-    CometWorld w(5, 4);
-    w.Type()[G::CP_Points] = 20;
-    w.Type()[G::CometOrbit] = 5e7f;
-    w.Start();
-    w.Frames(10, 4, 1);
-    EXPECT_GT(w.LiveComets(), 0);
+    for (const auto& [points, orbit] : {std::pair{20.0f, 5e7f}, {3.0f, 1e5f}}) {
+        CometWorld w(5, 4);
+        w.Type()[G::CP_Points] = points;
+        w.Type()[G::CometOrbit] = orbit;
+        w.Start();
+        w.Frames(10, 4, 1);
+        EXPECT_GT(w.LiveComets(), 0);
+        for (int c = 0; c < kCometTableSize && points == 3; ++c)
+            EXPECT_LT(w.comets->table.path[c], 3.0f) << c;
+        w.comets->pool.alive[0] = 1; // whether or not comet 0 started: a later visit ends every star
+        StartGalaxyVisit(*w.comets, w.Model(), 0, 1, w.fb.Surface());
+        EXPECT_EQ(LiveCometStars(*w.comets), 0);
+    }
+}
+
+// Chances are strict: a draw equal to the comet frequency starts no comet, one equal to a star's
+// persistence ends the star, one equal to the comet's persistence keeps it emitting.
+TEST(Comets, ADrawEqualToAChanceFailsIt) {
+    // Seeds whose second (the start test) or third draw of the frame is exactly 0.25.
+    for (const auto& [seed, freq, live, emitting] :
+         {std::tuple{25050257, 0.25f, 0, false}, {1315942, 0.0f, 1, false}, {1315942, 0.0f, 0, true}}) {
+        CometWorld w;
+        w.Type()[G::CometSPersist] = w.Type()[G::CometCPersist] = 0.25f;
+        w.Start();
+        w.Model().run[0].cometFreqScaled = freq;
+        w.comets->maxComets = w.comets->cometStars = 1; // slot 0 with one live star or none
+        w.comets->pool.alive[0] = static_cast<uint8_t>(w.comets->table.live[0] = static_cast<int16_t>(live));
+        w.comets->table.emitting[0] = emitting;
+        w.Model().random.Seed(seed);
+        w.Frames(1, 4);
+        EXPECT_TRUE(w.comets->table.live[0] == 0 && w.comets->table.emitting[0] == emitting) << seed;
+    }
 }
 
 } // namespace orb

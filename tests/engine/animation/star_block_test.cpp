@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "engine/animation/star_motion.h"
@@ -80,12 +81,9 @@ struct TestSurface {
 // Twelve stars in thirteen steady (moved in star order) or five (sorted by kind of style first).
 TEST_F(StarBlockTest, MovesAndDrawsSteadyStarsAsStarByStar) {
     using Kind = PixelWriter::Kind;
-    struct Case {
-        int16_t trail;
-        int32_t steadyShare; // steady stars in thirteen
-    };
-    for (const Kind kind : {Kind::Plain, Kind::Blocks, Kind::Any})
-        for (const auto [trail, steadyShare] : {Case{1, 12}, Case{3, 12}, Case{1, 5}, Case{3, 5}}) {
+    for (const Kind kind : {Kind::Plain, Kind::Blocks, Kind::Any}) // steadyShare: steady stars in thirteen
+        for (const auto& [trail, steadyShare] :
+             {std::pair<int16_t, int32_t>{1, 12}, {3, 12}, {1, 5}, {3, 5}}) {
             const int16_t ring = trail - 1;
             StarArrays got = Stars(trail), want = Stars(trail);
             TestSurface gotFb(kind), wantFb(kind);
@@ -113,11 +111,11 @@ TEST_F(StarBlockTest, MovesAndDrawsSteadyStarsAsStarByStar) {
                 block.MoveAndProject();
                 block.Draw(gotFb.surface, [&](int32_t i) { EXPECT_FALSE(steady(i)) << i; });
             }
-            const int kindNumber = static_cast<int>(kind);
-            SCOPED_TRACE(steadyShare);
-            ASSERT_EQ(gotFb.pixels, wantFb.pixels) << "trail " << trail << ", surface kind " << kindNumber;
-            EXPECT_EQ(gotFb.blocks, wantFb.blocks) << "trail " << trail << ", surface kind " << kindNumber;
-            EXPECT_EQ(gotFb.changes, wantFb.changes) << "trail " << trail << ", surface kind " << kindNumber;
+            SCOPED_TRACE(testing::Message() << "trail " << trail << ", steady " << steadyShare
+                                            << ", surface kind " << static_cast<int>(kind));
+            ASSERT_EQ(gotFb.pixels, wantFb.pixels);
+            EXPECT_EQ(gotFb.blocks, wantFb.blocks);
+            EXPECT_EQ(gotFb.changes, wantFb.changes);
             EXPECT_GT(std::count_if(wantFb.pixels.begin(), wantFb.pixels.end(), [](uint32_t c) { return c; }),
                       8 * steadyShare);
             if (kind == Kind::Blocks) {

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "engine/creation/galaxy_model.h"
+
 namespace orb {
 namespace {
 
@@ -55,15 +57,19 @@ TEST(CameraTour, StartClearsTheQueuesAndTheCameraStepIsThePreviousMinusTheNewPos
     ExpectPoint(tour.previous, 1, 0, 10);
 }
 
+// Only composites marked in the model (slots 32..47) stand for their major type; a type slot, an
+// unmarked stand-in and a slot outside the table are visited as themselves.
 TEST(CameraTour, CompositeGalaxiesAreVisitedAsTheirMajorType) {
     GalaxyTables tables;
-    tables.composites[3].member[0] = 7;
-    tables.composites[4].member[0] = kGalaxyTypeSlots; // never validated
-    EXPECT_EQ(VisitTypeSlot(tables, 5, false), 5);
+    Random random;
+    GalaxyModel model{tables, random, BuildTrigTables()};
+    tables.composites[0].member[0] = 9, tables.composites[3].member[0] = 7;
+    tables.composites[4].member[0] = kGalaxyTypeSlots; // never validated: type 0
+    model.run[32].composite = model.run[35].composite = model.run[36].composite = true;
+    for (auto [slot, want] :
+         {std::pair<int16_t, int16_t>{32, 9}, {35, 7}, {36, 0}, {37, 37}, {5, 5}, {-1, -1}, {48, 48}})
+        EXPECT_EQ(VisitTypeSlot(model, slot), want) << slot;
     EXPECT_EQ(VisitTypeSlot(tables, 5, true), 5) << "a type slot is never a composite";
-    EXPECT_EQ(VisitTypeSlot(tables, 35, true), 7);
-    EXPECT_EQ(VisitTypeSlot(tables, 35, false), 35) << "an unmarked stand-in is visited as itself";
-    EXPECT_EQ(VisitTypeSlot(tables, 36, true), 0);
 }
 
 } // namespace orb
