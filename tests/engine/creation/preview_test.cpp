@@ -109,6 +109,24 @@ TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
     }
 }
 
+// The one galaxy keeps every renewed star, and the ambient ball, five times the galaxy's distance
+// in radius, stays centred on it as its stars are replaced.
+TEST_F(PreviewTest, StarsStayInTheOneGalaxyAndAmbientStarsInABallAroundIt) {
+    PreviewGalaxyParams p = Small(3);
+    p.ambientPersist = 0.25f, p.ambientFrames = 0;
+    PreviewGalaxy preview(*engine, Surface(), p);
+    for (int f = 0; f < 30; ++f)
+        preview.Step();
+    const std::vector<int16_t>& galaxy = engine->Stars().galaxy;
+    EXPECT_EQ(std::count(galaxy.begin(), galaxy.begin() + engine->Stars().count, 0), engine->Stars().count);
+    const AmbientArrays& a = engine->Ambient();
+    const double d = engine->Galaxies().relZ[0];
+    double far = 0;
+    for (int32_t i = 0; i < a.Count(); ++i)
+        far = std::max(far, std::hypot(a.x[i], a.y[i], a.z[i] - d));
+    EXPECT_TRUE(far > 4 * d && far < 5.0001 * d) << far / d;
+}
+
 // Stars of a figure style are placed by the one galaxy's figure, set up for galaxy 0.
 TEST_F(PreviewTest, FigureStarsArePlacedInTheOneGalaxy) {
     GalaxyType& cube = engine->Tables().types[3];
@@ -180,13 +198,18 @@ TEST_F(PreviewTest, AboutSequenceSkipsLightRecords) {
     EXPECT_EQ(about.FrameDelay(), 32);
     cancel = false; // uncancelled, each composite runs 500 frames of 1600 stars
     int frames = 1;
-    while (about.Step().status == PreviewStatus::Running)
+    int16_t flash = 0; // a new ambient star sparkles for 20 frames
+    while (about.Step().status == PreviewStatus::Running) {
         ++frames;
-    EXPECT_EQ(frames, 500);
+        flash = std::max(flash,
+                         *std::max_element(engine->Ambient().flash.begin(), engine->Ambient().flash.end()));
+    }
+    EXPECT_EQ(std::pair(frames, flash), std::pair(500, int16_t{20}));
     EXPECT_EQ(engine->Stars().count, 1600);
     EXPECT_EQ(engine->Ambient().Count(), 100);
     about.Step();
     EXPECT_EQ(about.Composite(), 4); // 3 is skipped
+    EXPECT_EQ(engine->Galaxies().typeIndex[0], kGalaxyTypeSlots + 4);
     EXPECT_EQ(engine->Tables().types[0].name, FactoryNameOf(0, 0).name);
 }
 
