@@ -109,17 +109,22 @@ TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
     }
 }
 
-// The one galaxy keeps every renewed star, and the ambient ball, five times the galaxy's distance
-// in radius, stays centred on it as its stars are replaced.
+// The galaxy takes its type's tilt and start hue and keeps every renewed star; the ambient ball,
+// five times the galaxy's distance in radius, stays centred on it as its stars are replaced.
 TEST_F(PreviewTest, StarsStayInTheOneGalaxyAndAmbientStarsInABallAroundIt) {
-    PreviewGalaxyParams p = Small(3);
+    GalaxyType& type = engine->Tables().types[0];
+    type[G::AngleTilt] = 90, type[G::HueStart] = 123;
+    PreviewGalaxyParams p = Small(0);
     p.ambientPersist = 0.25f, p.ambientFrames = 0;
     PreviewGalaxy preview(*engine, Surface(), p);
+    const GalaxyTypeRun& run = engine->Model().run[0];
+    EXPECT_EQ(std::pair(run.hueOffset, run.tiltSin), std::pair(123.0f, 1.0f));
     for (int f = 0; f < 30; ++f)
         preview.Step();
     const std::vector<int16_t>& galaxy = engine->Stars().galaxy;
     EXPECT_EQ(std::count(galaxy.begin(), galaxy.begin() + engine->Stars().count, 0), engine->Stars().count);
     const AmbientArrays& a = engine->Ambient();
+    EXPECT_EQ(*std::max_element(a.flash.begin(), a.flash.end()), 0) << "new ambient stars do not sparkle";
     const double d = engine->Galaxies().relZ[0];
     double far = 0;
     for (int32_t i = 0; i < a.Count(); ++i)
