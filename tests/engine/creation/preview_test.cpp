@@ -72,8 +72,7 @@ TEST_F(PreviewTest, OneGalaxyUniverseValues) {
                              v.ambientStars),
                   std::tuple(c.expectStars, c.expectTrail, c.expectStars, 1, 999, c.expectAmbient))
             << c.stars;
-        EXPECT_EQ(v.gravity, 0.0f);
-        EXPECT_FLOAT_EQ(v.ambientFlashSize, 1.25f);
+        EXPECT_EQ(std::pair(v.gravity, v.ambientFlashSize), std::pair(0.0f, 1.25f));
     }
 }
 

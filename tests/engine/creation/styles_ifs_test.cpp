@@ -98,6 +98,11 @@ TEST(IfsFractal, OverlongJumpsStayFinite) {
     EXPECT_GT(restarts, 0);
 }
 
+// A wireframe without levels draws from the figure's centre: a one-point figure's stars sit on it.
+TEST(IfsWireframe, WithoutLevelsStarsStartFromTheCentre) {
+    EXPECT_EQ(IfsWorld(2, 1, 50, 0)->Spawn(0, 1).radius, 0.0f);
+}
+
 // Members are set up from the last to the first: the major type's figure remains, and the last
 // of the most members a composite holds is set up too.
 TEST(IfsComposite, MajorTypesFigureRemainsAndEveryMemberIsSetUp) {
