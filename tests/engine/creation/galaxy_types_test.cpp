@@ -39,7 +39,7 @@ TEST(SetupGalaxies, IfsAndNebulaStarsOfAGalaxyNotSetUpAreLeftInPlace) {
     }
     const int16_t unknown[] = {-1};
     SetupGalaxies(w->model, 1, -1, -1, unknown); // sets nothing up, reads no type
-    w->Type(kGalaxyTypeSlots)[G::GalStyle] = 4; // a composite's own record, not a star type
+    w->Type(kGalaxyTypeSlots)[G::GalStyle] = 4;  // a composite's own record, not a star type
     w->tables.composites[0].count = 1;
     w->tables.composites[0].member[0] = kGalaxyTypeSlots; // an unvalidated member: passed over
     const uint64_t before = w->random.State();
