@@ -94,17 +94,13 @@ void UniverseEngine::AssignGalaxyTypes() {
         burst_.cumulative[0] = 1;
     }
     inTurnCursor_ = 0;
-    const bool typeZeroOnly = burst_.cumulative[0] == 1 && total == 1;
     const int32_t stars = stars_.count;
     for (int16_t g = 0; g < galaxies_.count; ++g) {
         int16_t slot;
-        if (!values_.visitInTurn) {
+        if (!values_.visitInTurn)
             slot = SlotForDraw(burst_.cumulative, static_cast<float>(static_cast<double>(random_()) * total));
-        } else if (typeZeroOnly) {
-            slot = 0;
-        } else {
+        else // without any weight this, too, gives type 0
             slot = NextSlotInTurn(tables_, inTurnCursor_);
-        }
         galaxies_.typeIndex[g] = slot;
         const int32_t b = galaxies_.count > stars ? RandomIndex(random_, stars) : g;
         galaxies_.relX[g] = burst_.x[b];

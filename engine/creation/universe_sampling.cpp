@@ -22,7 +22,7 @@ Vec3f RandomUniversePoint(Random& random, const TrigTables& trig, const Universe
         RandomOnSphere(random, trig, static_cast<float>((u * (1.0 - p) + p) * m), v.x, v.y, v.z);
     } else {
         const float rr = static_cast<float>(random() * m);
-        const int k = ClampRange<int>(NearestLong(random() * 1000.0), 0, 1000);
+        const int k = NearestLong(random() * 1000.0); // 0..1000: a draw is below 1
         v.x = static_cast<float>(static_cast<double>(trig.cos[k]) * rr);
         v.y = ProfileHeight(random, shape.profile, rr, magnitude, static_cast<float>(m * m));
         v.z = static_cast<float>(Sign(random() - 0.5) * trig.sin[k] * rr);

@@ -23,7 +23,8 @@ TEST(PrepareGalaxyTypes, CountsBelow1AreTakenAs1) {
               std::tuple(1, 1, kTwoPi, 0));
 }
 
-// A galaxy beyond those set up leaves the star in place; one set up beyond the reserve works.
+// A galaxy beyond those set up leaves the star in place; one set up beyond the reserve works;
+// a composite member outside the types sets nothing up.
 TEST(SetupGalaxies, IfsAndNebulaStarsOfAGalaxyNotSetUpAreLeftInPlace) {
     auto w = MakeWorld();
     for (int style : {3, 4}) {
@@ -38,6 +39,12 @@ TEST(SetupGalaxies, IfsAndNebulaStarsOfAGalaxyNotSetUpAreLeftInPlace) {
     }
     const int16_t unknown[] = {-1};
     SetupGalaxies(w->model, 1, -1, -1, unknown); // sets nothing up, reads no type
+    w->Type(kGalaxyTypeSlots)[G::GalStyle] = 4;  // a composite's own record, not a star type
+    w->tables.composites[0].count = 1;
+    w->tables.composites[0].member[0] = kGalaxyTypeSlots; // an unvalidated member: passed over
+    const uint64_t before = w->random.State();
+    SetupGalaxies(w->model, 1, -1, 0, {});
+    EXPECT_EQ(w->random.State(), before);
 }
 
 // Every property at a boundary or beyond it, in every style: no star value may become NaN

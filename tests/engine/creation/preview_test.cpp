@@ -72,8 +72,7 @@ TEST_F(PreviewTest, OneGalaxyUniverseValues) {
                              v.ambientStars),
                   std::tuple(c.expectStars, c.expectTrail, c.expectStars, 1, 999, c.expectAmbient))
             << c.stars;
-        EXPECT_EQ(v.gravity, 0.0f);
-        EXPECT_FLOAT_EQ(v.ambientFlashSize, 1.25f);
+        EXPECT_EQ(std::pair(v.gravity, v.ambientFlashSize), std::pair(0.0f, 1.25f));
     }
 }
 
@@ -107,6 +106,29 @@ TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
         PreviewGalaxy below(*engine, s, Small(-1, composite));
         EXPECT_EQ(engine->Galaxies().typeIndex[0], first);
     }
+}
+
+// The galaxy takes its type's tilt and start hue and keeps every renewed star; the ambient ball,
+// five times the galaxy's distance in radius, stays centred on it as its stars are replaced.
+TEST_F(PreviewTest, StarsStayInTheOneGalaxyAndAmbientStarsInABallAroundIt) {
+    GalaxyType& type = engine->Tables().types[0];
+    type[G::AngleTilt] = 90, type[G::HueStart] = 123;
+    PreviewGalaxyParams p = Small(0);
+    p.ambientPersist = 0.25f, p.ambientFrames = 0;
+    PreviewGalaxy preview(*engine, Surface(), p);
+    const GalaxyTypeRun& run = engine->Model().run[0];
+    EXPECT_EQ(std::pair(run.hueOffset, run.tiltSin), std::pair(123.0f, 1.0f));
+    for (int f = 0; f < 30; ++f)
+        preview.Step();
+    const std::vector<int16_t>& galaxy = engine->Stars().galaxy;
+    EXPECT_EQ(std::count(galaxy.begin(), galaxy.begin() + engine->Stars().count, 0), engine->Stars().count);
+    const AmbientArrays& a = engine->Ambient();
+    EXPECT_EQ(*std::max_element(a.flash.begin(), a.flash.end()), 0) << "new ambient stars do not sparkle";
+    const double d = engine->Galaxies().relZ[0];
+    double far = 0;
+    for (int32_t i = 0; i < a.Count(); ++i)
+        far = std::max(far, std::hypot(a.x[i], a.y[i], a.z[i] - d));
+    EXPECT_TRUE(far > 4 * d && far < 5.0001 * d) << far / d;
 }
 
 // Stars of a figure style are placed by the one galaxy's figure, set up for galaxy 0.
@@ -180,13 +202,18 @@ TEST_F(PreviewTest, AboutSequenceSkipsLightRecords) {
     EXPECT_EQ(about.FrameDelay(), 32);
     cancel = false; // uncancelled, each composite runs 500 frames of 1600 stars
     int frames = 1;
-    while (about.Step().status == PreviewStatus::Running)
+    int16_t flash = 0; // a new ambient star sparkles for 20 frames
+    while (about.Step().status == PreviewStatus::Running) {
         ++frames;
-    EXPECT_EQ(frames, 500);
+        flash = std::max(flash,
+                         *std::max_element(engine->Ambient().flash.begin(), engine->Ambient().flash.end()));
+    }
+    EXPECT_EQ(std::pair(frames, flash), std::pair(500, int16_t{20}));
     EXPECT_EQ(engine->Stars().count, 1600);
     EXPECT_EQ(engine->Ambient().Count(), 100);
     about.Step();
     EXPECT_EQ(about.Composite(), 4); // 3 is skipped
+    EXPECT_EQ(engine->Galaxies().typeIndex[0], kGalaxyTypeSlots + 4);
     EXPECT_EQ(engine->Tables().types[0].name, FactoryNameOf(0, 0).name);
 }
 

@@ -65,8 +65,10 @@ std::unique_ptr<GalaxyWorld> IfsWorld(int style, int points, float fill, float b
 }
 
 TEST(IfsFigure, VerticesForEveryPointCount) {
-    for (int n = 1; n <= 10; ++n) {
-        auto w = IfsWorld(3, n, 50);
+    auto w = IfsWorld(3, 10, 50);
+    for (int n = 10; n >= 1; --n) { // each set-up clears what a larger figure left
+        w->Type(0)[G::RadSegs] = static_cast<float>(n);
+        w->Setup(0, 2);
         const std::vector<V3> expected = ExpectedFigure(n);
         for (int k = 0; k < kIfsVertices; ++k) {
             const V3 want = k < static_cast<int>(expected.size()) ? expected[k] : V3{0, 0, 0};
@@ -94,6 +96,11 @@ TEST(IfsFractal, OverlongJumpsStayFinite) {
         }
     }
     EXPECT_GT(restarts, 0);
+}
+
+// A wireframe without levels draws from the figure's centre: a one-point figure's stars sit on it.
+TEST(IfsWireframe, WithoutLevelsStarsStartFromTheCentre) {
+    EXPECT_EQ(IfsWorld(2, 1, 50, 0)->Spawn(0, 1).radius, 0.0f);
 }
 
 // Members are set up from the last to the first: the major type's figure remains, and the last

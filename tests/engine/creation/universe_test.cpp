@@ -107,6 +107,7 @@ TEST_F(UniverseTest, StepsRecordTheirStartTickAndAStopBetweenThemEndsCreationEar
     EXPECT_EQ(checks, 3);
     EXPECT_EQ(e->BurstStepIndex(), 3);
     EXPECT_FALSE(All(*e, BurstState::Settled)) << "stars are left unsettled";
+    EXPECT_TRUE(e->CreateUniverse([] { return false; }) && All(*e, BurstState::Settled));
 }
 
 TEST_F(UniverseTest, SurfaceSetupPreparesTheAdvancedValues) {
