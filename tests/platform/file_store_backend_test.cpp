@@ -139,6 +139,8 @@ TEST_F(FileStore, WriteWhereNoFileCanBeFails) {
     std::filesystem::create_directory(path + ".lock"); // the writers' lock cannot be taken
     EXPECT_FALSE(FileStoreBackend(path).Write(kUniverseKey, "K", "1"));
     EXPECT_FALSE(std::filesystem::exists(path));
+    // A name that leaves room for the lock's name but not for the temporary file's.
+    EXPECT_FALSE(FileStoreBackend(dir.File(std::string(248, 'n'))).Write(kUniverseKey, "K", "1"));
 }
 
 TEST(FileStorePath, FollowsXdgConfigHome) {
