@@ -147,10 +147,13 @@ TEST_F(X11WindowTest, WithoutSharedMemoryNoImageAndALostServerEndsTheWatch) {
     EXPECT_FALSE(X11SharedImage(conn_, w, 32, 32).Valid());
     EXPECT_EQ(xcb_connection_has_error(conn_), 0) << "no request of the missing extension was sent";
 
-    X11WindowWatch watch;
+    X11WindowWatch watch, idle; // idle watches nothing
     ASSERT_TRUE(watch.Watch(w));
     server_.reset();
     EXPECT_TRUE(DispatchUntil(watch, [&] { return destroyed_ > 0; }));
+    const int seen = destroyed_;
+    DispatchUntil(idle, [] { return true; });
+    EXPECT_EQ(destroyed_, seen) << "a watch of nothing reports nothing";
     display_.Set(""); // no display to connect to
     X11WindowWatch none;
     EXPECT_EQ(std::tuple(none.Connected(), none.Fd(), none.Exists(w), none.Watch(w)),
