@@ -101,7 +101,7 @@ void UniverseView::BeginRun() {
     image_.setDevicePixelRatio(devicePixelRatioF());
     OpenSharedImage(); // the engine draws into it, or into the presenter's own surface
     engine_.SetFixedSeed(options_.seed);
-    engine_.SetupSurface(presenter_.Surface(), options_.preview);
+    engine_.SetupSurface(presenter_.Surface());
     if (!options_.preview) {
         GalaxyTables factory; // written to the store on first use, read back by SetupUniverse
         store_.EnsureFactoryGalaxyTypes(factory);

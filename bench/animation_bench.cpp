@@ -38,7 +38,7 @@ struct TourRun {
             window.assign(static_cast<size_t>(kWidth) * kHeight, 0xFF000000u);
             presenter.AttachWindow(window.data(), kWidth, kHeight, kWidth);
         }
-        engine.SetupSurface(Surface(), false);
+        engine.SetupSurface(Surface());
         engine.SetupUniverse(false);
         animation.Begin();
     }

@@ -26,7 +26,7 @@ struct Universe {
         f.universe = u;
         store.SaveAllSettings(f.universe, f.tables);
         engine.SetFixedSeed(1);
-        engine.SetupSurface(fb.Surface(), false);
+        engine.SetupSurface(fb.Surface());
         engine.SetupUniverse(false);
     }
 };
@@ -92,7 +92,7 @@ void SaverBurstSteps(benchmark::State& state, bool cold) {
     presenter.AttachWindow(window.data(), kWidth, kHeight, kWidth);
     UniverseEngine engine{store};
     engine.SetFixedSeed(1);
-    engine.SetupSurface(presenter.Surface(), false);
+    engine.SetupSurface(presenter.Surface());
     engine.SetupUniverse(false);
     engine.BeginUniverse();
     for (auto _ : state) {

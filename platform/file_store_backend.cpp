@@ -63,7 +63,6 @@ FileStoreBackend::~FileStoreBackend() {
 
 void FileStoreBackend::Forget() {
     cacheValid_ = false;
-    cacheWhole_ = false;
     cacheSignature_.reset();
     cache_ = ProfileText();
     pin_.Reset();

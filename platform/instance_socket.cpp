@@ -21,7 +21,7 @@ constexpr int kAnswerWaitMs = 200; // how long a connection may take to say what
 
 // A private folder of ours: created 0700, or an existing one that is ours, not a link, 0700.
 bool PrivateFolder(const std::string& dir) {
-    if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    ::mkdir(dir.c_str(), 0700); // fails when it exists; whatever is there is checked below
     struct stat st {};
     return ::lstat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() &&
            (st.st_mode & 0077) == 0;
@@ -35,11 +35,15 @@ bool FillAddress(const std::string& path, sockaddr_un& addr) {
     return true;
 }
 
+UniqueFd StreamSocket() {
+    return UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+}
+
 // A connected socket to the caption's holder, or none.
 UniqueFd Connect(const std::string& path) {
     sockaddr_un addr;
     if (!FillAddress(path, addr)) return {};
-    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    UniqueFd fd = StreamSocket();
     if (!fd) return {};
     // A full backlog (EAGAIN) still means a live holder.
     if (::connect(fd.Get(), reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 && errno != EAGAIN)
@@ -92,9 +96,10 @@ std::unique_ptr<InstanceClaim> InstanceClaim::Take(std::string_view caption) {
     if (!lock || ::flock(lock.Get(), LOCK_EX) != 0) return nullptr;
     if (Connect(path)) return nullptr;
     ::unlink(path.c_str()); // left by a process that died
-    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    UniqueFd fd = StreamSocket();
+    // The backlog's size does not matter: a start that finds it full still sees a live holder.
     if (!fd || ::bind(fd.Get(), reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-        ::listen(fd.Get(), 8) != 0)
+        ::listen(fd.Get(), SOMAXCONN) != 0)
         return nullptr;
     std::optional<FileSignature> sig = StatSignature(path);
     return std::unique_ptr<InstanceClaim>(

@@ -151,11 +151,7 @@ void ProfileText::Parse() {
         } else if (tail && p.kind != Kind::Blank) {
             *tail = id;
             if (p.kind == Kind::Key) {
-                std::string index;
-                index.reserve(section.size() + p.name.size() + 1);
-                index.append(section).push_back('\n');
-                AppendLower(index, p.name);
-                keyLine_.try_emplace(std::move(index), id);
+                keyLine_.try_emplace(LookupIndex(section, p.name), id);
             }
         }
     }
@@ -250,7 +246,7 @@ void ProfileText::Set(std::string_view section, std::string_view key, std::strin
 
 std::string ProfileText::Serialize() const {
     std::string out;
-    out.reserve(base_.size() + 64);
+    out.reserve(base_.size());
     for (uint32_t id = first_; id != kNoLine; id = lines_[id].next) {
         const Line& l = lines_[id];
         out.append(TextOf(l));

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 
 namespace orb {
@@ -12,13 +13,12 @@ namespace {
 // Process-wide because the handler cannot reach an object; made once and kept open, so a signal
 // that comes while a pipe object goes away still writes to a valid descriptor.
 int signalPipe[] = {-1, -1}; // [0] read by the event loop, [1] written by the handler
-constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+constexpr std::array<int, 3> kSignals = {SIGTERM, SIGINT, SIGHUP};
 
 extern "C" void OnEndingSignal(int) {
     const int saved = errno;
-    const char byte = 1;
-    // A full pipe drops the byte: the ones already there wake the loop just as well.
-    [[maybe_unused]] ssize_t n = ::write(signalPipe[1], &byte, 1);
+    // Any byte will do. A full pipe drops it: the ones already there wake the loop just as well.
+    [[maybe_unused]] ssize_t n = ::write(signalPipe[1], "!", 1);
     errno = saved;
 }
 

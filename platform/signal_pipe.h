@@ -3,6 +3,7 @@
 // event loop watches the read end, drains it and ends the program between two frames.
 #pragma once
 
+#include <array>
 #include <csignal>
 
 namespace orb {
@@ -23,8 +24,8 @@ class SignalPipe {
     bool Drain() const;
 
   private:
-    static constexpr int kCount = 3;         // SIGTERM, SIGINT, SIGHUP
-    struct sigaction previous_[kCount] = {}; // the handlers before ours, in signal order
+    static constexpr int kCount = 3;                     // SIGTERM, SIGINT, SIGHUP
+    std::array<struct sigaction, kCount> previous_ = {}; // the handlers before ours, in signal order
 };
 
 } // namespace orb

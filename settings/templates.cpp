@@ -1,5 +1,6 @@
 #include "settings/templates.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "settings/numeric.h"
@@ -13,9 +14,9 @@ void ShowProgress(ProgressSink* sink, int step, int total) {
 }
 
 int ProgressFillWidth(int step, int total, int scaleWidth) {
-    if (total <= 0 || scaleWidth <= 0) return 0;
+    if (total <= 0) return 0;
     step = ClampRange(step, 0, total);
-    return static_cast<int>(static_cast<int64_t>(scaleWidth) * step / total);
+    return static_cast<int>(static_cast<int64_t>(std::max(scaleWidth, 0)) * step / total);
 }
 
 namespace {

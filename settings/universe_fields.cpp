@@ -64,14 +64,14 @@ void ShowUniverse(const UniverseSettings& u, UniverseFields& fields) {
 
 double UniverseControlValue(const UniverseFields& fields, const UniverseBinding& b) {
     switch (b.control) {
-    case C::Field:
-        return SaturateToType(ZeroPrefixedValue(fields.FieldText(b.index)), Def(b.value).type);
     case C::Check:
         return fields.Checked(static_cast<UniverseCheck>(b.index)) ? 1 : 0;
     case C::Profile:
         return fields.ProfileIndex();
+    case C::Field:
+        break;
     }
-    return 0;
+    return SaturateToType(ZeroPrefixedValue(fields.FieldText(b.index)), Def(b.value).type);
 }
 
 UniverseSettings ReadUniverseFields(const UniverseFields& fields) {

@@ -186,7 +186,7 @@ int main(int argc, char** argv) {
     OwnedFramebuffer fb(o.width, o.height);
     UniverseEngine engine(store);
     engine.SetFixedSeed(o.seed);
-    engine.SetupSurface(fb.Surface(), false);
+    engine.SetupSurface(fb.Surface());
     engine.SetupUniverse(false);
     engine.BeginUniverse();
     int failures = 0;

@@ -103,7 +103,7 @@ bool Run(const RunKind& kind, bool shared) {
     }
     UniverseEngine engine(store);
     engine.SetFixedSeed(1);
-    engine.SetupSurface(presenter.Surface(), false);
+    engine.SetupSurface(presenter.Surface());
     engine.SetupUniverse(false);
     presenter.Surface().Clear();
     UniverseAnimation animation(engine);

@@ -26,10 +26,9 @@ void FramePresenter::Resize(int32_t width, int32_t height) {
 }
 
 void FramePresenter::AttachWindow(uint32_t* pixels, int32_t width, int32_t height, int32_t stride) {
-    Resize(0, 0);
-    pixels_.shrink_to_fit();
-    changes_.clear();
-    changes_.shrink_to_fit();
+    // The window's image takes the place of our own pixels: their memory goes back.
+    pixels_ = std::vector<uint32_t>();
+    changes_ = std::vector<uint32_t>();
     surface_.pixels = pixels;
     surface_.width = std::max<int32_t>(width, 0);
     surface_.height = std::max<int32_t>(height, 0);

@@ -5,6 +5,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string_view>
 
 #include "app/core/png_file.h"
@@ -18,8 +19,9 @@ namespace orb {
 namespace {
 
 template <typename T> bool ParseNumber(std::string_view s, T& v) {
-    const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    return ec == std::errc() && p == s.data() + s.size();
+    const char* const end = std::to_address(s.end());
+    const auto [p, ec] = std::from_chars(s.data(), end, v);
+    return ec == std::errc() && p == end;
 }
 
 bool ParseSize(std::string_view s, int32_t& w, int32_t& h) {
@@ -123,7 +125,7 @@ int RunRender(const RenderOptions& options, StoreBackend& backend, std::ostream&
     OwnedFramebuffer image(options.width, options.height);
     UniverseEngine engine(store);
     engine.SetFixedSeed(options.seed);
-    engine.SetupSurface(image.Surface(), false);
+    engine.SetupSurface(image.Surface());
     engine.SetupUniverse(false);
     UniverseAnimation animation(engine);
     animation.Begin();

@@ -3,7 +3,7 @@
 // calls Begin once per run and then Step in its own loop or timer, doing the stop test, the frame
 // throttle and event handling between calls.
 //
-//   engine.SetupSurface(surface, preview);
+//   engine.SetupSurface(surface);
 //   engine.SetupUniverse(preview);
 //   UniverseAnimation animation(engine);
 //   animation.Begin();

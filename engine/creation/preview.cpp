@@ -15,7 +15,7 @@
 namespace orb {
 
 PreviewSurface PreparePreviewSurface(UniverseEngine& engine, Framebuffer& surface, bool about) {
-    engine.SetupSurface(surface, true); // reads and clamps FocalLength and the frame delay
+    engine.SetupSurface(surface); // reads and clamps FocalLength and the frame delay
     surface.Clear();
     PreviewSurface p{engine.Screen(), engine.FrameDelay()};
     if (about) {

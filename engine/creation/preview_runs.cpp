@@ -104,7 +104,7 @@ PreviewFrame AboutPreview::Step() {
 
 PreviewWindowRun::PreviewWindowRun(UniverseEngine& engine, Framebuffer& window)
     : engine_(engine), window_(window) {
-    engine_.SetupSurface(window_, true);
+    engine_.SetupSurface(window_);
     engine_.SetupUniverse(true);
     window_.Clear();
     animation_ = std::make_unique<UniverseAnimation>(engine_);

@@ -4,7 +4,7 @@
 // throttle and any event pumping between steps.
 //
 //   UniverseEngine engine(store);
-//   engine.SetupSurface(surface, preview);   // once per surface
+//   engine.SetupSurface(surface);            // once per surface
 //   engine.SetupUniverse(preview);           // before every run: settings, tables, arrays
 //   engine.BeginUniverse();                  // each universe
 //   while (engine.BurstStep())
@@ -78,7 +78,7 @@ class UniverseEngine {
     void SetTickSource(TickSource& ticks) { ticks_ = &ticks; }
     // SetupSurface: the Advanced values, the screen constants of this surface (in pixels; a
     // preview host hands a surface of the preview's pixel size) and a fresh seed.
-    void SetupSurface(Framebuffer& surface, bool preview);
+    void SetupSurface(Framebuffer& surface);
     // SetupUniverse: the universe values (reduced for a preview, then clamped), the galaxy types
     // and composites, the colour tables; then StartRun.
     void SetupUniverse(bool preview);

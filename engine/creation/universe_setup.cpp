@@ -38,8 +38,7 @@ void BurstArrays::Size(int32_t stars, int16_t galaxies) {
 UniverseEngine::UniverseEngine(SettingsStore& store, TickSource& ticks)
     : store_(store), ticks_(&ticks), model_(tables_, random_, BuildTrigTables()) {}
 
-void UniverseEngine::SetupSurface(Framebuffer& surface, bool preview) {
-    (void)preview; // the host hands the preview's own pixel size, so no unit conversion remains
+void UniverseEngine::SetupSurface(Framebuffer& surface) {
     surface_ = &surface;
     const std::string_view sec = kSectionAdvanced;
     // Each within the dialog's range: a stored delay beyond it would all but stop the animation.

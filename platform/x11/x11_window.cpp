@@ -81,29 +81,35 @@ namespace orb {
 
 namespace {
 
-// The window's pixels read 0x..RRGGBB.
-bool RedGreenBlueVisual(xcb_connection_t* conn, uint32_t window) {
+// The visual the window was made with; null when the server does not list it.
+const xcb_visualtype_t* WindowVisual(xcb_connection_t* conn, uint32_t window) {
     xcb_get_window_attributes_reply_t* a =
         xcb_get_window_attributes_reply(conn, xcb_get_window_attributes(conn, window), nullptr);
-    if (!a) return false;
+    if (!a) return nullptr;
     const xcb_visualid_t visual = a->visual;
     std::free(a);
     for (xcb_screen_iterator_t s = xcb_setup_roots_iterator(xcb_get_setup(conn)); s.rem; xcb_screen_next(&s))
         for (xcb_depth_iterator_t d = xcb_screen_allowed_depths_iterator(s.data); d.rem; xcb_depth_next(&d))
             for (xcb_visualtype_iterator_t v = xcb_depth_visuals_iterator(d.data); v.rem;
                  xcb_visualtype_next(&v))
-                if (v.data->visual_id == visual)
-                    return v.data->red_mask == 0xFF0000u && v.data->green_mask == 0xFF00u &&
-                           v.data->blue_mask == 0xFFu;
-    return false;
+                if (v.data->visual_id == visual) return v.data;
+    return nullptr;
 }
 
 } // namespace
 
+bool SharedImageSizeFits(int32_t width, int32_t height) {
+    return width > 0 && height > 0 && width <= 32767 && height <= 32767;
+}
+
+bool TakesOurPixels(int depth, bool lsbFirst, uint32_t redMask, uint32_t greenMask, uint32_t blueMask) {
+    return (depth == 24 || depth == 32) && lsbFirst && redMask == 0xFF0000u && greenMask == 0xFF00u &&
+           blueMask == 0xFFu;
+}
+
 X11SharedImage::X11SharedImage(xcb_connection_t* conn, uint32_t window, int32_t width, int32_t height)
     : conn_(conn), window_(window), width_(width), height_(height) {
-    if (!conn_ || window_ == 0 || width <= 0 || height <= 0 || width > 32767 || height > 32767) return;
-    if (xcb_get_setup(conn_)->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST) return;
+    if (!conn_ || !SharedImageSizeFits(width, height)) return;
     // Asked before any request of the extension: one the server lacks breaks the connection.
     const xcb_query_extension_reply_t* shm = xcb_get_extension_data(conn_, &xcb_shm_id);
     if (!shm || !shm->present) return;
@@ -115,7 +121,9 @@ X11SharedImage::X11SharedImage(xcb_connection_t* conn, uint32_t window, int32_t 
     if (!g) return;
     depth_ = g->depth;
     std::free(g);
-    if ((depth_ != 24 && depth_ != 32) || !RedGreenBlueVisual(conn_, window_)) return;
+    const xcb_visualtype_t* v = WindowVisual(conn_, window_);
+    const bool lsbFirst = xcb_get_setup(conn_)->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
+    if (!v || !TakesOurPixels(depth_, lsbFirst, v->red_mask, v->green_mask, v->blue_mask)) return;
 
     const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height) * 4;
     shmId_ = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);

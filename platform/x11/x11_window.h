@@ -52,6 +52,12 @@ class X11WindowWatch {
 
 namespace orb {
 
+// Whether an image of this size can go in X requests (16-bit sizes, signed positions).
+bool SharedImageSizeFits(int32_t width, int32_t height);
+// Whether 0xFFRRGGBB pixels show as they are on a window of this depth (bits) and visual (its
+// colour masks) when the server reads images least significant byte first (lsbFirst).
+bool TakesOurPixels(int depth, bool lsbFirst, uint32_t redMask, uint32_t greenMask, uint32_t blueMask);
+
 // An image in memory shared with the X server, put straight onto a window: the server copies
 // from it without the pixels crossing the socket and without a second image in between. Pixels
 // are the window's 0xFFRRGGBB; the window must be 24 or 32 bits deep with that layout.

@@ -100,6 +100,7 @@ TEST(RunRender, WritesEveryKthFrameAsAReadablePng) {
     std::ostringstream out, err;
     ASSERT_EQ(RunRender(o, backend, out, err), 0) << err.str();
     EXPECT_NE(out.str().find("rendered 7 frames"), std::string::npos) << out.str();
+    EXPECT_GT(std::stod(out.str().substr(out.str().find(" s, ") + 4)), 0.0) << "frames per second";
     const std::vector<std::string> names = dir.Names();
     EXPECT_EQ(names, (std::vector<std::string>{"frame-000003.png", "frame-000006.png"}));
     bool anyLight = false;

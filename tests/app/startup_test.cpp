@@ -76,8 +76,10 @@ TEST(ExecutableProbe, LooksForBothTwinsBesideTheProgram) {
 TEST(TwipsPerPixel, FromLogicalDpi) {
     EXPECT_EQ(TwipsPerPixelFromDpi(96), 15);
     EXPECT_EQ(TwipsPerPixelFromDpi(120), 12);
-    EXPECT_EQ(TwipsPerPixelFromDpi(192), 8); // 7.5 rounds to even
-    EXPECT_EQ(TwipsPerPixelFromDpi(0), 15);  // no screen
+    EXPECT_EQ(TwipsPerPixelFromDpi(192), 8);    // 7.5 rounds to even
+    EXPECT_EQ(TwipsPerPixelFromDpi(0), 15);     // no screen
+    EXPECT_EQ(TwipsPerPixelFromDpi(0.5), 1440); // kept within 1..1440
+    EXPECT_EQ(TwipsPerPixelFromDpi(4000), 1);
 }
 
 } // namespace

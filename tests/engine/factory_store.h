@@ -29,7 +29,7 @@ struct FactoryStore {
                                            bool preview = false) {
         auto e = std::make_unique<UniverseEngine>(store, ticks);
         e->SetFixedSeed(seed);
-        e->SetupSurface(surface, preview);
+        e->SetupSurface(surface);
         e->SetupUniverse(preview);
         return e;
     }

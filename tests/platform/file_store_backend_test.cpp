@@ -124,6 +124,8 @@ TEST_F(FileStore, CreatesPrivateDirectoryAndFileOnFirstWrite) {
     EXPECT_EQ(st.st_mode & 0777, 0700u);
     ASSERT_EQ(::stat(nested.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
+    const ReplaceResult r = ReplaceFileAtomically(nested, "[K]\n", 0640);
+    EXPECT_TRUE(r.ok && r.signature == StatSignature(nested)) << "the result describes the file written";
 }
 
 TEST_F(FileStore, WriteWhereNoFileCanBeFails) {
@@ -137,6 +139,8 @@ TEST_F(FileStore, WriteWhereNoFileCanBeFails) {
     std::filesystem::create_directory(path + ".lock"); // the writers' lock cannot be taken
     EXPECT_FALSE(FileStoreBackend(path).Write(kUniverseKey, "K", "1"));
     EXPECT_FALSE(std::filesystem::exists(path));
+    // A name that leaves room for the lock's name but not for the temporary file's.
+    EXPECT_FALSE(FileStoreBackend(dir.File(std::string(248, 'n'))).Write(kUniverseKey, "K", "1"));
 }
 
 TEST(FileStorePath, FollowsXdgConfigHome) {
@@ -167,6 +171,12 @@ TEST_F(FileStore, SnapshotHoldsOneVersionOfTheFile) {
     EXPECT_FALSE(snap->Write(kUniverseKey, "Stars", "3"));
     EXPECT_EQ(snap->Snapshot()->Read(kUniverseKey, "Stars"), "1");
     EXPECT_EQ(reader.Read(kUniverseKey, "Stars"), "2") << "the store itself moves on";
+    reader.BeginBatch();
+    EXPECT_EQ(reader.Read(kUniverseKey, "Stars"), "2");
+    ASSERT_TRUE(writer.Write(kUniverseKey, "Stars", "3"));
+    EXPECT_EQ(reader.Read(kUniverseKey, "Stars"), "2") << "a batch reads one version of the file";
+    reader.EndBatch();
+    EXPECT_EQ(reader.Read(kUniverseKey, "Stars"), "3");
 }
 
 TEST_F(FileStore, SnapshotOfAMissingFileIsEmptyAndOfAnUnreadableOneIsNothing) {

@@ -93,8 +93,14 @@ TEST_F(X11WindowTest, SharedImagePutsItsRectanglesOntoTheWindow) {
             image.Pixels()[y * kW + x] = 0xFF000000u | pattern(x, y);
     image.Put(8, 4, 20, 10);
     image.Put(40, 30, 24, 18); // up to the far corner
-    image.Put(0, 0, 0, 5);     // nothing
     image.Finish();
+    // Empty rectangles send nothing, and a Finish after nothing put costs no round trip.
+    const auto sequence = [&] { return xcb_no_operation(conn_).sequence; };
+    const unsigned before = sequence();
+    image.Put(0, 0, 0, 5);
+    image.Put(0, 0, 5, 0);
+    image.Finish();
+    EXPECT_EQ(sequence() - before, 1u);
     std::fill(image.Pixels(), image.Pixels() + kW * kH, 0xFFFFFFFFu); // free to write once finished
     auto inside = [](int x, int y, int rx, int ry, int rw, int rh) {
         return x >= rx && x < rx + rw && y >= ry && y < ry + rh;
@@ -109,16 +115,30 @@ TEST_F(X11WindowTest, SharedImagePutsItsRectanglesOntoTheWindow) {
         }
     EXPECT_EQ(wrong, 0);
 
-    // Sizes an X request cannot carry, and a window that does not exist, give no image.
+    // The widest image a request carries; a size it cannot carry, or a window that does not exist,
+    // gives no image.
     const std::tuple<uint32_t, int, int, bool> cases[] = {
-        {w, 32767, 1, true}, {w, 1, 1, true}, {w, 32768, 1, false},   {w, 1, 32768, false}, {w, 0, 5, false},
-        {w, 5, 0, false},    {w + 100, 5, 5, false}, {0, 5, 5, false}};
-    for (const auto& [window, width, height, valid] : cases) {
-        SCOPED_TRACE(testing::Message() << width << "x" << height);
-        EXPECT_EQ(X11SharedImage(conn_, window, width, height).Valid(), valid);
-    }
+        {w, 32767, 1, true}, {w, 32768, 1, false}, {w + 100, 5, 5, false}, {0, 5, 5, false}};
+    for (const auto& [window, width, height, valid] : cases)
+        EXPECT_EQ(X11SharedImage(conn_, window, width, height).Valid(), valid) << width << " " << window;
     EXPECT_FALSE(X11SharedImage(nullptr, w, 5, 5).Valid()) << "no connection";
     EXPECT_EQ(xcb_connection_has_error(conn_), 0);
+}
+
+TEST(X11SharedImageRules, SizesAndPixelLayoutsItTakes) {
+    const std::tuple<int, int, bool> sizes[] = {{32767, 1, true},  {1, 32767, true},  {1, 1, true},
+                                                {32768, 1, false}, {1, 32768, false}, {0, 5, false},
+                                                {5, 0, false}};
+    for (const auto& [width, height, fits] : sizes)
+        EXPECT_EQ(SharedImageSizeFits(width, height), fits) << width << "x" << height;
+    constexpr uint32_t R = 0xFF0000u, G = 0xFF00u, B = 0xFFu;
+    const std::tuple<int, bool, uint32_t, uint32_t, uint32_t, bool> layouts[] = {
+        {24, true, R, G, B, true},       {32, true, R, G, B, true},  {16, true, R, G, B, false},
+        {24, false, R, G, B, false},     {24, true, B, G, R, false}, {24, true, 0x7F0000u, G, B, false},
+        {24, true, R, 0x7F00u, B, false}}; // depth, byte order, masks: BGR, 7-bit red or green
+    for (const auto& [depth, lsbFirst, red, green, blue, takes] : layouts)
+        EXPECT_EQ(TakesOurPixels(depth, lsbFirst, red, green, blue), takes)
+            << depth << lsbFirst << red << green;
 }
 
 TEST_F(X11WindowTest, WithoutSharedMemoryNoImageAndALostServerEndsTheWatch) {
@@ -127,10 +147,13 @@ TEST_F(X11WindowTest, WithoutSharedMemoryNoImageAndALostServerEndsTheWatch) {
     EXPECT_FALSE(X11SharedImage(conn_, w, 32, 32).Valid());
     EXPECT_EQ(xcb_connection_has_error(conn_), 0) << "no request of the missing extension was sent";
 
-    X11WindowWatch watch;
+    X11WindowWatch watch, idle; // idle watches nothing
     ASSERT_TRUE(watch.Watch(w));
     server_.reset();
     EXPECT_TRUE(DispatchUntil(watch, [&] { return destroyed_ > 0; }));
+    const int seen = destroyed_;
+    DispatchUntil(idle, [] { return true; });
+    EXPECT_EQ(destroyed_, seen) << "a watch of nothing reports nothing";
     display_.Set(""); // no display to connect to
     X11WindowWatch none;
     EXPECT_EQ(std::tuple(none.Connected(), none.Fd(), none.Exists(w), none.Watch(w)),

@@ -140,8 +140,11 @@ TEST_F(StoreTest, FactoryAdvancedValuesAreWrittenAndRefusedWritesReported) {
               std::tuple("1.0", "MS Sans Serif"));
     backend.failWrites = true;
     GalaxyTables tables;
-    EXPECT_FALSE(store.SaveAllGalaxyTypes(tables));
-    EXPECT_FALSE(store.WriteFactoryAdvanced());
+    EXPECT_EQ(std::tuple(store.SaveAllGalaxyTypes(tables), store.SaveAllComposites(tables),
+                         store.SaveUniverse({}), store.SaveAllSettings({}, tables),
+                         store.WriteFactoryAdvanced()),
+              std::tuple(false, false, false, false, false));
+    EXPECT_FALSE(MemoryBackend().Snapshot()->Write("K", "V", "1")) << "a snapshot is only read";
 }
 
 } // namespace

@@ -84,8 +84,8 @@ TEST_F(TemplateTest, SaveThenOpenBringsEverySettingBackButTheAmbientProfileInFor
         steps.emplace_back(i, 48);
     EXPECT_TRUE(savedSteps.steps == steps && openedSteps.steps == steps);
     EXPECT_EQ(std::tuple(ProgressFillWidth(24, 48, 200), ProgressFillWidth(60, 48, 200),
-                         ProgressFillWidth(5, 0, 200)),
-              std::tuple(100, 200, 0));
+                         ProgressFillWidth(5, 0, 200), ProgressFillWidth(48, 48, -10)),
+              std::tuple(100, 200, 0, 0));
 }
 
 TEST_F(TemplateTest, SaveReplacesTheFileWithTemplateKeysAndShortestNumbers) {
@@ -292,6 +292,8 @@ TEST(UniverseFields, FieldsReadBackAsTheirLeadingNumberWithoutOverflow) {
     f.SetFieldText(12, "1e300");   // Universe_Persist, a single
     f.SetFieldText(11, "2.5");     // Universe_ESteps: halves to even
     f.SetChecked(UniverseCheck::AmbDisp, true);
+    f.SetFieldText(kUniverseFieldSlots, "1"); // no box past the last
+    EXPECT_EQ(f.FieldText(kUniverseFieldSlots), "");
     UniverseSettings u = ReadUniverseFields(f);
     EXPECT_EQ(std::tuple(u[U::Stars], u[U::Galaxy], u[U::STrail], u[U::Persist], u[U::ESteps], u[U::AmProf]),
               std::tuple(12, 0, 32767, std::numeric_limits<float>::max(), 2, 1));
