@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 #include <tuple>
+#include <vector>
 
 #include "engine/creation/galaxy_fixture.h"
 
@@ -119,6 +120,21 @@ TEST(Comets, ADrawEqualToAChanceFailsIt) {
         w.Frames(1, 4);
         EXPECT_TRUE(w.comets->table.live[0] == 0 && w.comets->table.emitting[0] == emitting) << seed;
     }
+}
+
+// Comets are turned by the tilt of the visited galaxy's type, the last type's as any other's.
+TEST(Comets, TurnedByTheTiltOfTheVisitedType) {
+    std::vector<std::vector<uint32_t>> pictures;
+    for (const int16_t slot : {0, kGalaxyTypeSlots - 1, kGalaxyTypeSlots - 2}) {
+        CometWorld w;
+        w.Start();
+        for (const int t : {0, kGalaxyTypeSlots - 1}) w.Model().run[t].tiltSin = 1, w.Model().run[t].tiltCos = 0;
+        w.galaxies.typeIndex[0] = slot;
+        w.Frames(5, 4);
+        pictures.emplace_back(w.fb.Pixels().begin(), w.fb.Pixels().end());
+    }
+    EXPECT_EQ(pictures[0], pictures[1]);
+    EXPECT_NE(pictures[0], pictures[2]);
 }
 
 } // namespace orb
