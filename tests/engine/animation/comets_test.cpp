@@ -128,7 +128,8 @@ TEST(Comets, TurnedByTheTiltOfTheVisitedType) {
     for (const int16_t slot : {0, kGalaxyTypeSlots - 1, kGalaxyTypeSlots - 2}) {
         CometWorld w;
         w.Start();
-        for (const int t : {0, kGalaxyTypeSlots - 1}) w.Model().run[t].tiltSin = 1, w.Model().run[t].tiltCos = 0;
+        for (const int t : {0, kGalaxyTypeSlots - 1})
+            w.Model().run[t].tiltSin = 1, w.Model().run[t].tiltCos = 0;
         w.galaxies.typeIndex[0] = slot;
         w.Frames(5, 4);
         pictures.emplace_back(w.fb.Pixels().begin(), w.fb.Pixels().end());
