@@ -150,13 +150,13 @@ TEST(FramePresenter, CopyRectConvertsEveryPixelOfOddWidths) {
             p.presenter.Surface().Set(x, y, static_cast<uint32_t>(0x00A1B2C3u + x * 0x010203u + y));
     for (const int32_t width : {1, 3, 4, 5, 11, 13}) {
         std::fill(p.window.begin(), p.window.end(), 0u);
-        p.presenter.CopyRect({1, 1, width, 1}, p.window.data(), p.stride);
+        p.presenter.CopyRect({1, 0, width, 1}, p.window.data(), p.stride);
         for (int32_t x = 0; x < 13; ++x) {
             const bool inside = x >= 1 && x < 1 + width;
-            EXPECT_EQ(p.At(x, 1), inside ? WindowPixel(p.presenter.Surface().Get(x, 1)) : 0u)
+            EXPECT_EQ(p.At(x, 0), inside ? WindowPixel(p.presenter.Surface().Get(x, 0)) : 0u)
                 << width << ":" << x;
         }
-        EXPECT_EQ(p.At(1, 0), 0u);
+        EXPECT_EQ(p.At(1, 1), 0u);
     }
 }
 

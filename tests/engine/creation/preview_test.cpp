@@ -190,7 +190,7 @@ TEST_F(PreviewTest, AboutSequenceSkipsLightRecords) {
     std::atomic<bool> cancel{false};
     AboutPreview about(*engine, fb.Surface(), UniverseSettings{}, &cancel);
     for (int c = 0; c < kAboutComposites; ++c)
-        engine->Tables().types[c].pct = (c == 0 || c == 3 || c == 7) ? 0 : 10;
+        engine->Tables().types[c].pct = (c == 0 || c == 3 || c == 7) ? 0 : 1;
     std::vector<int16_t> shown;
     for (int n = 0; n < 16; ++n) {
         about.Step();

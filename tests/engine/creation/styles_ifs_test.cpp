@@ -121,6 +121,14 @@ TEST(IfsComposite, MajorTypesFigureRemainsAndEveryMemberIsSetUp) {
     for (int k = 0; k < 8; ++k)
         EXPECT_TRUE(Near(Vertex(*w, 0, k), cube[k])) << k;
     EXPECT_NE(w->model.style.nebulaLayerX[GalaxyStyleState::Layer(0, 0, 0)], 0.0f);
+    // A one-point major plays its chaos game on its one vertex, whatever the cube left beyond it.
+    w->Type(3)[G::GalStyle] = 3, w->Type(3)[G::RadSegs] = 1, w->Type(3)[G::RadFill] = 50;
+    c.member[0] = 3;
+    w->Prepare();
+    SetupGalaxies(w->model, 1, -1, -1, slots);
+    for (int i = 0; i < 20; ++i)
+        w->Spawn(3, 0);
+    EXPECT_TRUE(Near(Point(*w, 0), Vertex(*w, 0, 0)));
 }
 
 } // namespace

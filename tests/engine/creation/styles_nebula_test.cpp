@@ -32,6 +32,9 @@ TEST(NebulaPath, PointCountsAreClampedAndZeroStepsNeverShiftsLayers) {
     EXPECT_EQ(w->model.style.nebulaLayerX, before);
     EXPECT_EQ(w->model.style.nebulaPhase[0], 0.0f);
     EXPECT_EQ(w->random.State(), state);
+    auto moving = NebulaWorld(6); // type 0 given as the slot drives every galaxy
+    AdvanceNebulaPoints(moving->model, 2, 0, {});
+    EXPECT_NE(moving->model.style.nebulaLayerX, before);
 }
 
 // The bias position carries the bias point along the path and wraps at its end; a junk
