@@ -92,8 +92,8 @@ TEST(CliParse, MistakesAreUsageErrorsThatSayWhatIsWrong) {
     };
     for (const auto& [args, message] : cases) {
         const CliCommand cmd = ParseArguments(args);
-        EXPECT_EQ(cmd.action, CliAction::UsageError) << args[0];
-        EXPECT_NE(cmd.error.find(message), std::string::npos) << cmd.error;
+        EXPECT_EQ(cmd.action, CliAction::UsageError) << testing::PrintToString(args[0]);
+        EXPECT_NE(cmd.error.find(message), std::string::npos) << testing::PrintToString(cmd.error);
     }
 }
 
