@@ -114,21 +114,25 @@ TEST_F(PreviewTest, StarsStayInTheOneGalaxyAndAmbientStarsInABallAroundIt) {
     GalaxyType& type = engine->Tables().types[0];
     type[G::AngleTilt] = 90, type[G::HueStart] = 123;
     PreviewGalaxyParams p = Small(0);
-    p.ambientPersist = 0.25f, p.ambientFrames = 0;
+    p.ambientPersist = 0.25f, p.ambientFrames = 0, p.symmetry = 1;
     PreviewGalaxy preview(*engine, Surface(), p);
     const GalaxyTypeRun& run = engine->Model().run[0];
     EXPECT_EQ(std::pair(run.hueOffset, run.tiltSin), std::pair(123.0f, 1.0f));
+    const AmbientArrays& a = engine->Ambient();
+    const double d = engine->Galaxies().relZ[0];
+    auto farthest = [&] {
+        double far = 0;
+        for (int32_t i = 0; i < a.Count(); ++i)
+            far = std::max(far, std::hypot(a.x[i], a.y[i], a.z[i] - d));
+        return far / d;
+    };
+    EXPECT_TRUE(farthest() > 4 && farthest() < 5.0001) << "placed at the start: " << farthest();
     for (int f = 0; f < 30; ++f)
         preview.Step();
     const std::vector<int16_t>& galaxy = engine->Stars().galaxy;
     EXPECT_EQ(std::count(galaxy.begin(), galaxy.begin() + engine->Stars().count, 0), engine->Stars().count);
-    const AmbientArrays& a = engine->Ambient();
     EXPECT_EQ(*std::max_element(a.flash.begin(), a.flash.end()), 0) << "new ambient stars do not sparkle";
-    const double d = engine->Galaxies().relZ[0];
-    double far = 0;
-    for (int32_t i = 0; i < a.Count(); ++i)
-        far = std::max(far, std::hypot(a.x[i], a.y[i], a.z[i] - d));
-    EXPECT_TRUE(far > 4 * d && far < 5.0001 * d) << far / d;
+    EXPECT_TRUE(farthest() > 4 && farthest() < 5.0001) << farthest();
 }
 
 // Stars of a figure style are placed by the one galaxy's figure, set up for galaxy 0.
