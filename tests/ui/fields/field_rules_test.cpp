@@ -76,10 +76,9 @@ TEST(FieldRules, NamesAreCutOnWholeCharactersWithinWhatTheStoreReadsBack) {
     const InsertResult r = FilterInsertion(kName, "", 0, 0, accents, 0);
     EXPECT_EQ(r.text.size(), 126u); // 63 whole characters: a 64th would pass 127 bytes
     EXPECT_EQ(r.text, std::string(CapUtf8(accents, kNameMaxBytes)));
-    EXPECT_EQ(CapUtf8("a\u00e9", 2), "a");
-    EXPECT_EQ(CapUtf8("a\u00e9", 3), "a\u00e9");
-    EXPECT_EQ(CapUtf8("\U0001F600\U0001F600", 7), "\U0001F600");
-    EXPECT_EQ(CapUtf8("abc", 0), "");
+    EXPECT_EQ((std::vector{CapUtf8("a\u00e9", 2), CapUtf8("a\u00e9", 3), CapUtf8("\U0001F600\U0001F600", 7),
+                           CapUtf8("abc", 0)}),
+              (std::vector<std::string_view>{"a", "a\u00e9", "\U0001F600", ""}));
     EXPECT_EQ(CleanName("Spiral, Arms\nTwo"), "Spiral Arms Two");
     EXPECT_EQ(CleanName(std::string(300, 'x')).size(), kNameMaxBytes);
 }
@@ -136,20 +135,19 @@ TEST(FieldRules, SpinFieldsClampTheTextAsAnIntegerAndFollowItWithinTheirEnds) {
         EXPECT_EQ(SetupSpinField(text, min, max, 3).text, expected) << text;
     const SpinSetup s = SetupSpinField("5", 1, 30000, 5);
     EXPECT_EQ(std::tuple(s.top, s.bottom, s.step, s.maxLength), std::tuple(30000, 1, 50, 5));
-    EXPECT_EQ(SpinnerValueForText("50", 0, 100), 50);
-    EXPECT_EQ(SpinnerValueForText("99.6", 0, 100), 100);
-    EXPECT_EQ(SpinnerValueForText("150", 0, 100), std::nullopt);
-    EXPECT_EQ(SpinnerValueForText("", 1, 99), std::nullopt);
+    EXPECT_EQ((std::vector{SpinnerValueForText("50", 0, 100), SpinnerValueForText("99.6", 0, 100),
+                           SpinnerValueForText("150", 0, 100), SpinnerValueForText("", 1, 99)}),
+              (std::vector<std::optional<int>>{50, 100, std::nullopt, std::nullopt}));
 }
 
 TEST(FieldRules, FindListIndexIsExactAndFallsBackToTheFirstEntry) {
     const std::vector<std::string> fonts{"DejaVu Sans", "Liberation Serif", "dejavu sans mono",
                                          "Liberation Serif"};
-    EXPECT_EQ(FindListIndex(fonts, "Liberation Serif"), 1);
-    EXPECT_EQ(FindListIndex(fonts, "dejavu sans"), 0); // case matters: no match
-    EXPECT_EQ(FindListIndex(fonts, "Liberation"), 0);
-    EXPECT_EQ(FindListIndex({}, "x"), 0);
-    EXPECT_EQ(FindListIndex({"a", "b", "a"}, "a"), 0); // the first of equal entries
+    // Case matters ("dejavu sans" does not match); of equal entries the first is found.
+    EXPECT_EQ((std::vector{FindListIndex(fonts, "Liberation Serif"), FindListIndex(fonts, "dejavu sans"),
+                           FindListIndex(fonts, "Liberation"), FindListIndex({}, "x"),
+                           FindListIndex({"a", "b", "a"}, "a")}),
+              (std::vector{1, 0, 0, 0, 0}));
 }
 
 } // namespace

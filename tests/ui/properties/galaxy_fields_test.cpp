@@ -12,6 +12,7 @@ namespace orb {
 namespace {
 
 constexpr int kNebula = static_cast<int>(GalaxyStyle::Nebula);
+using Texts = std::vector<std::string>;
 
 GalaxyType Factory(int set, int slot) {
     GalaxyTables tables;
@@ -27,12 +28,9 @@ TEST(GalaxyBindings, EveryPropertyHasOneControlWithItsRange) {
         EXPECT_EQ(FindGalaxyBinding(b.control, b.index), &b);
         if (b.styleRange || b.control != GalaxyControl::Field) continue;
         const FieldSpec s = GalaxyFieldSpec(b, 0);
-        EXPECT_EQ(s.min, Def(b.prop).min) << b.index;
-        EXPECT_EQ(s.max, Def(b.prop).max) << b.index;
+        EXPECT_EQ(std::pair(s.min, s.max), std::pair(Def(b.prop).min, Def(b.prop).max)) << b.index;
         // A real property may be edited as a whole number, never a whole one as a decimal.
-        if (Def(b.prop).type != ValueType::Real) {
-            EXPECT_NE(s.kind, FieldKind::Real) << b.index;
-        }
+        if (Def(b.prop).type != ValueType::Real) EXPECT_NE(s.kind, FieldKind::Real) << b.index;
     }
     for (int p = 0; p < kGalaxyPropCount; ++p)
         EXPECT_EQ(shown.count(p), 1u) << "position " << p;
@@ -114,8 +112,7 @@ TEST(GalaxyFields, NebulaShowsControlPointsAndKeepsItsTilt) {
     t[G::RadSegs] = 1; // positions 5 to 8 differ from the control points
     GalaxyFieldValues f;
     ShowGalaxyType(t, f);
-    EXPECT_EQ((std::vector{f.FieldText(3), f.FieldText(4), f.FieldText(93)}),
-              (std::vector<std::string>{"5", "300", "15"}));
+    EXPECT_EQ((Texts{f.FieldText(3), f.FieldText(4), f.FieldText(93)}), (Texts{"5", "300", "15"}));
     EXPECT_EQ(f.ListIndex(GalaxyList::Colour), -1); // 5 has no list entry
     f.SetListIndex(GalaxyList::Plane, 2);
     EXPECT_EQ(f.ListIndex(GalaxyList::Plane), -1);
@@ -163,31 +160,26 @@ TEST(GalaxyFields, StyleChangeClampsTheStyleBoxes) {
     ShowGalaxyType(t, f);
     EXPECT_EQ(f.FieldText(93), "170.6");
     ApplyStyleToFields(2, f); // IfsWireframe: vertices 4 to 10
-    EXPECT_EQ(f.FieldText(93), "171");
-    EXPECT_EQ(f.FieldText(3), "4");
-    EXPECT_EQ(f.FieldText(7), "1800"); // only the style's boxes change
+    EXPECT_EQ((Texts{f.FieldText(93), f.FieldText(3), f.FieldText(7)}), (Texts{"171", "4", "1800"}))
+        << "only the style's boxes change";
     f.SetFieldText(4, "500");
     f.SetFieldText(93, "900");
     ApplyStyleToFields(kNebula, f);
-    EXPECT_EQ(f.FieldText(4), "500");
-    EXPECT_EQ(f.FieldText(93), "900");
+    EXPECT_EQ((Texts{f.FieldText(4), f.FieldText(93)}), (Texts{"500", "900"}));
     ApplyStyleToFields(0, f);
-    EXPECT_EQ(f.FieldText(4), "100");
-    EXPECT_EQ(f.FieldText(93), "360");
+    EXPECT_EQ((Texts{f.FieldText(4), f.FieldText(93)}), (Texts{"100", "360"}));
 }
 
 TEST(GalaxyFields, ThemesReplaceTheFieldsAndNothingElse) {
     GalaxyFieldValues f;
     f.SetFieldText(0, "sentinel");
-    EXPECT_FALSE(LoadGalaxyTheme(0, f));
-    EXPECT_FALSE(LoadGalaxyTheme(33, f));
+    EXPECT_FALSE(LoadGalaxyTheme(0, f) || LoadGalaxyTheme(33, f));
     EXPECT_EQ(f.FieldText(0), "sentinel");
     ASSERT_TRUE(LoadGalaxyTheme(32, f));
     EXPECT_EQ(f.FieldText(0), "1000");
     ASSERT_TRUE(LoadGalaxyTheme(16, f)); // "Nebula:  Rainbow Loop"
     EXPECT_EQ(f.ListIndex(GalaxyList::Style), kNebula);
-    EXPECT_EQ(f.FieldText(4), "750");
-    EXPECT_EQ(f.HueText(3), "25");
+    EXPECT_EQ((Texts{f.FieldText(4), f.HueText(3)}), (Texts{"750", "25"}));
     EXPECT_TRUE(f.CpClosed());
     EXPECT_EQ(GalaxyThemeItems()[0], "< NONE >");
     EXPECT_EQ(GalaxyThemeItems()[16], "Nebula:  Rainbow Loop");

@@ -180,8 +180,7 @@ TEST(UniverseSpecs, KindsRangesAndSteps) {
                   std::tuple(kind, filter, min, max, step, spin))
             << index;
     }
-    EXPECT_FALSE(UniverseFieldSpec(3));
-    EXPECT_FALSE(UniverseFieldSpec(52));
+    EXPECT_FALSE(UniverseFieldSpec(3) || UniverseFieldSpec(52));
     EXPECT_EQ(StepFieldText("5000", kWeightFieldSpec, +1), "5001");
     // The weight and reset boxes are clamped by Commit and Reset, not on leaving.
     EXPECT_EQ(LeaveFieldText("12345", kWeightFieldSpec), "12345");
@@ -192,8 +191,7 @@ TEST(UniverseSpecs, KindsRangesAndSteps) {
 TEST(UniverseSpecs, ThemesFillTheFields) {
     UniverseFieldValues f;
     f.SetFieldText(0, "sentinel");
-    EXPECT_FALSE(LoadUniverseTheme(0, false, f));
-    EXPECT_FALSE(LoadUniverseTheme(9, false, f));
+    EXPECT_FALSE(LoadUniverseTheme(0, false, f) || LoadUniverseTheme(9, false, f));
     EXPECT_EQ(f.FieldText(0), "sentinel");
     ASSERT_TRUE(LoadUniverseTheme(8, false, f)); // "Galaxies in Motion:  Gravity On"
     EXPECT_EQ(f.FieldText(50), "125000");

@@ -63,8 +63,7 @@ TEST_F(InfoWindowsTest, CreditsPauseTheShowWhichGoesOnWithTheNextCompositeAndOth
     about->WebButton()->click();
     EXPECT_EQ(opener.opened, std::vector<std::string>{"file:///nowhere/index.html"});
     about->OkButton()->click();
-    EXPECT_FALSE(about->isVisible());
-    EXPECT_FALSE(state.stopFlag);
+    EXPECT_FALSE(about->isVisible() || state.stopFlag);
     const int64_t presented = view.FramesPresented();
     EXPECT_TRUE(WaitFor([&] { return view.FramesPresented() > presented + 3; }));
     EXPECT_TRUE(view.Running());
@@ -114,8 +113,7 @@ TEST_F(InfoWindowsTest, WelcomeOffersTheResetOnlyToUpgradersAndResetsOnlyAfterAB
     WelcomeWindow w(store, path, messages, &templates);
     w.show();
     w.ResetButton()->click();
-    EXPECT_TRUE(w.ResetRequested());
-    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(std::pair(w.ResetRequested(), w.isVisible()), std::pair(true, false));
     EXPECT_EQ(w.Status()->value(), w.Status()->maximum());
     EXPECT_EQ(templates.currentTemplateFile, path);
     EXPECT_TRUE(std::filesystem::exists(path)); // what it holds is the backup's own test

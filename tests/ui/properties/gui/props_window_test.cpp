@@ -123,15 +123,12 @@ TEST_F(PropsWindowTest, TheEditorNeedsASelectedTypeAndTakesOverTheAcceptButtonAn
     EXPECT_EQ(c().cmdAccept->text(), "&Return to Universe Settings");
     EXPECT_TRUE(c().fraAniEditor->title().startsWith(
         QString::fromStdString("Galaxy:  " + w->Tables().types[0].name)));
-    EXPECT_FALSE(c().cmdDismiss->isEnabled());
-    EXPECT_FALSE(c().mnuFile->menuAction()->isEnabled());
+    EXPECT_FALSE(c().cmdDismiss->isEnabled() || c().mnuFile->menuAction()->isEnabled());
     QTest::keyClick(w.get(), Qt::Key_Escape); // Accept is the cancel button now: Return
-    EXPECT_FALSE(w->EditorShown());
-    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(std::pair(w->EditorShown(), w->isVisible()), std::pair(false, true));
     EXPECT_EQ(c().cmdAccept->text(), "&Accept Settings");
     EXPECT_EQ(c().fraAniEditor->title(), "Galaxy Properties");
-    EXPECT_TRUE(c().cmdDismiss->isEnabled());
-    EXPECT_TRUE(c().mnuEdit->menuAction()->isEnabled());
+    EXPECT_TRUE(c().cmdDismiss->isEnabled() && c().mnuEdit->menuAction()->isEnabled());
     c().cmdDismiss->click();
     EXPECT_FALSE(w->isVisible());
 }
@@ -178,8 +175,7 @@ TEST_F(PropsWindowTest, FactoryResetsRefillTheWindowAndExitSavesNothingMore) {
     messages.answers = {MessageAnswer::No, MessageAnswer::No};
     c().actReset[kResetSet20]->trigger();
     EXPECT_EQ(Uni(0), "2500");
-    EXPECT_EQ(c().lstUniGalaxy->currentRow(), 0);
-    EXPECT_EQ(c().cboUniTheme->currentIndex(), 1);
+    EXPECT_EQ(std::pair(c().lstUniGalaxy->currentRow(), c().cboUniTheme->currentIndex()), std::pair(0, 1));
     EXPECT_FALSE(c().actReset[kResetSet20]->isChecked()) << "the check mark goes with the question";
     c().actReset[kResetSet30]->trigger();
     EXPECT_EQ(Uni(0), "4000");
@@ -221,8 +217,7 @@ TEST_F(PropsWindowTest, APreviewDrawsGoesOnThroughAResetAndStopsOnStopEscapeAndC
         c().cmdGalPreview->click();
         ASSERT_TRUE(w->PreviewRunning());
         EXPECT_EQ(c().cmdGalPreview->text(), "Stop");
-        EXPECT_FALSE(c().cmdGalProps->isEnabled());
-        EXPECT_FALSE(c().txtUni.at(0)->Edit()->isEnabled());
+        EXPECT_FALSE(c().cmdGalProps->isEnabled() || c().txtUni.at(0)->Edit()->isEnabled());
         EXPECT_TRUE(c().mnuEdit->menuAction()->isEnabled()) << "the menus stay";
         EXPECT_TRUE(WaitFor([&] { return c().picPreview->LitPixels() > 20; })) << "no stars drawn";
     };
