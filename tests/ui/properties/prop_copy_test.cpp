@@ -40,8 +40,12 @@ TEST(PropCopyTable, AgreesWithTheSettingDefinitions) {
             EXPECT_GE(it.min, r.min);
             EXPECT_LE(it.max, r.max);
             EXPECT_LT(it.min, it.max);
-            if (!captionQuirks.count(i)) EXPECT_EQ(it.rangeText, RangeText(it));
-            if (it.kind == FieldKind::Real) EXPECT_EQ(d.type, ValueType::Real);
+            if (!captionQuirks.count(i)) {
+                EXPECT_EQ(it.rangeText, RangeText(it));
+            }
+            if (it.kind == FieldKind::Real) {
+                EXPECT_EQ(d.type, ValueType::Real);
+            }
             break;
         }
         case CopyInput::List:
@@ -137,7 +141,9 @@ TEST(PropCopyDecision, MessagesAndValues) {
         SCOPED_TRACE(request.boxText);
         const CopyDecision d = DecideCopy(request);
         EXPECT_EQ(d.message.value_or(""), message);
-        if (message.empty()) EXPECT_FLOAT_EQ(static_cast<float>(d.value), static_cast<float>(value));
+        if (message.empty()) {
+            EXPECT_FLOAT_EQ(static_cast<float>(d.value), static_cast<float>(value));
+        }
     }
     EXPECT_EQ(ClampCopyBoxText(persist, "1.5"), "0.9999");
     EXPECT_EQ(ClampCopyBoxText(18, "360"), "359");
