@@ -114,7 +114,7 @@ TEST_F(PreviewTest, StarsStayInTheOneGalaxyAndAmbientStarsInABallAroundIt) {
     GalaxyType& type = engine->Tables().types[0];
     type[G::AngleTilt] = 90, type[G::HueStart] = 123;
     PreviewGalaxyParams p = Small(0);
-    p.ambientPersist = 0.25f, p.ambientFrames = 0, p.symmetry = 1;
+    p.ambientPersist = 0.25f, p.ambientFrames = 0, p.symmetry = 0.5f;
     PreviewGalaxy preview(*engine, Surface(), p);
     const GalaxyTypeRun& run = engine->Model().run[0];
     EXPECT_EQ(std::pair(run.hueOffset, run.tiltSin), std::pair(123.0f, 1.0f));
