@@ -66,6 +66,8 @@ TEST(PickStarType, AnUnmarkedCompositeGivesItsMajorWithinTheTypes) {
     GalaxyModel model{tables, random, BuildTrigTables()};
     tables.composites[1].member[0] = kGalaxyTypeSlots; // never validated
     EXPECT_EQ(PickStarType(model, kGalaxyTypeSlots + 1), kGalaxyTypeSlots - 1);
+    tables.composites[2].member[0] = -1;
+    EXPECT_EQ(PickStarType(model, kGalaxyTypeSlots + 2), 0);
 }
 
 TEST(SlotForDraw, FirstSlotWhoseRunningTotalIsNotBelowTheDraw) {
