@@ -33,9 +33,9 @@ struct CometWorld {
         BuildFadePalettes(Model().colour, world->tables, UniverseSettings{});
         StartGalaxyVisit(*comets, Model(), 0, 0, fb.Surface());
     }
-    void Frames(int n, int16_t k, int16_t g = 0) {
+    void Frames(int n, int16_t k, int16_t g = 0, int16_t tourType = 0) {
         for (int f = 0; f < n; ++f)
-            UpdateVisitComets(*comets, Model(), galaxies, {g, k, true, 0, 0}, {fb.Surface(), screen});
+            UpdateVisitComets(*comets, Model(), galaxies, {g, k, true, 0, tourType}, {fb.Surface(), screen});
     }
     int LiveComets() const {
         int n = 0;
@@ -122,7 +122,7 @@ TEST(Comets, ADrawEqualToAChanceFailsIt) {
     }
 }
 
-// Comets are turned by the tilt of the visited galaxy's type, the last type's as any other's.
+// The visited type's tilt turns the comets and the tour type's frequency starts them, the last type's too.
 TEST(Comets, TurnedByTheTiltOfTheVisitedType) {
     std::vector<std::vector<uint32_t>> pictures;
     for (const int16_t slot : {0, kGalaxyTypeSlots - 1, kGalaxyTypeSlots - 2}) {
@@ -136,6 +136,11 @@ TEST(Comets, TurnedByTheTiltOfTheVisitedType) {
     }
     EXPECT_EQ(pictures[0], pictures[1]);
     EXPECT_NE(pictures[0], pictures[2]);
+    CometWorld last;
+    last.world->Type(kGalaxyTypeSlots - 1)[G::CometFreq] = 9999;
+    last.Start();
+    last.Frames(5, 4, 0, kGalaxyTypeSlots - 1);
+    EXPECT_GT(last.LiveComets(), 0);
 }
 
 } // namespace orb

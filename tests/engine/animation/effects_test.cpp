@@ -29,7 +29,7 @@ TEST(Sparkle, PatternsBySize) {
         int32_t x, y, left, total;
         Points expected; // in drawing order
     } cases[] = {
-    // clang-format off
+        // clang-format off
         {"no frames in total: the pixel alone", 1, 1, 9, 5, 6, 3, 0, {{5, 6}}},
         {"no depth: the pixel alone", 1, 0, 9, 5, 6, 3, 3, {{5, 6}}},
         {"n = 0: the pixel alone", 1, 1, 0.01f, 100, 50, 1, 1, {{100, 50}}},
@@ -66,7 +66,6 @@ TEST(NovaFadeIndex, ProgressThroughThePaletteWithoutOverflow) {
         {160, 1, 79},   // 79.5 rounds to 80: the last entry
         {999, 1, 79},   // 79.92
         {999, 500, 40}, // 499 x 80 = 39920 does not fit 16 bits
-        {0, 0, 0},      // no frames
         {0, -5, 0},     // no frames, whatever is left
         {10, 20, 0},    // more frames left than in total
     };
@@ -114,8 +113,8 @@ TEST(RenewalCount, RoundsTheRateWithAChanceForTheRemainder) {
     Random random(7);
     for (int i = 0; i < 50; ++i) {
         const int32_t n = RenewalCount(99, random);
-        EXPECT_TRUE(RenewalCount(0, random) == 0 && RenewalCount(300, random) == 3 && RenewalCount(-250, random) == 0 &&
-                    (n == 1 || n == 2))
+        EXPECT_TRUE(RenewalCount(0, random) == 0 && RenewalCount(300, random) == 3 &&
+                    RenewalCount(-250, random) == 0 && (n == 1 || n == 2))
             << n;
     }
 }

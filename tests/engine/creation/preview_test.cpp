@@ -100,7 +100,8 @@ TEST_F(PreviewTest, CompositeIsVisitedAsItsMajorMember) {
         preview.Step();
     EXPECT_GT(LiveCometStars(preview.Comets()), 0) << "the one galaxy's comets fly";
     for (const bool composite : {false, true}) { // an index out of range is clamped to the nearest
-        const int16_t past = composite ? kCompositeSlots : kGalaxyTypeSlots, first = composite ? kGalaxyTypeSlots : 0;
+        const int16_t past = composite ? kCompositeSlots : kGalaxyTypeSlots,
+                      first = composite ? kGalaxyTypeSlots : 0;
         PreviewGalaxy beyond(*engine, s, Small(past, composite));
         EXPECT_EQ(engine->Galaxies().typeIndex[0], first + past - 1);
         PreviewGalaxy below(*engine, s, Small(-1, composite));
@@ -212,9 +213,8 @@ TEST_F(PreviewTest, AboutSequenceSkipsLightRecords) {
         flash = std::max(flash,
                          *std::max_element(engine->Ambient().flash.begin(), engine->Ambient().flash.end()));
     }
-    EXPECT_EQ(std::pair(frames, flash), std::pair(500, int16_t{20}));
-    EXPECT_EQ(engine->Stars().count, 1600);
-    EXPECT_EQ(engine->Ambient().Count(), 100);
+    EXPECT_EQ(std::tuple(frames, flash, engine->Stars().count, engine->Ambient().Count()),
+              std::tuple(500, int16_t{20}, 1600, 100));
     about.Step();
     EXPECT_EQ(about.Composite(), 4); // 3 is skipped
     EXPECT_EQ(engine->Galaxies().typeIndex[0], kGalaxyTypeSlots + 4);
