@@ -82,6 +82,7 @@ TEST(CliParse, MistakesAreUsageErrorsThatSayWhatIsWrong) {
         {{"--root", "--window-id=5"}, "only one of --root and --window-id"},
         {{"--saver", "--seed", "-1"}, "--seed needs a whole number"},
         {{"--saver", "--seed", "18446744073709551616"}, "--seed needs a whole number"},
+        {{"--saver", "--seed", ""}, "--seed needs a whole number"},
         {{"--saver", "--delay", "1000"}, "--delay needs milliseconds"},
         {{"--window", "--delay"}, "--delay needs milliseconds"},
         {{"--seed", "5"}, "--seed and --delay need one of"},
@@ -211,8 +212,7 @@ TEST_F(CliRunTest, EachModeGoesToItsWindowOrWithoutWindowsSaysWhatWasAskedAndExi
     FakeWindows windows;
     Run({"--window", "--seed", "4", "--delay", "12"}, &windows);
     ASSERT_EQ(windows.runs.size(), 1u);
-    EXPECT_EQ(windows.runs[0].seed, 4u);
-    EXPECT_EQ(windows.runs[0].frameDelay, 12);
+    EXPECT_TRUE(windows.runs[0].seed == 4u && windows.runs[0].frameDelay == 12);
 }
 
 TEST_F(CliRunTest, TemplateArgumentIsImportedBeforeTheWindowModeIsRefused) {

@@ -89,8 +89,7 @@ TEST(FramePresenter, ClearResizeAndTooManyRecordsHandOverEverything) {
     EXPECT_EQ(p.presenter.TakeChanges(), (std::vector<PixelRect>{{0, 0, B, B}}));
     p.presenter.Surface().Set(B - 1, B - 1, 0x0000FF);
     p.presenter.CopyRect({B - 2, B - 2, 10, 10}, p.window.data(), p.stride); // clipped, no overrun
-    EXPECT_EQ(p.At(B - 1, B - 1), 0xFFFF0000u);
-    EXPECT_EQ(p.At(B - 2, B - 2), 0xFF000000u);
+    EXPECT_EQ(std::pair(p.At(B - 1, B - 1), p.At(B - 2, B - 2)), std::pair(0xFFFF0000u, 0xFF000000u));
     EXPECT_EQ(p.At(B - 3, B - 1), 0u) << "outside the rectangle";
     p.presenter.Resize(1, 3 * B); // one column: every pixel is a row of its own
     p.presenter.TakeChanges();

@@ -67,6 +67,7 @@ TEST(NovaFadeIndex, ProgressThroughThePaletteWithoutOverflow) {
         {999, 1, 79},   // 79.92
         {999, 500, 40}, // 499 x 80 = 39920 does not fit 16 bits
         {0, -5, 0},     // no frames, whatever is left
+        {1, 0, 79},     // one frame, shown
         {10, 20, 0},    // more frames left than in total
     };
     for (const auto& c : cases)
