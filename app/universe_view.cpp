@@ -156,9 +156,14 @@ void UniverseView::OpenSharedImage() {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     std::unique_ptr<X11SharedImage> image;
     if (devicePixelRatioF() == 1.0 && QGuiApplication::platformName() == QLatin1String("xcb") && x11 &&
-        x11->connection())
-        image = std::make_unique<X11SharedImage>(x11->connection(), static_cast<uint32_t>(winId()),
-                                                 size.width(), size.height());
+        x11->connection()) {
+        const auto window = static_cast<uint32_t>(winId());
+        // The image looks at the window over a connection of its own: Qt's requests that made it
+        // must have been handled first, which the answer to a request sent after them tells.
+        xcb_connection_t* qt = x11->connection();
+        std::free(xcb_get_input_focus_reply(qt, xcb_get_input_focus(qt), nullptr));
+        image = std::make_unique<X11SharedImage>(window, size.width(), size.height());
+    }
     // The surface leaves the old image before that is let go.
     if (!image || !image->Valid()) {
         presenter_.Resize(size.width(), size.height());
@@ -196,8 +201,11 @@ void UniverseView::PresentShared(const std::vector<PixelRect>& rects) {
         else
             shared_->Put(r.x, r.y, r.width, r.height);
     }
-    if (!viaStore.empty()) PresentRegion(viaStore);
-    xcb_flush(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection());
+    shared_->Send(); // answered while the next frame waits its turn
+    if (!viaStore.empty()) {
+        PresentRegion(viaStore);
+        xcb_flush(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection());
+    }
 }
 
 void UniverseView::PresentRegion(const std::vector<PixelRect>& rects) {

@@ -107,9 +107,15 @@ bool TakesOurPixels(int depth, bool lsbFirst, uint32_t redMask, uint32_t greenMa
            blueMask == 0xFFu;
 }
 
-X11SharedImage::X11SharedImage(xcb_connection_t* conn, uint32_t window, int32_t width, int32_t height)
-    : conn_(conn), window_(window), width_(width), height_(height) {
-    if (!conn_ || !SharedImageSizeFits(width, height)) return;
+X11SharedImage::X11SharedImage(uint32_t window, int32_t width, int32_t height)
+    : window_(window), width_(width), height_(height) {
+    if (!SharedImageSizeFits(width, height)) return;
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c)) {
+        xcb_disconnect(c);
+        return;
+    }
+    conn_ = c;
     // Asked before any request of the extension: one the server lacks breaks the connection.
     const xcb_query_extension_reply_t* shm = xcb_get_extension_data(conn_, &xcb_shm_id);
     if (!shm || !shm->present) return;
@@ -153,12 +159,15 @@ X11SharedImage::X11SharedImage(xcb_connection_t* conn, uint32_t window, int32_t 
 }
 
 X11SharedImage::~X11SharedImage() {
-    if (!pixels_) return;
-    // The server may still read from the memory until it has seen the detach.
-    xcb_free_gc(conn_, gc_);
-    xcb_shm_detach(conn_, segment_);
-    std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr));
-    shmdt(pixels_);
+    if (pixels_) {
+        if (awaiting_) xcb_discard_reply(conn_, marker_);
+        // The server may still read from the memory until it has seen the detach.
+        xcb_free_gc(conn_, gc_);
+        xcb_shm_detach(conn_, segment_);
+        std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr));
+        shmdt(pixels_);
+    }
+    if (conn_) xcb_disconnect(conn_);
 }
 
 void X11SharedImage::Put(int32_t x, int32_t y, int32_t w, int32_t h) {
@@ -170,11 +179,23 @@ void X11SharedImage::Put(int32_t x, int32_t y, int32_t w, int32_t h) {
     pending_ = true;
 }
 
-void X11SharedImage::Finish() {
+void X11SharedImage::Send() {
     if (!pending_) return;
     pending_ = false;
-    // A round trip: the server handles requests in order, so every put before it is done.
-    std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus(conn_), nullptr));
+    // The server handles requests in order: once this one is answered, every put before it is done.
+    marker_ = xcb_get_input_focus(conn_).sequence;
+    awaiting_ = true;
+    xcb_flush(conn_);
+}
+
+void X11SharedImage::Finish() {
+    Send();
+    if (!awaiting_) return;
+    awaiting_ = false;
+    std::free(xcb_get_input_focus_reply(conn_, xcb_get_input_focus_cookie_t{marker_}, nullptr));
+    // Nothing else listens on this connection: errors of puts to a window that has gone would pile up.
+    while (xcb_generic_event_t* e = xcb_poll_for_queued_event(conn_))
+        std::free(e);
 }
 
 } // namespace orb

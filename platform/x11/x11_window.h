@@ -61,11 +61,15 @@ bool TakesOurPixels(int depth, bool lsbFirst, uint32_t redMask, uint32_t greenMa
 // An image in memory shared with the X server, put straight onto a window: the server copies
 // from it without the pixels crossing the socket and without a second image in between. Pixels
 // are the window's 0xFFRRGGBB; the window must be 24 or 32 bits deep with that layout.
+// The image talks to the server over a connection of its own to $DISPLAY: the answer that tells a
+// frame has been taken in then waits in that connection until the next frame asks for it, instead
+// of waking the toolkit's event reader (and through it the drawing thread) in between.
 class X11SharedImage {
   public:
-    // Nothing usable (Valid false) when the server lacks MIT-SHM (a remote display), the window's
-    // depth differs, or shared memory cannot be had: the caller presents some other way.
-    X11SharedImage(xcb_connection_t* conn, uint32_t window, int32_t width, int32_t height);
+    // Nothing usable (Valid false) when there is no display to connect to, the server lacks
+    // MIT-SHM (a remote display), the window's depth differs, or shared memory cannot be had:
+    // the caller presents some other way.
+    X11SharedImage(uint32_t window, int32_t width, int32_t height);
     ~X11SharedImage();
     X11SharedImage(const X11SharedImage&) = delete;
     X11SharedImage& operator=(const X11SharedImage&) = delete;
@@ -76,12 +80,17 @@ class X11SharedImage {
     int32_t Height() const { return height_; }
     // Puts the rectangle (x, y, w, h) of the image at the same place of the window.
     void Put(int32_t x, int32_t y, int32_t w, int32_t h);
-    // Sends what was put; returns after the server has taken it in, so the image can be written
+    // Sends what was put along with a request whose answer tells that the server has taken it
+    // in. Sent at the end of a frame, the answer is there long before the next frame waits for it.
+    void Send();
+    // Sends what was put and returns once the server has taken it in, so the image can be written
     // again without the server reading half of the next frame.
     void Finish();
+    // The image's own connection (null when none), for a look at its requests.
+    xcb_connection_t* Connection() const { return conn_; }
 
   private:
-    xcb_connection_t* conn_ = nullptr; // the connection the window was made on, not ours
+    xcb_connection_t* conn_ = nullptr; // our own connection to the window's server
     uint32_t window_ = 0;              // where the image goes
     uint32_t gc_ = 0;                  // graphics context on the window
     uint32_t segment_ = 0;             // the server's name for the shared memory
@@ -89,7 +98,9 @@ class X11SharedImage {
     int shmId_ = -1;                   // the shared memory
     uint32_t* pixels_ = nullptr;       // our mapping of it, width_ x height_ pixels
     int32_t width_ = 0, height_ = 0;   // pixels
-    bool pending_ = false;             // puts sent since the last Finish
+    bool pending_ = false;             // puts since the last Send
+    bool awaiting_ = false;            // a Send whose answer Finish has not yet had
+    unsigned int marker_ = 0;          // sequence number of that Send's request
 };
 
 } // namespace orb

@@ -83,7 +83,7 @@ TEST_F(X11WindowTest, SharedImagePutsItsRectanglesOntoTheWindow) {
     constexpr int kW = 64, kH = 48;
     constexpr uint32_t kGreen = 0x00FF00;
     const uint32_t w = x_->CreateHost(kW, kH, kGreen);
-    X11SharedImage image(conn_, w, kW, kH);
+    X11SharedImage image(w, kW, kH);
     ASSERT_TRUE(image.Valid());
     EXPECT_EQ(std::pair(image.Width(), image.Height()), std::pair(kW, kH));
     EXPECT_EQ(image.Pixels()[kW * kH - 1], 0xFF000000u) << "a new image is opaque black";
@@ -95,7 +95,7 @@ TEST_F(X11WindowTest, SharedImagePutsItsRectanglesOntoTheWindow) {
     image.Put(40, 30, 24, 18); // up to the far corner
     image.Finish();
     // Empty rectangles send nothing, and a Finish after nothing put costs no round trip.
-    const auto sequence = [&] { return xcb_no_operation(conn_).sequence; };
+    const auto sequence = [&] { return xcb_no_operation(image.Connection()).sequence; };
     const unsigned before = sequence();
     image.Put(0, 0, 0, 5);
     image.Put(0, 0, 5, 0);
@@ -120,8 +120,7 @@ TEST_F(X11WindowTest, SharedImagePutsItsRectanglesOntoTheWindow) {
     const std::tuple<uint32_t, int, int, bool> cases[] = {
         {w, 32767, 1, true}, {w, 32768, 1, false}, {w + 100, 5, 5, false}, {0, 5, 5, false}};
     for (const auto& [window, width, height, valid] : cases)
-        EXPECT_EQ(X11SharedImage(conn_, window, width, height).Valid(), valid) << width << " " << window;
-    EXPECT_FALSE(X11SharedImage(nullptr, w, 5, 5).Valid()) << "no connection";
+        EXPECT_EQ(X11SharedImage(window, width, height).Valid(), valid) << width << " " << window;
     EXPECT_EQ(xcb_connection_has_error(conn_), 0);
 }
 
@@ -144,8 +143,10 @@ TEST(X11SharedImageRules, SizesAndPixelLayoutsItTakes) {
 TEST_F(X11WindowTest, WithoutSharedMemoryNoImageAndALostServerEndsTheWatch) {
     ASSERT_TRUE(Start({"-extension", "MIT-SHM"}));
     const uint32_t w = x_->CreateHost(32, 32);
-    EXPECT_FALSE(X11SharedImage(conn_, w, 32, 32).Valid());
-    EXPECT_EQ(xcb_connection_has_error(conn_), 0) << "no request of the missing extension was sent";
+    const X11SharedImage noShm(w, 32, 32);
+    EXPECT_FALSE(noShm.Valid());
+    EXPECT_EQ(xcb_connection_has_error(noShm.Connection()), 0)
+        << "no request of the missing extension was sent";
 
     X11WindowWatch watch, idle; // idle watches nothing
     ASSERT_TRUE(watch.Watch(w));
@@ -155,6 +156,7 @@ TEST_F(X11WindowTest, WithoutSharedMemoryNoImageAndALostServerEndsTheWatch) {
     DispatchUntil(idle, [] { return true; });
     EXPECT_EQ(destroyed_, seen) << "a watch of nothing reports nothing";
     display_.Set(""); // no display to connect to
+    EXPECT_FALSE(X11SharedImage(w, 5, 5).Valid()) << "no connection";
     X11WindowWatch none;
     EXPECT_EQ(std::tuple(none.Connected(), none.Fd(), none.Exists(w), none.Watch(w)),
               std::tuple(false, -1, false, false));
