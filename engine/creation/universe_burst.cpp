@@ -195,7 +195,6 @@ struct UniverseEngine::BurstPass {
             d.flying[flying++] = static_cast<int16_t>(j);
             d.erase[j] = age > pass.trail;
             const bool flies = (random_() < pass.persist) | pass.mustFly;
-            d.flight.flying[j] = 1;
             d.flight.flies[j] = flies;
             if (!flies) {
                 pass.state[i] = BurstState::Fading;

@@ -20,7 +20,7 @@ namespace {
 // these has no branch; each rounds as the star-by-star chain did (sums in double, then single;
 // the scale a single quotient).
 [[gnu::always_inline]] inline void FlyOne(const FlightPaths& p, FlightBlock& b, int32_t j) {
-    const bool fliesOn = b.flies[j] != 0, wasFlying = b.flying[j] != 0;
+    const bool fliesOn = b.flies[j] != 0;
     const float vx = p.velX[j], vy = p.velY[j], vz = p.velZ[j];
     const float x0 = p.x[j], y0 = p.y[j], z0 = p.z[j];
     const float z = static_cast<float>(static_cast<double>(z0) + vz);
@@ -35,9 +35,9 @@ namespace {
     p.x[j] = front ? x : x0;
     p.y[j] = front ? y : y0;
     const float k = p.stepFactor;
-    p.velX[j] = wasFlying ? vx * k : vx;
-    p.velY[j] = wasFlying ? vy * k : vy;
-    p.velZ[j] = wasFlying ? vz * k : vz;
+    p.velX[j] = fliesOn ? vx * k : vx;
+    p.velY[j] = fliesOn ? vy * k : vy;
+    p.velZ[j] = fliesOn ? vz * k : vz;
 }
 
 } // namespace
@@ -46,7 +46,6 @@ ORB_VECTOR_CLONES void PrepareFlight(const BurstState* __restrict state, int32_t
                                      int32_t count, FlightBlock& block) {
     for (int32_t j = 0; j < count; ++j)
         age[j] += (state[j] == BurstState::Settled) & (age[j] != INT32_MAX);
-    std::fill_n(block.flying, count, 0);
     std::fill_n(block.flies, count, 0);
 }
 

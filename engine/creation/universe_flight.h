@@ -18,7 +18,6 @@ enum class BurstState : int16_t { Flying = 0, Fading = 1, Settled = 2 };
 struct FlightBlock {
     static constexpr int32_t kSize = 256; // stars a block holds at most (StarBlock::kSize)
 
-    int32_t flying[kSize];                // in: 1 when the star was flying at the start of the step
     int32_t flies[kSize];                 // in: 1 when it flies on this step (it moves), else 0
     int32_t drawn[kSize];                 // out: 1 when it moved and is in front of the viewer
     int32_t pixelX[kSize], pixelY[kSize]; // out: its pixel where drawn
@@ -32,7 +31,7 @@ struct FlightPaths {
     float* velX;
     float* velY;
     float* velZ;
-    float stepFactor;        // k: a flying star's velocity is multiplied by it after the move
+    float stepFactor;        // k: a star's velocity is multiplied by it after it flies
     float focalScale;        // ScreenGeometry::focalScale
     double centreX, centreY; // ScreenGeometry::centreX, centreY
 };
@@ -53,8 +52,10 @@ struct FlightPaths {
 void PrepareFlight(const BurstState* state, int32_t* age, int32_t count, FlightBlock& block);
 
 // Stars 0..count-1 of the block: a star that flies on moves by its velocity in depth and, when
-// it is then in front of the viewer (depth above kNearDepth), across too, and is projected; a
-// star that was flying has its velocity damped by k. Other stars keep their values.
+// it is then in front of the viewer (depth above kNearDepth), across too, is projected, and has
+// its velocity damped by k. Other stars keep their values: a star that stops flying never reads
+// its burst velocity again (it fades, settles, and stays settled until a new universe launches
+// every star afresh).
 void FlyStars(const FlightPaths& paths, int32_t count, FlightBlock& block);
 
 // The same for the stars listed (block indices, in any order): for a block where few stars fly.
