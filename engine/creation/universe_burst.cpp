@@ -174,8 +174,12 @@ struct UniverseEngine::BurstPass {
     int16_t ring;      // trail slot of this step
     float persist;     // UniverseValues::persist: chance a star keeps flying
     bool mustFly;      // the step is before MinFly: every star keeps flying
+    bool direct;       // the surface takes stores at worked-out addresses (it records no changes)
+    bool flags;        // with direct: the surface is a window's image with block flags
     uint32_t colour;   // the burst colour of this step
+    uint32_t stored;   // with direct: the colour as the surface stores it
     FlightPaths paths; // the burst positions and velocities (from star 0), k, the screen
+    FlightSurface surface; // with direct: the surface, the trail slots of this step (from star 0)
 };
 
 // The stars of a block that are not settled (count of them listed in moving), in star order:
@@ -190,10 +194,11 @@ struct UniverseEngine::BurstPass {
     for (int32_t m = 0; m < count; ++m) {
         const int32_t j = moving[m], i = first + j;
         const int16_t age = ++pass.age[i];
+        d.moved[m] = static_cast<int16_t>(j);
         d.flight.drawn[j] = 0;
         if (pass.state[i] == BurstState::Flying) {
             d.flying[flying++] = static_cast<int16_t>(j);
-            d.erase[j] = age > pass.trail;
+            d.flight.erase[j] = age > pass.trail;
             const bool flies = (random_() < pass.persist) | pass.mustFly;
             d.flight.flies[j] = flies;
             if (!flies) {
@@ -201,7 +206,7 @@ struct UniverseEngine::BurstPass {
                 pass.age[i] = 0;
             }
         } else { // fading
-            d.erase[j] = true;
+            d.flight.erase[j] = 1;
             if (age == pass.trail) SettleStar(i);
         }
         moving[kept] = static_cast<int16_t>(j);
@@ -212,12 +217,22 @@ struct UniverseEngine::BurstPass {
 }
 
 // The pixels of a star that is not settled (or settled only this step): its pixel of a trail
-// ago erased once the trail is full, and its new one kept and set when it flew into view.
+// ago erased once the trail is full, and its new one kept and set when it flew into view. On a
+// surface that takes worked-out addresses, FlightAddresses has kept the new pixel already.
 [[gnu::always_inline]] inline void UniverseEngine::DrawMoving(const BurstPass& pass, const BurstDecisions& d,
                                                               PixelWriter& out, int32_t first, int32_t i) {
     const int32_t j = i - first;
+    if (pass.direct) {
+        *d.flight.eraseAt[j] = 0;
+        *d.flight.pixelAt[j] = pass.stored;
+        if (pass.flags) {
+            *d.flight.eraseFlag[j] = 1;
+            *d.flight.pixelFlag[j] = 1;
+        }
+        return;
+    }
     const int32_t slot = i * static_cast<int32_t>(pass.trail) + pass.ring; // StarArrays::Slot
-    if (d.erase[j]) out.Set(pass.scrX[slot], pass.scrY[slot], 0);
+    if (d.flight.erase[j]) out.Set(pass.scrX[slot], pass.scrY[slot], 0);
     if (d.flight.drawn[j]) {
         const int32_t px = d.flight.pixelX[j], py = d.flight.pixelY[j];
         pass.scrX[slot] = px;
@@ -241,6 +256,8 @@ void UniverseEngine::SettleStar(int32_t i) {
 void UniverseEngine::StepStars(uint32_t burstColour) {
     StarBlock block(stars_, galaxies_, model_, views_, styles_, screen_);
     PixelWriter out(*surface_);
+    const PixelWriter::Kind kind = out.KindOf();
+    const bool flags = kind == PixelWriter::Kind::Blocks;
     const BurstPass pass{burst_.state.data(),
                          burst_.age.data(),
                          stars_.scrX.data(),
@@ -249,10 +266,18 @@ void UniverseEngine::StepStars(uint32_t burstColour) {
                          scalars_.trailRing,
                          values_.persist,
                          step_ < minFly_,
+                         kind != PixelWriter::Kind::Any,
+                         flags,
                          burstColour,
+                         flags ? PixelWriter::WindowOrder(burstColour) : burstColour,
                          {burst_.x.data(), burst_.y.data(), burst_.z.data(), burst_.velX.data(),
                           burst_.velY.data(), burst_.velZ.data(), stepFactor_, screen_.focalScale,
-                          static_cast<double>(screen_.centreX), static_cast<double>(screen_.centreY)}};
+                          static_cast<double>(screen_.centreX), static_cast<double>(screen_.centreY)},
+                         {{out.Pixels(), out.Width(), out.Height(), out.Stride(), out.Scratch(),
+                           out.Blocks(), out.BlockColumns(), out.ScratchFlag()},
+                          stars_.scrX.data() + scalars_.trailRing,
+                          stars_.scrY.data() + scalars_.trailRing,
+                          stars_.trail}};
     BurstDecisions d; // a local: no store through the engine's arrays can change it
     const BurstState* state = burst_.state.data();
     int32_t* age = stars_.age.data();
@@ -267,16 +292,23 @@ void UniverseEngine::StepStars(uint32_t burstColour) {
         const size_t b = static_cast<size_t>(first / StarBlock::kSize);
         int32_t moving = burst_.unsettledCount[b];
         if (moving > 0) {
+            const int32_t moved = moving;
             const int32_t flying = DecideStars(pass, first, burst_.unsettled.data() + first, moving, d);
             burst_.unsettledCount[b] = static_cast<int16_t>(moving);
             FlightPaths paths = pass.paths;
             for (float** v : {&paths.x, &paths.y, &paths.z, &paths.velX, &paths.velY, &paths.velZ})
                 *v += first;
+            FlightSurface surface = pass.surface;
+            surface.scrX += first * surface.trail;
+            surface.scrY += first * surface.trail;
             // Lanes pay once a block has more than a few stars in flight.
-            if (flying * 4 > count)
+            if (flying * 4 > count) {
                 FlyStars(paths, count, d.flight);
-            else
+                if (pass.direct) FlightAddresses(surface, count, d.flight);
+            } else {
                 FlyListed(paths, d.flying.data(), flying, d.flight);
+                if (pass.direct) FlightAddressesListed(surface, d.moved.data(), moved, d.flight);
+            }
         }
         block.Draw(*surface_,
                    [&](int32_t i) __attribute__((always_inline)) { DrawMoving(pass, d, out, first, i); });

@@ -10,6 +10,7 @@
 #include <climits>
 #include <cmath>
 
+#include "engine/animation/framebuffer.h"
 #include "engine/animation/vector_clones.h"
 
 namespace orb {
@@ -40,6 +41,54 @@ namespace {
     p.velZ[j] = fliesOn ? vz * k : vz;
 }
 
+// The address at index of base where on holds, else other, picked by a mask: written as a
+// condition, the vectorised loop would branch on whether any lane holds.
+template <typename T> [[gnu::always_inline]] inline T* Pick(bool on, T* base, uint32_t index, T* other) {
+    const uintptr_t keep = uintptr_t{0} - static_cast<uintptr_t>(on);
+    const uintptr_t at = reinterpret_cast<uintptr_t>(base) + uintptr_t{index} * sizeof(T);
+    return reinterpret_cast<T*>((at & keep) | (reinterpret_cast<uintptr_t>(other) & ~keep));
+}
+
+// Star j's addresses; its slot is at j x trail (kUnit: a trail of one slot).
+template <bool kFlags, bool kUnit>
+[[gnu::always_inline]] inline void AddressOne(const FlightSurface& s, FlightBlock& b, int32_t j) {
+    const SurfaceLayout& l = s.layout;
+    const int32_t slot = kUnit ? j : j * s.trail;
+    const int32_t oldX = s.scrX[slot], oldY = s.scrY[slot];
+    const int32_t newX = b.pixelX[j], newY = b.pixelY[j];
+    const bool drawn = b.drawn[j] != 0;
+    const uint32_t fromX = static_cast<uint32_t>(oldX), fromY = static_cast<uint32_t>(oldY);
+    const uint32_t x = static_cast<uint32_t>(newX), y = static_cast<uint32_t>(newY);
+    const bool fromOn = (b.erase[j] != 0) & (fromX < l.width) & (fromY < l.height);
+    const bool on = drawn & (x < l.width) & (y < l.height);
+    b.eraseAt[j] = Pick(fromOn, l.pixels, fromY * l.stride + fromX, l.scratch);
+    b.pixelAt[j] = Pick(on, l.pixels, y * l.stride + x, l.scratch);
+    if constexpr (kFlags) {
+        b.eraseFlag[j] = Pick(fromOn, l.blocks, (fromY >> 4) * l.blockColumns + (fromX >> 4), l.scratchFlag);
+        b.pixelFlag[j] = Pick(on, l.blocks, (y >> 4) * l.blockColumns + (x >> 4), l.scratchFlag);
+    }
+    s.scrX[slot] = drawn ? newX : oldX;
+    s.scrY[slot] = drawn ? newY : oldY;
+}
+
+template <bool kFlags, bool kUnit>
+[[gnu::always_inline]] inline void AddressAll(const FlightSurface& surface, int32_t count, FlightBlock& b) {
+    const FlightSurface s = surface; // a local copy: the stores below cannot change it
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC ivdep
+#endif
+    for (int32_t j = 0; j < count; ++j)
+        AddressOne<kFlags, kUnit>(s, b, j);
+}
+
+template <bool kFlags>
+[[gnu::always_inline]] inline void AddressListed(const FlightSurface& surface, const int16_t* list,
+                                                 int32_t listed, FlightBlock& b) {
+    const FlightSurface s = surface;
+    for (int32_t m = 0; m < listed; ++m)
+        AddressOne<kFlags, false>(s, b, list[m]);
+}
+
 } // namespace
 
 ORB_VECTOR_CLONES void PrepareFlight(const BurstState* __restrict state, int32_t* __restrict age,
@@ -47,6 +96,7 @@ ORB_VECTOR_CLONES void PrepareFlight(const BurstState* __restrict state, int32_t
     for (int32_t j = 0; j < count; ++j)
         age[j] += (state[j] == BurstState::Settled) & (age[j] != INT32_MAX);
     std::fill_n(block.flies, count, 0);
+    std::fill_n(block.erase, count, 0);
 }
 
 ORB_VECTOR_CLONES void FlyStars(const FlightPaths& paths, int32_t count, FlightBlock& block) {
@@ -63,6 +113,24 @@ void FlyListed(const FlightPaths& paths, const int16_t* list, int32_t listed, Fl
     const FlightPaths p = paths;
     for (int32_t m = 0; m < listed; ++m)
         FlyOne(p, block, list[m]);
+}
+
+static_assert(Framebuffer::kBlockShift == 4); // the flag addresses above divide by 16
+
+ORB_VECTOR_CLONES void FlightAddresses(const FlightSurface& surface, int32_t count, FlightBlock& block) {
+    const bool flags = surface.layout.blocks != nullptr, unit = surface.trail == 1;
+    if (flags)
+        unit ? AddressAll<true, true>(surface, count, block) : AddressAll<true, false>(surface, count, block);
+    else
+        unit ? AddressAll<false, true>(surface, count, block) : AddressAll<false, false>(surface, count, block);
+}
+
+void FlightAddressesListed(const FlightSurface& surface, const int16_t* list, int32_t listed,
+                           FlightBlock& block) {
+    if (surface.layout.blocks)
+        AddressListed<true>(surface, list, listed, block);
+    else
+        AddressListed<false>(surface, list, listed, block);
 }
 
 } // namespace orb

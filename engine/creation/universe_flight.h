@@ -19,8 +19,16 @@ struct FlightBlock {
     static constexpr int32_t kSize = 256; // stars a block holds at most (StarBlock::kSize)
 
     int32_t flies[kSize];                 // in: 1 when it flies on this step (it moves), else 0
+    int32_t erase[kSize];                 // in: 1 when its pixel of a trail ago is erased, else 0
     int32_t drawn[kSize];                 // out: 1 when it moved and is in front of the viewer
     int32_t pixelX[kSize], pixelY[kSize]; // out: its pixel where drawn
+    // Out (FlightAddresses): where the pixel erased and the pixel drawn are stored, or the
+    // surface's scratch word where either is off the surface or not erased or drawn; for a
+    // surface with block flags, also their flags (or the scratch flag).
+    uint32_t* eraseAt[kSize];
+    uint32_t* pixelAt[kSize];
+    uint8_t* eraseFlag[kSize];
+    uint8_t* pixelFlag[kSize];
 };
 
 // The burst arrays from the block's first star on, and what every star of a step shares.
@@ -34,6 +42,15 @@ struct FlightPaths {
     float stepFactor;        // k: a star's velocity is multiplied by it after it flies
     float focalScale;        // ScreenGeometry::focalScale
     double centreX, centreY; // ScreenGeometry::centreX, centreY
+};
+
+// Where a block's flight is drawn: the surface, and the pixels the block's stars keep in their
+// trail slots (StarArrays::scrX, scrY at the block's first star's slot of this step).
+struct FlightSurface {
+    SurfaceLayout layout; // the surface (pixels, size, scratch word, block flags)
+    int32_t* scrX;        // star j's pixel of a trail ago at scrX[j x trail]
+    int32_t* scrY;
+    int32_t trail;        // StarArrays::trail: slots per star
 };
 
 // PixelCoord in fewer vector operations, for a star in front of the viewer: the same value for
@@ -60,5 +77,16 @@ void FlyStars(const FlightPaths& paths, int32_t count, FlightBlock& block);
 
 // The same for the stars listed (block indices, in any order): for a block where few stars fly.
 void FlyListed(const FlightPaths& paths, const int16_t* list, int32_t listed, FlightBlock& block);
+
+// After the flight, for stars 0..count-1 of the block: where the pixel of a trail ago is erased
+// (where erase holds) and where the new pixel is set (where drawn holds), so that drawing a star
+// is two stores (four with block flags) in star order; a drawn star's new pixel goes into its
+// trail slot. A star neither erased nor drawn (a settled one) keeps its slot and gets scratch
+// addresses. Once this has run the slot no longer holds the pixel to erase.
+void FlightAddresses(const FlightSurface& surface, int32_t count, FlightBlock& block);
+
+// The same for the stars listed (block indices): for a block where few stars move.
+void FlightAddressesListed(const FlightSurface& surface, const int16_t* list, int32_t listed,
+                           FlightBlock& block);
 
 } // namespace orb
