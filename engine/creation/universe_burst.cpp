@@ -303,8 +303,10 @@ void UniverseEngine::StepStars(uint32_t burstColour) {
             surface.scrY += first * surface.trail;
             // Lanes pay once a block has more than a few stars in flight.
             if (flying * 4 > count) {
-                FlyStars(paths, count, d.flight);
-                if (pass.direct) FlightAddresses(surface, count, d.flight);
+                if (pass.direct)
+                    FlyStarsToAddresses(paths, surface, count, d.flight);
+                else
+                    FlyStars(paths, count, d.flight);
             } else {
                 FlyListed(paths, d.flying.data(), flying, d.flight);
                 if (pass.direct) FlightAddressesListed(surface, d.moved.data(), moved, d.flight);

@@ -20,7 +20,11 @@ namespace {
 // Star j of a block, every value worked out and the results kept by selects so that a loop of
 // these has no branch; each rounds as the star-by-star chain did (sums in double, then single;
 // the scale a single quotient).
-[[gnu::always_inline]] inline void FlyOne(const FlightPaths& p, FlightBlock& b, int32_t j) {
+struct Flown {
+    int32_t pixelX, pixelY; // the pixel where drawn
+    bool drawn;             // it moved and is in front of the viewer
+};
+[[gnu::always_inline]] inline Flown Fly(const FlightPaths& p, const FlightBlock& b, int32_t j) {
     const bool fliesOn = b.flies[j] != 0;
     const float vx = p.velX[j], vy = p.velY[j], vz = p.velZ[j];
     const float x0 = p.x[j], y0 = p.y[j], z0 = p.z[j];
@@ -29,9 +33,8 @@ namespace {
     const float x = static_cast<float>(static_cast<double>(x0) + vx);
     const float y = static_cast<float>(static_cast<double>(y0) + vy);
     const float s = p.focalScale / z;
-    b.pixelX[j] = FlightPixel(static_cast<double>(x) * s + p.centreX);
-    b.pixelY[j] = FlightPixel(static_cast<double>(y) * s + p.centreY);
-    b.drawn[j] = front;
+    const Flown f{FlightPixel(static_cast<double>(x) * s + p.centreX),
+                  FlightPixel(static_cast<double>(y) * s + p.centreY), front};
     p.z[j] = fliesOn ? z : z0;
     p.x[j] = front ? x : x0;
     p.y[j] = front ? y : y0;
@@ -39,6 +42,14 @@ namespace {
     p.velX[j] = fliesOn ? vx * k : vx;
     p.velY[j] = fliesOn ? vy * k : vy;
     p.velZ[j] = fliesOn ? vz * k : vz;
+    return f;
+}
+
+[[gnu::always_inline]] inline void FlyOne(const FlightPaths& p, FlightBlock& b, int32_t j) {
+    const Flown f = Fly(p, b, j);
+    b.pixelX[j] = f.pixelX;
+    b.pixelY[j] = f.pixelY;
+    b.drawn[j] = f.drawn;
 }
 
 // The address at index of base where on holds, else other, picked by a mask: written as a
@@ -49,14 +60,14 @@ template <typename T> [[gnu::always_inline]] inline T* Pick(bool on, T* base, ui
     return reinterpret_cast<T*>((at & keep) | (reinterpret_cast<uintptr_t>(other) & ~keep));
 }
 
-// Star j's addresses; its slot is at j x trail (kUnit: a trail of one slot).
+// Star j's addresses, for its flight f; its slot is at j x trail (kUnit: a trail of one slot).
 template <bool kFlags, bool kUnit>
-[[gnu::always_inline]] inline void AddressOne(const FlightSurface& s, FlightBlock& b, int32_t j) {
+[[gnu::always_inline]] inline void AddressOne(const FlightSurface& s, FlightBlock& b, int32_t j, Flown f) {
     const SurfaceLayout& l = s.layout;
     const int32_t slot = kUnit ? j : j * s.trail;
     const int32_t oldX = s.scrX[slot], oldY = s.scrY[slot];
-    const int32_t newX = b.pixelX[j], newY = b.pixelY[j];
-    const bool drawn = b.drawn[j] != 0;
+    const int32_t newX = f.pixelX, newY = f.pixelY;
+    const bool drawn = f.drawn;
     const uint32_t fromX = static_cast<uint32_t>(oldX), fromY = static_cast<uint32_t>(oldY);
     const uint32_t x = static_cast<uint32_t>(newX), y = static_cast<uint32_t>(newY);
     const bool fromOn = (b.erase[j] != 0) & (fromX < l.width) & (fromY < l.height);
@@ -78,7 +89,21 @@ template <bool kFlags, bool kUnit>
 #pragma GCC ivdep
 #endif
     for (int32_t j = 0; j < count; ++j)
-        AddressOne<kFlags, kUnit>(s, b, j);
+        AddressOne<kFlags, kUnit>(s, b, j, {b.pixelX[j], b.pixelY[j], b.drawn[j] != 0});
+}
+
+// The flight and the addresses of stars 0..count-1 in one loop, the flight's pixels kept in
+// registers.
+template <bool kFlags>
+[[gnu::always_inline]] inline void FlyAndAddressAll(const FlightPaths& paths, const FlightSurface& surface,
+                                                    int32_t count, FlightBlock& b) {
+    const FlightPaths p = paths;
+    const FlightSurface s = surface;
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC ivdep
+#endif
+    for (int32_t j = 0; j < count; ++j)
+        AddressOne<kFlags, true>(s, b, j, Fly(p, b, j));
 }
 
 template <bool kFlags>
@@ -86,7 +111,7 @@ template <bool kFlags>
                                                  int32_t listed, FlightBlock& b) {
     const FlightSurface s = surface;
     for (int32_t m = 0; m < listed; ++m)
-        AddressOne<kFlags, false>(s, b, list[m]);
+        AddressOne<kFlags, false>(s, b, list[m], {b.pixelX[list[m]], b.pixelY[list[m]], b.drawn[list[m]] != 0});
 }
 
 } // namespace
@@ -123,6 +148,18 @@ ORB_VECTOR_CLONES void FlightAddresses(const FlightSurface& surface, int32_t cou
         unit ? AddressAll<true, true>(surface, count, block) : AddressAll<true, false>(surface, count, block);
     else
         unit ? AddressAll<false, true>(surface, count, block) : AddressAll<false, false>(surface, count, block);
+}
+
+ORB_VECTOR_CLONES void FlyStarsToAddresses(const FlightPaths& paths, const FlightSurface& surface, int32_t count,
+                                            FlightBlock& block) {
+    if (surface.trail != 1) {
+        FlyStars(paths, count, block);
+        FlightAddresses(surface, count, block);
+    } else if (surface.layout.blocks) {
+        FlyAndAddressAll<true>(paths, surface, count, block);
+    } else {
+        FlyAndAddressAll<false>(paths, surface, count, block);
+    }
 }
 
 void FlightAddressesListed(const FlightSurface& surface, const int16_t* list, int32_t listed,

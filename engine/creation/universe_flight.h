@@ -85,7 +85,12 @@ void FlyListed(const FlightPaths& paths, const int16_t* list, int32_t listed, Fl
 // addresses. Once this has run the slot no longer holds the pixel to erase.
 void FlightAddresses(const FlightSurface& surface, int32_t count, FlightBlock& block);
 
-// The same for the stars listed (block indices): for a block where few stars move.
+// FlyStars and FlightAddresses in one pass; drawn, pixelX and pixelY are left as they were
+// where the trail has one slot.
+void FlyStarsToAddresses(const FlightPaths& paths, const FlightSurface& surface, int32_t count,
+                         FlightBlock& block);
+
+// FlightAddresses for the stars listed (block indices): for a block where few stars move.
 void FlightAddressesListed(const FlightSurface& surface, const int16_t* list, int32_t listed,
                            FlightBlock& block);
 
