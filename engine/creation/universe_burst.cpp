@@ -190,6 +190,18 @@ struct UniverseEngine::BurstPass {
 [[gnu::always_inline]] inline int32_t UniverseEngine::DecideStars(const BurstPass& pass, int32_t first,
                                                                   int16_t* moving, int32_t& count,
                                                                   BurstDecisions& d) {
+    // The draws come from a copy that lives in a register (settling draws from the engine's).
+    // Before MinFly every star flies on whatever its draw, so those draws are only counted and
+    // the generator moved past them at once.
+    Random random = random_;
+    uint64_t unread = 0;
+    const auto settle = [&](int32_t i) {
+        random.Advance(unread);
+        unread = 0;
+        random_ = random;
+        SettleStar(i);
+        random = random_;
+    };
     int32_t flying = 0, kept = 0;
     for (int32_t m = 0; m < count; ++m) {
         const int32_t j = moving[m], i = first + j;
@@ -199,7 +211,11 @@ struct UniverseEngine::BurstPass {
         if (pass.state[i] == BurstState::Flying) {
             d.flying[flying++] = static_cast<int16_t>(j);
             d.flight.erase[j] = age > pass.trail;
-            const bool flies = (random_() < pass.persist) | pass.mustFly;
+            bool flies = true;
+            if (pass.mustFly)
+                ++unread;
+            else
+                flies = random() < pass.persist;
             d.flight.flies[j] = flies;
             if (!flies) {
                 pass.state[i] = BurstState::Fading;
@@ -207,11 +223,13 @@ struct UniverseEngine::BurstPass {
             }
         } else { // fading
             d.flight.erase[j] = 1;
-            if (age == pass.trail) SettleStar(i);
+            if (age == pass.trail) settle(i);
         }
         moving[kept] = static_cast<int16_t>(j);
         kept += pass.state[i] != BurstState::Settled;
     }
+    random.Advance(unread);
+    random_ = random;
     count = kept;
     return flying;
 }
