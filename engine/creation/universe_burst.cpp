@@ -320,7 +320,7 @@ void UniverseEngine::StepStars(uint32_t burstColour) {
             surface.scrX += first * surface.trail;
             surface.scrY += first * surface.trail;
             // Lanes pay once a block has more than a few stars in flight.
-            if (flying * 4 > count) {
+            if (flying * 6 > count) {
                 if (pass.direct)
                     FlyStarsToAddresses(paths, surface, count, d.flight);
                 else
