@@ -125,14 +125,8 @@ bool UniverseEngine::BurstStep() {
     if (step_ >= steps) return false;
     frameStartTick_ = ticks_->Ticks();
     const float k = stepFactor_;
-    for (int16_t g = 0; g < galaxies_.count; ++g) {
-        galaxies_.relX[g] = static_cast<float>(static_cast<double>(galaxies_.relX[g]) + burst_.galaxyVelX[g]);
-        galaxies_.relY[g] = static_cast<float>(static_cast<double>(galaxies_.relY[g]) + burst_.galaxyVelY[g]);
-        galaxies_.relZ[g] = static_cast<float>(static_cast<double>(galaxies_.relZ[g]) + burst_.galaxyVelZ[g]);
-        burst_.galaxyVelX[g] *= k;
-        burst_.galaxyVelY[g] *= k;
-        burst_.galaxyVelZ[g] *= k;
-    }
+    FlyGalaxies(galaxies_.relX.data(), galaxies_.relY.data(), galaxies_.relZ.data(), burst_.galaxyVelX.data(),
+                burst_.galaxyVelY.data(), burst_.galaxyVelZ.data(), galaxies_.count, k);
     AdvanceGalaxyTypes(model_);
     RefreshTypeViews();
     // Past 159 steps the last steps round to index 80; the palette reader takes its last entry.

@@ -116,6 +116,19 @@ template <bool kFlags>
 
 } // namespace
 
+ORB_VECTOR_CLONES void FlyGalaxies(float* __restrict x, float* __restrict y, float* __restrict z,
+                                   float* __restrict velX, float* __restrict velY, float* __restrict velZ,
+                                   int32_t count, float k) {
+    for (int32_t g = 0; g < count; ++g) {
+        x[g] = static_cast<float>(static_cast<double>(x[g]) + velX[g]);
+        y[g] = static_cast<float>(static_cast<double>(y[g]) + velY[g]);
+        z[g] = static_cast<float>(static_cast<double>(z[g]) + velZ[g]);
+        velX[g] *= k;
+        velY[g] *= k;
+        velZ[g] *= k;
+    }
+}
+
 ORB_VECTOR_CLONES void PrepareFlight(const BurstState* __restrict state, int32_t* __restrict age,
                                      int32_t count, FlightBlock& block) {
     for (int32_t j = 0; j < count; ++j)

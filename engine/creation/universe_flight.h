@@ -64,6 +64,10 @@ struct FlightSurface {
     return static_cast<int32_t>(v > -kMax ? rounded : -2147483648.0);
 }
 
+// The galaxies' flight, galaxies 0..count-1: each moves by its velocity (the sums in double,
+// then single), which is then multiplied by k. The six arrays share no memory.
+void FlyGalaxies(float* x, float* y, float* z, float* velX, float* velY, float* velZ, int32_t count, float k);
+
 // Before a block of stars moves: every settled star ages by one frame (age: StarArrays::age from
 // the block's first star on), and the flight's flags are cleared.
 void PrepareFlight(const BurstState* state, int32_t* age, int32_t count, FlightBlock& block);
