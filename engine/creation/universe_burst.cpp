@@ -201,7 +201,6 @@ struct UniverseEngine::BurstPass {
         const int32_t j = moving[m], i = first + j;
         const int16_t age = ++pass.age[i];
         d.moved[m] = static_cast<int16_t>(j);
-        d.flight.drawn[j] = 0;
         if (pass.state[i] == BurstState::Flying) {
             d.flying[flying++] = static_cast<int16_t>(j);
             d.flight.erase[j] = age > pass.trail;
@@ -215,7 +214,8 @@ struct UniverseEngine::BurstPass {
                 pass.state[i] = BurstState::Fading;
                 pass.age[i] = 0;
             }
-        } else { // fading
+        } else { // fading (a flying star's flight says whether it is drawn)
+            d.flight.drawn[j] = 0;
             d.flight.erase[j] = 1;
             if (age == pass.trail) settle(i);
         }
