@@ -179,8 +179,8 @@ struct UniverseEngine::BurstPass {
 // The stars of a block that are not settled (count of them listed in moving), in star order:
 // one survival draw for a flying star (it flies on or starts to fade), the settling of a star
 // that has faded for a whole trail. The draws are the step's random numbers in the order the
-// stars come. The list keeps the stars still not settled; returns how many were flying (listed
-// in d.flying).
+// stars come. The list keeps the stars still not settled (d.moved: all it held); returns how
+// many were flying.
 [[gnu::always_inline]] inline int32_t UniverseEngine::DecideStars(const BurstPass& pass, int32_t first,
                                                                   int16_t* moving, int32_t& count,
                                                                   BurstDecisions& d) {
@@ -202,7 +202,7 @@ struct UniverseEngine::BurstPass {
         const int16_t age = ++pass.age[i];
         d.moved[m] = static_cast<int16_t>(j);
         if (pass.state[i] == BurstState::Flying) {
-            d.flying[flying++] = static_cast<int16_t>(j);
+            ++flying;
             d.flight.erase[j] = age > pass.trail;
             bool flies = true;
             if (pass.mustFly)
@@ -214,8 +214,8 @@ struct UniverseEngine::BurstPass {
                 pass.state[i] = BurstState::Fading;
                 pass.age[i] = 0;
             }
-        } else { // fading (a flying star's flight says whether it is drawn)
-            d.flight.drawn[j] = 0;
+        } else { // fading: listed for the flight too, where it stays put and is not drawn
+            d.flight.flies[j] = 0;
             d.flight.erase[j] = 1;
             if (age == pass.trail) settle(i);
         }
@@ -319,9 +319,10 @@ void UniverseEngine::StepStars(uint32_t burstColour) {
                     FlyStarsToAddresses(paths, surface, count, d.flight);
                 else
                     FlyStars(paths, count, d.flight);
+            } else if (pass.direct) {
+                FlyListedToAddresses(paths, surface, d.moved.data(), moved, d.flight);
             } else {
-                FlyListed(paths, d.flying.data(), flying, d.flight);
-                if (pass.direct) FlightAddressesListed(surface, d.moved.data(), moved, d.flight);
+                FlyListed(paths, d.moved.data(), moved, d.flight);
             }
         }
         block.Draw(*surface_,

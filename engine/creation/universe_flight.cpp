@@ -107,11 +107,14 @@ template <bool kFlags>
 }
 
 template <bool kFlags>
-[[gnu::always_inline]] inline void AddressListed(const FlightSurface& surface, const int16_t* list,
-                                                 int32_t listed, FlightBlock& b) {
+[[gnu::always_inline]] inline void FlyAndAddressListed(const FlightPaths& paths, const FlightSurface& surface,
+                                                       const int16_t* list, int32_t listed, FlightBlock& b) {
+    const FlightPaths p = paths;
     const FlightSurface s = surface;
-    for (int32_t m = 0; m < listed; ++m)
-        AddressOne<kFlags, false>(s, b, list[m], {b.pixelX[list[m]], b.pixelY[list[m]], b.drawn[list[m]] != 0});
+    for (int32_t m = 0; m < listed; ++m) {
+        const int32_t j = list[m];
+        AddressOne<kFlags, false>(s, b, j, Fly(p, b, j));
+    }
 }
 
 } // namespace
@@ -175,12 +178,12 @@ ORB_VECTOR_CLONES void FlyStarsToAddresses(const FlightPaths& paths, const Fligh
     }
 }
 
-void FlightAddressesListed(const FlightSurface& surface, const int16_t* list, int32_t listed,
-                           FlightBlock& block) {
+void FlyListedToAddresses(const FlightPaths& paths, const FlightSurface& surface, const int16_t* list,
+                          int32_t listed, FlightBlock& block) {
     if (surface.layout.blocks)
-        AddressListed<true>(surface, list, listed, block);
+        FlyAndAddressListed<true>(paths, surface, list, listed, block);
     else
-        AddressListed<false>(surface, list, listed, block);
+        FlyAndAddressListed<false>(paths, surface, list, listed, block);
 }
 
 } // namespace orb

@@ -80,6 +80,7 @@ void PrepareFlight(const BurstState* state, int32_t* age, int32_t count, FlightB
 void FlyStars(const FlightPaths& paths, int32_t count, FlightBlock& block);
 
 // The same for the stars listed (block indices, in any order): for a block where few stars fly.
+// A listed star that does not fly on stays put and is not drawn.
 void FlyListed(const FlightPaths& paths, const int16_t* list, int32_t listed, FlightBlock& block);
 
 // After the flight, for stars 0..count-1 of the block: where the pixel of a trail ago is erased
@@ -94,8 +95,9 @@ void FlightAddresses(const FlightSurface& surface, int32_t count, FlightBlock& b
 void FlyStarsToAddresses(const FlightPaths& paths, const FlightSurface& surface, int32_t count,
                          FlightBlock& block);
 
-// FlightAddresses for the stars listed (block indices): for a block where few stars move.
-void FlightAddressesListed(const FlightSurface& surface, const int16_t* list, int32_t listed,
-                           FlightBlock& block);
+// FlyListed and FlightAddresses for the stars listed (block indices) in one pass; drawn,
+// pixelX and pixelY are left as they were.
+void FlyListedToAddresses(const FlightPaths& paths, const FlightSurface& surface, const int16_t* list,
+                          int32_t listed, FlightBlock& block);
 
 } // namespace orb
