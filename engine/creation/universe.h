@@ -134,7 +134,7 @@ class UniverseEngine {
     struct BurstPass;
     // What a block's stars that are not settled do this step.
     struct BurstDecisions {
-        std::array<int16_t, FlightBlock::kSize> moved; // block indices of the stars not settled before the step
+        std::array<int16_t, FlightBlock::kSize> moved; // block indices of the stars not settled at first
         FlightBlock flight;                            // per block star: its flight
     };
     int32_t DecideStars(const BurstPass& pass, int32_t first, int16_t* moving, int32_t& count, BurstDecisions& d);

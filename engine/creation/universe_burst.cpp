@@ -160,19 +160,19 @@ bool UniverseEngine::BurstStep() {
 // stays a local of StepStars (the per-star lambda is inlined into the block's loop), so the
 // compiler keeps its values in registers.
 struct UniverseEngine::BurstPass {
-    BurstState* state; // BurstArrays::state
-    int16_t* age;      // BurstArrays::age
-    int32_t* scrX;     // StarArrays::scrX
-    int32_t* scrY;     // StarArrays::scrY
-    int16_t trail;     // StarArrays::trail
-    int16_t ring;      // trail slot of this step
-    float persist;     // UniverseValues::persist: chance a star keeps flying
-    bool mustFly;      // the step is before MinFly: every star keeps flying
-    bool direct;       // the surface takes stores at worked-out addresses (it records no changes)
-    bool flags;        // with direct: the surface is a window's image with block flags
-    uint32_t colour;   // the burst colour of this step
-    uint32_t stored;   // with direct: the colour as the surface stores it
-    FlightPaths paths; // the burst positions and velocities (from star 0), k, the screen
+    BurstState* state;     // BurstArrays::state
+    int16_t* age;          // BurstArrays::age
+    int32_t* scrX;         // StarArrays::scrX
+    int32_t* scrY;         // StarArrays::scrY
+    int16_t trail;         // StarArrays::trail
+    int16_t ring;          // trail slot of this step
+    float persist;         // UniverseValues::persist: chance a star keeps flying
+    bool mustFly;          // the step is before MinFly: every star keeps flying
+    bool direct;           // the surface takes stores at worked-out addresses (it records no changes)
+    bool flags;            // with direct: the surface is a window's image with block flags
+    uint32_t colour;       // the burst colour of this step
+    uint32_t stored;       // with direct: the colour as the surface stores it
+    FlightPaths paths;     // the burst positions and velocities (from star 0), k, the screen
     FlightSurface surface; // with direct: the surface, the trail slots of this step (from star 0)
 };
 
@@ -263,8 +263,9 @@ void UniverseEngine::SettleStar(int32_t i) {
 }
 
 // The settled stars move and are drawn as in a tour frame, a block at a time (StarBlock); the
-// flying and fading ones are decided one by one in star order, fly together (FlyStars), and
-// have their pixels set in between the settled ones', in star order.
+// flying and fading ones are decided one by one in star order, fly together (FlyStars, with the
+// addresses of their pixels where the surface takes them), and have their pixels set in between
+// the settled ones', in star order.
 void UniverseEngine::StepStars(uint32_t burstColour) {
     StarBlock block(stars_, galaxies_, model_, views_, styles_, screen_);
     PixelWriter out(*surface_);

@@ -163,11 +163,12 @@ ORB_VECTOR_CLONES void FlightAddresses(const FlightSurface& surface, int32_t cou
     if (flags)
         unit ? AddressAll<true, true>(surface, count, block) : AddressAll<true, false>(surface, count, block);
     else
-        unit ? AddressAll<false, true>(surface, count, block) : AddressAll<false, false>(surface, count, block);
+        unit ? AddressAll<false, true>(surface, count, block)
+             : AddressAll<false, false>(surface, count, block);
 }
 
-ORB_VECTOR_CLONES void FlyStarsToAddresses(const FlightPaths& paths, const FlightSurface& surface, int32_t count,
-                                            FlightBlock& block) {
+ORB_VECTOR_CLONES void FlyStarsToAddresses(const FlightPaths& paths, const FlightSurface& surface,
+                                           int32_t count, FlightBlock& block) {
     if (surface.trail != 1) {
         FlyStars(paths, count, block);
         FlightAddresses(surface, count, block);

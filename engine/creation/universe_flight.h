@@ -1,7 +1,8 @@
 // The flight of the burst stars, worked out a block of consecutive stars at a time in lanes:
 // early in a burst nearly every star flies, and star by star each one's move and projection is
 // a long chain that waits on the stores of the one before. The random draws and the pixels stay
-// in star order around it (UniverseEngine::StepStars); only the arithmetic is taken together.
+// in star order around it (UniverseEngine::StepStars); only the arithmetic is taken together,
+// and with it the working out of where each star's pixels go.
 #pragma once
 
 #include <algorithm>
