@@ -1,6 +1,7 @@
 // Nebula ribbons: a closed or open B-spline path whose control points drift through random
 // positions over time, and stars placed along it near travelling bias points.
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "engine/animation/sampling.h"
@@ -32,9 +33,8 @@ ORB_VECTOR_CLONES void SplineLayers(const float* __restrict layers, float* __res
 }
 
 // The path from the layers at time t; a closed loop repeats its first three points at the end.
-void RecomputePath(GalaxyModel& model, int g, int16_t type, double t) {
+void RecomputePath(GalaxyModel& model, int g, int16_t type, int P, double t) {
     GalaxyStyleState& s = model.style;
-    const int P = ControlPoints(model.Type(type));
     const bool closed = model.Type(type)[G::CP_Close] != 0;
     const int layers = GalaxyStyleState::Layer(g, 0, 0), path = GalaxyStyleState::Path(g, 0);
     const int spline = closed ? P : P + 3;
@@ -49,9 +49,8 @@ void RecomputePath(GalaxyModel& model, int g, int16_t type, double t) {
     }
 }
 
-void ShiftLayers(GalaxyModel& model, int g, int16_t type) {
+void ShiftLayers(GalaxyModel& model, int g, int16_t type, int P) {
     GalaxyStyleState& s = model.style;
-    const int P = ControlPoints(model.Type(type));
     const double R = model.run[type].radiusScaled;
     const double ratio = model.Type(type)[G::GHW_Ratio];
     for (int k = 0; k < P + 3; ++k) {
@@ -72,13 +71,10 @@ ORB_VECTOR_CLONES void TurnPoints(float* __restrict a, float* __restrict b, int 
     }
 }
 
-// Turns every layer point by the type's spin rate, about the vertical axis for axial plane 0
-// and in the y-z plane otherwise.
-void TurnLayers(GalaxyModel& model, int g, int16_t type) {
+// Turns every layer point by the angle whose cosine and sine are c and sn (the type's spin
+// rate), about the vertical axis for axial plane 0 and in the y-z plane otherwise.
+void TurnLayers(GalaxyModel& model, int g, int16_t type, int P, double c, double sn) {
     GalaxyStyleState& s = model.style;
-    const int P = ControlPoints(model.Type(type));
-    const double angle = model.run[type].spinRate;
-    const double c = std::cos(angle), sn = std::sin(angle);
     std::vector<float>& a = model.Type(type)[G::AxisPlane] == 0 ? s.nebulaLayerX : s.nebulaLayerY;
     const int first = GalaxyStyleState::Layer(g, 0, 0);
     const int end = GalaxyStyleState::Layer(g, P + 3, 0);
@@ -106,7 +102,7 @@ void SetupNebula(GalaxyModel& model, int g, int16_t type) {
     for (int k = 0; k < P; ++k)
         for (int j = 0; j < kNebulaLayers; ++j)
             DrawLayerPoint(model, g, k, j, R, ratio);
-    RecomputePath(model, g, type, 0.0);
+    RecomputePath(model, g, type, P, 0.0);
 }
 
 void SpawnNebula(GalaxyModel& model, StarRef star, int16_t type, int g) {
@@ -155,17 +151,32 @@ void AdvanceNebulaPoints(GalaxyModel& model, int16_t count, int16_t typeSlot,
                          std::span<const int16_t> slots) {
     GalaxyStyleState& s = model.style;
     const int n = std::min<int>(count, s.count);
+    // What the galaxies of one type share, worked out for the first of them (a step changes
+    // neither a type's values nor its spin rate).
+    struct TypeStep {
+        int16_t points = -1; // ControlPoints; -1 until worked out
+        int16_t steps;       // CP_Steps, rounded
+        double cos, sin;     // of the spin rate
+    };
+    std::array<TypeStep, kGalaxyTypeSlots> shared;
     for (int g = 0; g < n; ++g) {
         const int16_t type = styles::DrivingType(model, g, typeSlot, slots);
         if (type < 0 || model.Type(type).Style() != 4) continue;
-        const int steps = NearestInt(model.Type(type)[G::CP_Steps]);
-        if (steps > 0) s.nebulaPhase[g] = static_cast<float>(s.nebulaPhase[g] + 1.0 / steps);
+        TypeStep& t = shared[static_cast<size_t>(type)];
+        if (t.points < 0) {
+            t.points = styles::ControlPoints(model.Type(type));
+            t.steps = NearestInt(model.Type(type)[G::CP_Steps]);
+            const double angle = model.run[type].spinRate;
+            t.cos = std::cos(angle);
+            t.sin = std::sin(angle);
+        }
+        if (t.steps > 0) s.nebulaPhase[g] = static_cast<float>(s.nebulaPhase[g] + 1.0 / t.steps);
         if (s.nebulaPhase[g] >= 1) {
             s.nebulaPhase[g] = static_cast<float>(s.nebulaPhase[g] - 1.0);
-            styles::ShiftLayers(model, g, type);
+            styles::ShiftLayers(model, g, type, t.points);
         }
-        styles::TurnLayers(model, g, type);
-        styles::RecomputePath(model, g, type, s.nebulaPhase[g]);
+        styles::TurnLayers(model, g, type, t.points, t.cos, t.sin);
+        styles::RecomputePath(model, g, type, t.points, s.nebulaPhase[g]);
     }
 }
 

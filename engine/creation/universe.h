@@ -134,9 +134,8 @@ class UniverseEngine {
     struct BurstPass;
     // What a block's stars that are not settled do this step.
     struct BurstDecisions {
-        std::array<int16_t, FlightBlock::kSize> flying; // block indices of the flying stars
-        std::array<bool, FlightBlock::kSize> erase;     // per star not settled: its pixel of a trail ago goes
-        FlightBlock flight;                             // per block star: its flight
+        std::array<int16_t, FlightBlock::kSize> moved; // block indices of the stars not settled at first
+        FlightBlock flight;                            // per block star: its flight
     };
     int32_t DecideStars(const BurstPass& pass, int32_t first, int16_t* moving, int32_t& count, BurstDecisions& d);
     static void DrawMoving(const BurstPass& pass, const BurstDecisions& d, PixelWriter& out, int32_t first,

@@ -125,14 +125,8 @@ bool UniverseEngine::BurstStep() {
     if (step_ >= steps) return false;
     frameStartTick_ = ticks_->Ticks();
     const float k = stepFactor_;
-    for (int16_t g = 0; g < galaxies_.count; ++g) {
-        galaxies_.relX[g] = static_cast<float>(static_cast<double>(galaxies_.relX[g]) + burst_.galaxyVelX[g]);
-        galaxies_.relY[g] = static_cast<float>(static_cast<double>(galaxies_.relY[g]) + burst_.galaxyVelY[g]);
-        galaxies_.relZ[g] = static_cast<float>(static_cast<double>(galaxies_.relZ[g]) + burst_.galaxyVelZ[g]);
-        burst_.galaxyVelX[g] *= k;
-        burst_.galaxyVelY[g] *= k;
-        burst_.galaxyVelZ[g] *= k;
-    }
+    FlyGalaxies(galaxies_.relX.data(), galaxies_.relY.data(), galaxies_.relZ.data(), burst_.galaxyVelX.data(),
+                burst_.galaxyVelY.data(), burst_.galaxyVelZ.data(), galaxies_.count, k);
     AdvanceGalaxyTypes(model_);
     RefreshTypeViews();
     // Past 159 steps the last steps round to index 80; the palette reader takes its last entry.
@@ -166,59 +160,91 @@ bool UniverseEngine::BurstStep() {
 // stays a local of StepStars (the per-star lambda is inlined into the block's loop), so the
 // compiler keeps its values in registers.
 struct UniverseEngine::BurstPass {
-    BurstState* state; // BurstArrays::state
-    int16_t* age;      // BurstArrays::age
-    int32_t* scrX;     // StarArrays::scrX
-    int32_t* scrY;     // StarArrays::scrY
-    int16_t trail;     // StarArrays::trail
-    int16_t ring;      // trail slot of this step
-    float persist;     // UniverseValues::persist: chance a star keeps flying
-    bool mustFly;      // the step is before MinFly: every star keeps flying
-    uint32_t colour;   // the burst colour of this step
-    FlightPaths paths; // the burst positions and velocities (from star 0), k, the screen
+    BurstState* state;     // BurstArrays::state
+    int16_t* age;          // BurstArrays::age
+    int32_t* scrX;         // StarArrays::scrX
+    int32_t* scrY;         // StarArrays::scrY
+    int16_t trail;         // StarArrays::trail
+    int16_t ring;          // trail slot of this step
+    float persist;         // UniverseValues::persist: chance a star keeps flying
+    bool mustFly;          // the step is before MinFly: every star keeps flying
+    bool direct;           // the surface takes stores at worked-out addresses (it records no changes)
+    bool flags;            // with direct: the surface is a window's image with block flags
+    uint32_t colour;       // the burst colour of this step
+    uint32_t stored;       // with direct: the colour as the surface stores it
+    FlightPaths paths;     // the burst positions and velocities (from star 0), k, the screen
+    FlightSurface surface; // with direct: the surface, the trail slots of this step (from star 0)
 };
 
 // The stars of a block that are not settled (count of them listed in moving), in star order:
 // one survival draw for a flying star (it flies on or starts to fade), the settling of a star
 // that has faded for a whole trail. The draws are the step's random numbers in the order the
-// stars come. The list keeps the stars still not settled; returns how many were flying (listed
-// in d.flying).
+// stars come. The list keeps the stars still not settled (d.moved: all it held); returns how
+// many were flying.
 [[gnu::always_inline]] inline int32_t UniverseEngine::DecideStars(const BurstPass& pass, int32_t first,
                                                                   int16_t* moving, int32_t& count,
                                                                   BurstDecisions& d) {
+    // The draws come from a copy that lives in a register (settling draws from the engine's).
+    // Before MinFly every star flies on whatever its draw, so those draws are only counted and
+    // the generator moved past them at once.
+    Random random = random_;
+    uint64_t unread = 0;
+    const auto settle = [&](int32_t i) {
+        random.Advance(unread);
+        unread = 0;
+        random_ = random;
+        SettleStar(i);
+        random = random_;
+    };
     int32_t flying = 0, kept = 0;
     for (int32_t m = 0; m < count; ++m) {
         const int32_t j = moving[m], i = first + j;
         const int16_t age = ++pass.age[i];
-        d.flight.drawn[j] = 0;
+        d.moved[m] = static_cast<int16_t>(j);
         if (pass.state[i] == BurstState::Flying) {
-            d.flying[flying++] = static_cast<int16_t>(j);
-            d.erase[j] = age > pass.trail;
-            const bool flies = (random_() < pass.persist) | pass.mustFly;
-            d.flight.flying[j] = 1;
+            ++flying;
+            d.flight.erase[j] = age > pass.trail;
+            bool flies = true;
+            if (pass.mustFly)
+                ++unread;
+            else
+                flies = random() < pass.persist;
             d.flight.flies[j] = flies;
             if (!flies) {
                 pass.state[i] = BurstState::Fading;
                 pass.age[i] = 0;
             }
-        } else { // fading
-            d.erase[j] = true;
-            if (age == pass.trail) SettleStar(i);
+        } else { // fading: listed for the flight too, where it stays put and is not drawn
+            d.flight.flies[j] = 0;
+            d.flight.erase[j] = 1;
+            if (age == pass.trail) settle(i);
         }
         moving[kept] = static_cast<int16_t>(j);
         kept += pass.state[i] != BurstState::Settled;
     }
+    random.Advance(unread);
+    random_ = random;
     count = kept;
     return flying;
 }
 
 // The pixels of a star that is not settled (or settled only this step): its pixel of a trail
-// ago erased once the trail is full, and its new one kept and set when it flew into view.
+// ago erased once the trail is full, and its new one kept and set when it flew into view. On a
+// surface that takes worked-out addresses, FlightAddresses has kept the new pixel already.
 [[gnu::always_inline]] inline void UniverseEngine::DrawMoving(const BurstPass& pass, const BurstDecisions& d,
                                                               PixelWriter& out, int32_t first, int32_t i) {
     const int32_t j = i - first;
+    if (pass.direct) {
+        *d.flight.eraseAt[j] = 0;
+        *d.flight.pixelAt[j] = pass.stored;
+        if (pass.flags) {
+            *d.flight.eraseFlag[j] = 1;
+            *d.flight.pixelFlag[j] = 1;
+        }
+        return;
+    }
     const int32_t slot = i * static_cast<int32_t>(pass.trail) + pass.ring; // StarArrays::Slot
-    if (d.erase[j]) out.Set(pass.scrX[slot], pass.scrY[slot], 0);
+    if (d.flight.erase[j]) out.Set(pass.scrX[slot], pass.scrY[slot], 0);
     if (d.flight.drawn[j]) {
         const int32_t px = d.flight.pixelX[j], py = d.flight.pixelY[j];
         pass.scrX[slot] = px;
@@ -237,11 +263,14 @@ void UniverseEngine::SettleStar(int32_t i) {
 }
 
 // The settled stars move and are drawn as in a tour frame, a block at a time (StarBlock); the
-// flying and fading ones are decided one by one in star order, fly together (FlyStars), and
-// have their pixels set in between the settled ones', in star order.
+// flying and fading ones are decided one by one in star order, fly together (FlyStars, with the
+// addresses of their pixels where the surface takes them), and have their pixels set in between
+// the settled ones', in star order.
 void UniverseEngine::StepStars(uint32_t burstColour) {
     StarBlock block(stars_, galaxies_, model_, views_, styles_, screen_);
     PixelWriter out(*surface_);
+    const PixelWriter::Kind kind = out.KindOf();
+    const bool flags = kind == PixelWriter::Kind::Blocks;
     const BurstPass pass{burst_.state.data(),
                          burst_.age.data(),
                          stars_.scrX.data(),
@@ -250,10 +279,18 @@ void UniverseEngine::StepStars(uint32_t burstColour) {
                          scalars_.trailRing,
                          values_.persist,
                          step_ < minFly_,
+                         kind != PixelWriter::Kind::Any,
+                         flags,
                          burstColour,
+                         flags ? PixelWriter::WindowOrder(burstColour) : burstColour,
                          {burst_.x.data(), burst_.y.data(), burst_.z.data(), burst_.velX.data(),
                           burst_.velY.data(), burst_.velZ.data(), stepFactor_, screen_.focalScale,
-                          static_cast<double>(screen_.centreX), static_cast<double>(screen_.centreY)}};
+                          static_cast<double>(screen_.centreX), static_cast<double>(screen_.centreY)},
+                         {{out.Pixels(), out.Width(), out.Height(), out.Stride(), out.Scratch(),
+                           out.Blocks(), out.BlockColumns(), out.ScratchFlag()},
+                          stars_.scrX.data() + scalars_.trailRing,
+                          stars_.scrY.data() + scalars_.trailRing,
+                          stars_.trail}};
     BurstDecisions d; // a local: no store through the engine's arrays can change it
     const BurstState* state = burst_.state.data();
     int32_t* age = stars_.age.data();
@@ -268,16 +305,26 @@ void UniverseEngine::StepStars(uint32_t burstColour) {
         const size_t b = static_cast<size_t>(first / StarBlock::kSize);
         int32_t moving = burst_.unsettledCount[b];
         if (moving > 0) {
+            const int32_t moved = moving;
             const int32_t flying = DecideStars(pass, first, burst_.unsettled.data() + first, moving, d);
             burst_.unsettledCount[b] = static_cast<int16_t>(moving);
             FlightPaths paths = pass.paths;
             for (float** v : {&paths.x, &paths.y, &paths.z, &paths.velX, &paths.velY, &paths.velZ})
                 *v += first;
+            FlightSurface surface = pass.surface;
+            surface.scrX += first * surface.trail;
+            surface.scrY += first * surface.trail;
             // Lanes pay once a block has more than a few stars in flight.
-            if (flying * 4 > count)
-                FlyStars(paths, count, d.flight);
-            else
-                FlyListed(paths, d.flying.data(), flying, d.flight);
+            if (flying * 6 > count) {
+                if (pass.direct)
+                    FlyStarsToAddresses(paths, surface, count, d.flight);
+                else
+                    FlyStars(paths, count, d.flight);
+            } else if (pass.direct) {
+                FlyListedToAddresses(paths, surface, d.moved.data(), moved, d.flight);
+            } else {
+                FlyListed(paths, d.moved.data(), moved, d.flight);
+            }
         }
         block.Draw(*surface_,
                    [&](int32_t i) __attribute__((always_inline)) { DrawMoving(pass, d, out, first, i); });

@@ -1,5 +1,7 @@
 #include "engine/animation/sampling.h"
 
+#include "engine/animation/random.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,6 +14,19 @@ constexpr double kPiD = 3.141592653589793;
 
 double Length(float x, float y, float z) {
     return std::sqrt(double(x) * x + double(y) * y + double(z) * z);
+}
+
+// Skipping draws must leave the generator where drawing them would, for counts with every
+// bit pattern of the squaring (none, one, runs of ones, a high bit alone).
+TEST(RandomAdvance, EqualsThatManyDraws) {
+    for (uint64_t n : {0u, 1u, 2u, 3u, 7u, 8u, 255u, 256u, 1000u, 65537u}) {
+        Random drawn(n + 11), skipped(n + 11);
+        for (uint64_t k = 0; k < n; ++k)
+            drawn.Next();
+        skipped.Advance(n);
+        EXPECT_EQ(skipped.State(), drawn.State()) << n;
+        EXPECT_EQ(skipped.Next(), drawn.Next()) << n;
+    }
 }
 
 TEST(FullAngle, CoversAllFourQuadrantsAndStaysFiniteOutsideTheRange) {
