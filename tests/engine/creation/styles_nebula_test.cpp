@@ -21,7 +21,7 @@ std::unique_ptr<test::GalaxyWorld> NebulaWorld(int points, float steps = 500, fl
     return w;
 }
 
-TEST(NebulaPath, PointCountsAreClampedAndZeroStepsNeverShiftsLayers) {
+TEST(NebulaPath, PointCountsAreClampedAndTheStepsSetHowOftenLayersShift) {
     EXPECT_EQ(NebulaWorld(45)->Type(0)[G::CP_Points], 20.0f);
     EXPECT_EQ(NebulaWorld(0)->Type(0)[G::CP_Points], 1.0f);
     auto w = NebulaWorld(6, 0, 0);
@@ -32,6 +32,10 @@ TEST(NebulaPath, PointCountsAreClampedAndZeroStepsNeverShiftsLayers) {
     EXPECT_EQ(w->model.style.nebulaLayerX, before);
     EXPECT_EQ(w->model.style.nebulaPhase[0], 0.0f);
     EXPECT_EQ(w->random.State(), state);
+    auto every = NebulaWorld(6, 1, 0); // one step a point: the layers shift every frame
+    const uint64_t fresh = every->random.State();
+    AdvanceNebulaPoints(every->model, 2, 0, {});
+    EXPECT_NE(every->random.State(), fresh);
     auto moving = NebulaWorld(6); // type 0 given as the slot drives every galaxy
     AdvanceNebulaPoints(moving->model, 2, 0, {});
     EXPECT_NE(moving->model.style.nebulaLayerX, before);
@@ -51,7 +55,8 @@ TEST(NebulaSpawn, TheBiasPositionWraps) {
     w->Type(0).nebulaBiasPos = std::nanf(""); // a junk position starts at the path's first point
     const auto& px = w->model.style.nebulaPathX;
     const int i = GalaxyStyleState::Path(1, 0);
-    EXPECT_EQ(w->Spawn(0, 1).x, static_cast<float>(styles::BSpline(px[i], px[i + 1], px[i + 2], px[i + 3], 0.0)));
+    EXPECT_EQ(w->Spawn(0, 1).x,
+              static_cast<float>(styles::BSpline(px[i], px[i + 1], px[i + 2], px[i + 3], 0.0)));
 }
 
 } // namespace

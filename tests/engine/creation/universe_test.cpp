@@ -112,6 +112,22 @@ TEST_F(UniverseTest, StepsRecordTheirStartTickAndAStopBetweenThemEndsCreationEar
     EXPECT_TRUE(e->CreateUniverse([] { return false; }) && All(*e, BurstState::Settled));
 }
 
+// A surface that records its changes takes the burst's pixels through other writes than a plain
+// one; with trails, both must show the same picture.
+TEST_F(UniverseTest, ABurstWithTrailsDrawsTheSamePictureIntoARecordingSurface) {
+    Set({{U::STrail, 3}, {U::Persist, 0.9}});
+    auto picture = [&](bool records) {
+        OwnedFramebuffer own{320, 240};
+        std::vector<uint32_t> changes;
+        if (records) own.Surface().changes = &changes;
+        FactoryStore::Engine(ticks, own.Surface(), 42)->CreateUniverse({});
+        return own.Pixels();
+    };
+    const std::vector<uint32_t> plain = picture(false);
+    EXPECT_GT(std::count_if(plain.begin(), plain.end(), [](uint32_t c) { return c != 0; }), 200);
+    EXPECT_EQ(picture(true), plain);
+}
+
 TEST_F(UniverseTest, SurfaceSetupPreparesTheAdvancedValues) {
     const std::string_view sec = kSectionAdvanced;
     store.WriteText(sec, "Adv_FontName", "");
