@@ -62,33 +62,21 @@ ORB_VECTOR_CLONES void ProjectStars(const ScreenGeometry& screen, const BatchTab
 
 namespace {
 
-// The address at index of base where on holds, else other, picked by a mask: as a condition the
-// compiler vectorises it into masked stores behind tests of whether any lane holds, branches
-// that go either way from one batch of stars to the next.
-template <typename T> [[gnu::always_inline]] inline T* Pick(bool on, T* base, uint32_t index, T* other) {
-    const uintptr_t keep = uintptr_t{0} - static_cast<uintptr_t>(on);
-    const uintptr_t at = reinterpret_cast<uintptr_t>(base) + uintptr_t{index} * sizeof(T);
-    return reinterpret_cast<T*>((at & keep) | (reinterpret_cast<uintptr_t>(other) & ~keep));
-}
-
-template <bool kFlags> [[gnu::always_inline]] inline void Addresses(ProjectionBatch& b, int32_t count,
-                                                                     const SurfaceLayout& surface) {
-    uint32_t* const pixels = surface.pixels;
-    uint32_t* const scratch = surface.scratch;
-    uint8_t* const blocks = surface.blocks;
-    uint8_t* const scratchFlag = surface.scratchFlag;
-    const uint32_t width = surface.width, height = surface.height, stride = surface.stride;
-    const uint32_t columns = surface.blockColumns;
+template <bool kFlags>
+[[gnu::always_inline]] inline void Addresses(ProjectionBatch& b, int32_t count,
+                                             const SurfaceLayout& surface) {
+    const SurfaceLayout l = surface; // a local copy: the stores below cannot change it
     for (int32_t j = 0; j < count; ++j) {
-        const uint32_t fromX = static_cast<uint32_t>(b.fromX[j]), fromY = static_cast<uint32_t>(b.fromY[j]);
-        const uint32_t x = static_cast<uint32_t>(b.pixelX[j]), y = static_cast<uint32_t>(b.pixelY[j]);
-        const bool fromOn = (fromX < width) & (fromY < height);
-        const bool on = (b.depth[j] > kNearDepth) & (x < width) & (y < height);
-        b.fromAt[j] = Pick(fromOn, pixels, fromY * stride + fromX, scratch);
-        b.pixelAt[j] = Pick(on, pixels, y * stride + x, scratch);
+        const PixelTarget from =
+            TargetOf<kFlags>(l, true, static_cast<uint32_t>(b.fromX[j]), static_cast<uint32_t>(b.fromY[j]));
+        const PixelTarget to =
+            TargetOf<kFlags>(l, b.depth[j] > kNearDepth, static_cast<uint32_t>(b.pixelX[j]),
+                             static_cast<uint32_t>(b.pixelY[j]));
+        b.fromAt[j] = from.at;
+        b.pixelAt[j] = to.at;
         if constexpr (kFlags) {
-            b.fromFlag[j] = Pick(fromOn, blocks, (fromY >> 4) * columns + (fromX >> 4), scratchFlag);
-            b.pixelFlag[j] = Pick(on, blocks, (y >> 4) * columns + (x >> 4), scratchFlag);
+            b.fromFlag[j] = from.flag;
+            b.pixelFlag[j] = to.flag;
         }
     }
 }

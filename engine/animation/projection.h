@@ -117,16 +117,37 @@ void ProjectStars(const ScreenGeometry& screen, const BatchTables& tables, Proje
 // width x height pixels are numbered within 32 bits; scratch stands for any pixel off it. With
 // blocks, also the addresses of the flags of their 16 x 16 blocks (Framebuffer::blocks).
 struct SurfaceLayout {
-    uint32_t* pixels = nullptr;      // first pixel of row 0
-    uint32_t width = 0;              // pixels per row
-    uint32_t height = 0;             // rows
-    uint32_t stride = 0;             // pixels from one row to the next
-    uint32_t* scratch = nullptr;     // a word never shown
-    uint8_t* blocks = nullptr;       // block flags row by row, or none
-    uint32_t blockColumns = 0;       // flags per row of blocks
-    uint8_t* scratchFlag = nullptr;  // a flag never read, for pixels off the surface
+    uint32_t* pixels = nullptr;     // first pixel of row 0
+    uint32_t width = 0;             // pixels per row
+    uint32_t height = 0;            // rows
+    uint32_t stride = 0;            // pixels from one row to the next
+    uint32_t* scratch = nullptr;    // a word never shown
+    uint8_t* blocks = nullptr;      // block flags row by row, or none
+    uint32_t blockColumns = 0;      // flags per row of blocks
+    uint8_t* scratchFlag = nullptr; // a flag never read, for pixels off the surface
 };
 void PixelAddresses(ProjectionBatch& batch, int32_t count, const SurfaceLayout& surface);
+
+// Where pixel (x, y) of the surface is stored and, with kFlags, its block flag; the scratch word
+// and flag where `write` does not hold or the pixel is off the surface. Picked by masks: as a
+// condition, a vectorised loop would branch on whether any lane holds, which goes either way
+// from one batch of stars to the next.
+struct PixelTarget {
+    uint32_t* at;  // the pixel, or the scratch word
+    uint8_t* flag; // its block flag, or the scratch flag (null without kFlags)
+};
+template <bool kFlags>
+[[gnu::always_inline]] inline PixelTarget TargetOf(const SurfaceLayout& l, bool write, uint32_t x,
+                                                   uint32_t y) {
+    const uintptr_t keep = uintptr_t{0} - static_cast<uintptr_t>(write & (x < l.width) & (y < l.height));
+    const auto pick = [keep](auto* base, uint32_t index, auto* other) {
+        const uintptr_t at = reinterpret_cast<uintptr_t>(base) + uintptr_t{index} * sizeof(*base);
+        return reinterpret_cast<decltype(base)>((at & keep) | (reinterpret_cast<uintptr_t>(other) & ~keep));
+    };
+    uint8_t* flag = nullptr;
+    if constexpr (kFlags) flag = pick(l.blocks, (y >> 4) * l.blockColumns + (x >> 4), l.scratchFlag);
+    return {pick(l.pixels, y * l.stride + x, l.scratch), flag};
+}
 
 // CameraSpace: the same chain without the perspective division (sparkles and novas).
 struct CameraPoint {

@@ -52,14 +52,6 @@ struct Flown {
     b.drawn[j] = f.drawn;
 }
 
-// The address at index of base where on holds, else other, picked by a mask: written as a
-// condition, the vectorised loop would branch on whether any lane holds.
-template <typename T> [[gnu::always_inline]] inline T* Pick(bool on, T* base, uint32_t index, T* other) {
-    const uintptr_t keep = uintptr_t{0} - static_cast<uintptr_t>(on);
-    const uintptr_t at = reinterpret_cast<uintptr_t>(base) + uintptr_t{index} * sizeof(T);
-    return reinterpret_cast<T*>((at & keep) | (reinterpret_cast<uintptr_t>(other) & ~keep));
-}
-
 // Star j's addresses, for its flight f; its slot is at j x trail (kUnit: a trail of one slot).
 template <bool kFlags, bool kUnit>
 [[gnu::always_inline]] inline void AddressOne(const FlightSurface& s, FlightBlock& b, int32_t j, Flown f) {
@@ -68,15 +60,15 @@ template <bool kFlags, bool kUnit>
     const int32_t oldX = s.scrX[slot], oldY = s.scrY[slot];
     const int32_t newX = f.pixelX, newY = f.pixelY;
     const bool drawn = f.drawn;
-    const uint32_t fromX = static_cast<uint32_t>(oldX), fromY = static_cast<uint32_t>(oldY);
-    const uint32_t x = static_cast<uint32_t>(newX), y = static_cast<uint32_t>(newY);
-    const bool fromOn = (b.erase[j] != 0) & (fromX < l.width) & (fromY < l.height);
-    const bool on = drawn & (x < l.width) & (y < l.height);
-    b.eraseAt[j] = Pick(fromOn, l.pixels, fromY * l.stride + fromX, l.scratch);
-    b.pixelAt[j] = Pick(on, l.pixels, y * l.stride + x, l.scratch);
+    const PixelTarget from =
+        TargetOf<kFlags>(l, b.erase[j] != 0, static_cast<uint32_t>(oldX), static_cast<uint32_t>(oldY));
+    const PixelTarget to =
+        TargetOf<kFlags>(l, drawn, static_cast<uint32_t>(newX), static_cast<uint32_t>(newY));
+    b.eraseAt[j] = from.at;
+    b.pixelAt[j] = to.at;
     if constexpr (kFlags) {
-        b.eraseFlag[j] = Pick(fromOn, l.blocks, (fromY >> 4) * l.blockColumns + (fromX >> 4), l.scratchFlag);
-        b.pixelFlag[j] = Pick(on, l.blocks, (y >> 4) * l.blockColumns + (x >> 4), l.scratchFlag);
+        b.eraseFlag[j] = from.flag;
+        b.pixelFlag[j] = to.flag;
     }
     s.scrX[slot] = drawn ? newX : oldX;
     s.scrY[slot] = drawn ? newY : oldY;
