@@ -117,6 +117,7 @@ class StarPass {
     // erased and its new one lit.
     void RunBlock(int32_t first, int32_t end, bool trail) {
         block_.Begin(first, end, w_.trailRing);
+        block_.FetchErasedPixels(w_.surface);
         if (trail)
             for (int32_t i = first; i < end; ++i)
                 Age(s_.age[i]);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "engine/animation/orbit_trig.h"
+#include "engine/animation/prefetch.h"
 #include "engine/animation/star_motion.h"
 
 namespace orb {
@@ -31,7 +32,7 @@ constexpr auto kInOrder = [] {
 StarBlock::StarBlock(StarArrays& stars, const GalaxyArrays& galaxies, const GalaxyModel& model,
                      const std::array<TypeView, kGalaxyTypeSlots>& views,
                      const std::array<int16_t, kGalaxyTypeSlots>& styles, const ScreenGeometry& screen)
-    : stars_(stars), model_(model), styles_(styles), screen_(screen) {
+    : stars_(stars), model_(model), styles_(styles), screen_(screen), writePrefetch_(HasWritePrefetch()) {
     for (int t = 0; t < kGalaxyTypeSlots; ++t) {
         tiltSin_[t] = views[t].tiltSin;
         tiltCos_[t] = views[t].tiltCos;
@@ -53,6 +54,20 @@ void StarBlock::Begin(int32_t first, int32_t end, int16_t ring) {
     ring_ = ring;
     steadyCount_ = 0;
     batchCount_ = 0;
+}
+
+// Off the surface, pixel 0 stands in: a select, where a branch would be a coin toss.
+void StarBlock::FetchErasedPixels(const Framebuffer& surface) {
+    const uint32_t width = static_cast<uint32_t>(surface.width), height = static_cast<uint32_t>(surface.height);
+    const size_t stride = static_cast<size_t>(surface.stride);
+    const int32_t* scrX = stars_.scrX.data();
+    const int32_t* scrY = stars_.scrY.data();
+    for (int32_t i = first_, end = first_ + count_; i < end; ++i) {
+        const int32_t slot = Slot(i);
+        const uint32_t x = static_cast<uint32_t>(scrX[slot]), y = static_cast<uint32_t>(scrY[slot]);
+        const size_t index = (x < width) & (y < height) ? y * stride + x : 0;
+        PrefetchForWrite(surface.pixels + index, writePrefetch_);
+    }
 }
 
 [[gnu::always_inline]] inline void StarBlock::Gather(int32_t i, int32_t j, Vec3f local) {

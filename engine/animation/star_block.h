@@ -8,6 +8,7 @@
 //
 //   StarBlock block(stars, galaxies, model, views, styles, screen);
 //   block.Begin(first, end, ring);           // end - first <= StarBlock::kSize
+//   block.FetchErasedPixels(surface);
 //   block.MarkSteadyStars([&](int32_t i) { return ...; });
 //   block.MoveAndProject();
 //   block.Draw(surface, [&](int32_t i) { ... a star that is not steady ... });
@@ -42,6 +43,11 @@ class StarBlock {
     // Starts on stars first .. end - 1 (at most kSize of them), whose pixels of this frame are in
     // trail slot ring. MarkSteadyStars comes next.
     void Begin(int32_t first, int32_t end, int16_t ring);
+    // Asks for the lines of the pixels the block's stars erase (their pixels of trail slot ring),
+    // for writing. The window's image was last read by the X server, and a frame delay has passed
+    // since; stored into cold, those lines came in one after another and the drawing waited on
+    // each. Asked for here, they arrive together while the stars move and are projected.
+    void FetchErasedPixels(const Framebuffer& surface);
     // Every star i of the block is steady this frame where steady(i) holds, in a loop the
     // compiler can vectorise when steady reads arrays through pointers held outside it.
     template <typename Steady> void MarkSteadyStars(Steady&& steady) {
@@ -129,6 +135,7 @@ class StarBlock {
     int32_t first_ = 0;                               // first star of the block
     int32_t count_ = 0;                               // stars in the block
     int16_t ring_ = 0;                                // trail slot of this frame
+    bool writePrefetch_ = false;                      // the processor fetches lines for writing
     int32_t steadyCount_ = 0;                         // steady stars in the block
     int32_t batchCount_ = 0;                          // stars in batch_
     std::array<float, kSize> angle_;                  // per steady orbiting star: StarAngle

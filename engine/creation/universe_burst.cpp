@@ -298,6 +298,7 @@ void UniverseEngine::StepStars(uint32_t burstColour) {
         const int32_t end = std::min(stars_.count, first + StarBlock::kSize);
         const int32_t count = end - first;
         block.Begin(first, end, scalars_.trailRing);
+        block.FetchErasedPixels(*surface_);
         // A settled star ages before it moves (a wave star's height reads its age).
         PrepareFlight(state + first, age + first, count, d.flight);
         block.MarkSteadyStars([state](int32_t i) { return state[i] == BurstState::Settled; });
