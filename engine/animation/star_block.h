@@ -87,27 +87,31 @@ class StarBlock {
                                {out.Pixels(), out.Width(), out.Height(), out.Stride(), out.Scratch(),
                                 kind == PixelWriter::Kind::Blocks ? out.Blocks() : nullptr,
                                 out.BlockColumns(), out.ScratchFlag()});
-        for (int32_t j = 0; j < count_; ++j) {
-            const int32_t i = first_ + j;
+        // Locals: the flag stores (bytes) could alias any member, which would then be read
+        // again for every star.
+        const int32_t first = first_, count = count_, trail = stars_.trail;
+        int32_t* const scrX = stars_.scrX.data() + Slot(first);
+        int32_t* const scrY = stars_.scrY.data() + Slot(first);
+        const uint32_t* const colour = stars_.colour.data() + first;
+        for (int32_t j = 0; j < count; ++j) {
             if (!steady_[j]) {
-                other(i);
+                other(first + j);
                 continue;
             }
-            const int32_t p = position_[j], slot = Slot(i);
-            stars_.scrX[slot] = batch_.pixelX[p];
-            stars_.scrY[slot] = batch_.pixelY[p];
+            const int32_t p = position_[j];
+            scrX[j * trail] = batch_.pixelX[p];
+            scrY[j * trail] = batch_.pixelY[p];
             if constexpr (kind == PixelWriter::Kind::Plain) {
                 *batch_.fromAt[p] = 0;
-                *batch_.pixelAt[p] = stars_.colour[i];
+                *batch_.pixelAt[p] = colour[j];
             } else if constexpr (kind == PixelWriter::Kind::Blocks) {
                 *batch_.fromAt[p] = 0;
                 *batch_.fromFlag[p] = 1;
-                *batch_.pixelAt[p] = PixelWriter::WindowOrder(stars_.colour[i]);
+                *batch_.pixelAt[p] = PixelWriter::WindowOrder(colour[j]);
                 *batch_.pixelFlag[p] = 1;
             } else {
                 out.Write<kind>(true, batch_.fromX[p], batch_.fromY[p], 0);
-                out.Write<kind>(batch_.depth[p] > kNearDepth, batch_.pixelX[p], batch_.pixelY[p],
-                                stars_.colour[i]);
+                out.Write<kind>(batch_.depth[p] > kNearDepth, batch_.pixelX[p], batch_.pixelY[p], colour[j]);
             }
         }
     }
