@@ -56,8 +56,11 @@ void StarBlock::Begin(int32_t first, int32_t end, int16_t ring) {
     batchCount_ = 0;
 }
 
-// Off the surface, pixel 0 stands in: a select, where a branch would be a coin toss.
+// Only a window's image (the surface with block flags) is read by the X server; a surface of the
+// process's own keeps its lines, and there the prefetches would only add instructions. Off the
+// surface, pixel 0 stands in: a select, where a branch would be a coin toss.
 void StarBlock::FetchErasedPixels(const Framebuffer& surface) {
+    if (!surface.blocks) return;
     const uint32_t width = static_cast<uint32_t>(surface.width), height = static_cast<uint32_t>(surface.height);
     const size_t stride = static_cast<size_t>(surface.stride);
     const int32_t* scrX = stars_.scrX.data();

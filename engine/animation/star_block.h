@@ -43,10 +43,10 @@ class StarBlock {
     // Starts on stars first .. end - 1 (at most kSize of them), whose pixels of this frame are in
     // trail slot ring. MarkSteadyStars comes next.
     void Begin(int32_t first, int32_t end, int16_t ring);
-    // Asks for the lines of the pixels the block's stars erase (their pixels of trail slot ring),
-    // for writing. The window's image was last read by the X server, and a frame delay has passed
-    // since; stored into cold, those lines came in one after another and the drawing waited on
-    // each. Asked for here, they arrive together while the stars move and are projected.
+    // On a window's image, asks for the lines of the pixels the block's stars erase (their pixels
+    // of trail slot ring), for writing. The image was last read by the X server, and a frame delay
+    // has passed since; stored into cold, those lines came in one after another and the drawing
+    // waited on each. Asked for here, they arrive together while the stars move and are projected.
     void FetchErasedPixels(const Framebuffer& surface);
     // Every star i of the block is steady this frame where steady(i) holds, in a loop the
     // compiler can vectorise when steady reads arrays through pointers held outside it.
