@@ -124,11 +124,16 @@ class StarPass {
         const int16_t* newFrames = s_.newFrames.data();
         const int16_t* novaFrames = s_.novaFrames.data();
         const int16_t* retire = s_.retire.data();
-        const int trailMode = trail;
-        block_.MarkSteadyStars([=](int32_t i) {
-            return (static_cast<int>(newFrames[i] < 1) & static_cast<int>(novaFrames[i] < 1) &
-                    ~(trailMode & static_cast<int>(retire[i] >= 1))) != 0;
-        });
+        // Only trail mode retires stars; in plain mode their countdowns are not even read.
+        if (trail)
+            block_.MarkSteadyStars([=](int32_t i) {
+                return (static_cast<int>(newFrames[i] < 1) & static_cast<int>(novaFrames[i] < 1) &
+                        static_cast<int>(retire[i] < 1)) != 0;
+            });
+        else
+            block_.MarkSteadyStars([=](int32_t i) {
+                return (static_cast<int>(newFrames[i] < 1) & static_cast<int>(novaFrames[i] < 1)) != 0;
+            });
         block_.MoveAndProject();
         block_.Draw(w_.surface, [&](int32_t i) {
             if (trail)
