@@ -41,7 +41,7 @@ class StarBlock {
               const std::array<int16_t, kGalaxyTypeSlots>& styles, const ScreenGeometry& screen);
 
     // Starts on stars first .. end - 1 (at most kSize of them), whose pixels of this frame are in
-    // trail slot ring. MarkSteadyStars comes next.
+    // trail slot ring. FetchErasedPixels and MarkSteadyStars come next.
     void Begin(int32_t first, int32_t end, int16_t ring);
     // On a window's image, asks for the lines of the pixels the block's stars erase (their pixels
     // of trail slot ring), for writing. The image was last read by the X server, and a frame delay
