@@ -68,7 +68,8 @@ void StarBlock::FetchErasedPixels(const Framebuffer& surface) {
     for (int32_t i = first_, end = first_ + count_; i < end; ++i) {
         const int32_t slot = Slot(i);
         const uint32_t x = static_cast<uint32_t>(scrX[slot]), y = static_cast<uint32_t>(scrY[slot]);
-        const size_t index = (x < width) & (y < height) ? y * stride + x : 0;
+        const bool on = (x < width) & (y < height);
+        const size_t index = on ? y * stride + x : 0;
         PrefetchForWrite(surface.pixels + index, writePrefetch_);
     }
 }
