@@ -74,6 +74,23 @@ void StarBlock::FetchErasedPixels(const Framebuffer& surface) {
     }
 }
 
+void StarBlock::KeepNewPixels(int32_t* scrX, int32_t* scrY, int32_t trail) const {
+    const int32_t n = count_;
+    if (inOrder_ && trail == 1) { // a select over the block, vectorised
+        for (int32_t j = 0; j < n; ++j) {
+            scrX[j] = steady_[j] ? batch_.pixelX[j] : scrX[j];
+            scrY[j] = steady_[j] ? batch_.pixelY[j] : scrY[j];
+        }
+        return;
+    }
+    for (int32_t j = 0; j < n; ++j)
+        if (steady_[j]) {
+            const int32_t p = position_[j];
+            scrX[j * trail] = batch_.pixelX[p];
+            scrY[j * trail] = batch_.pixelY[p];
+        }
+}
+
 [[gnu::always_inline]] inline void StarBlock::Gather(int32_t i, int32_t j, Vec3f local) {
     position_[i - first_] = static_cast<int16_t>(j);
     batch_.x[j] = local.x;
@@ -130,6 +147,7 @@ void StarBlock::MoveInOrder() {
     }
     std::copy_n(kInOrder.begin(), n, position_.begin());
     batchCount_ = n;
+    inOrder_ = true;
     ProjectStars(screen_, tables_, batch_, n);
 }
 
@@ -253,6 +271,7 @@ void StarBlock::MoveByKind() {
         Gather(i, p++, MoveStar(stars_, i, styles_[type], model_.run[type]));
     }
     batchCount_ = p;
+    inOrder_ = false;
     ProjectStars(screen_, tables_, batch_, p);
 }
 

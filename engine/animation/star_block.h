@@ -93,14 +93,13 @@ class StarBlock {
         int32_t* const scrX = stars_.scrX.data() + Slot(first);
         int32_t* const scrY = stars_.scrY.data() + Slot(first);
         const uint32_t* const colour = stars_.colour.data() + first;
+        KeepNewPixels(scrX, scrY, trail);
         for (int32_t j = 0; j < count; ++j) {
             if (!steady_[j]) {
                 other(first + j);
                 continue;
             }
             const int32_t p = position_[j];
-            scrX[j * trail] = batch_.pixelX[p];
-            scrY[j * trail] = batch_.pixelY[p];
             if constexpr (kind == PixelWriter::Kind::Plain) {
                 *batch_.fromAt[p] = 0;
                 *batch_.pixelAt[p] = colour[j];
@@ -115,6 +114,10 @@ class StarBlock {
             }
         }
     }
+    // Every steady star's new pixel into its trail slot of this frame (scrX and scrY at the
+    // block's first star), ahead of the drawing: there, each store waits behind the pixel stores
+    // that miss, so the fewer stores it makes, the more stars' pixel lines are on their way at once.
+    void KeepNewPixels(int32_t* scrX, int32_t* scrY, int32_t trail) const;
     int32_t Slot(int32_t i) const { return stars_.Slot(i, ring_); }
     // The projection inputs of star i, which has moved to local, into place p of the batch.
     void Gather(int32_t i, int32_t p, Vec3f local);
@@ -142,6 +145,7 @@ class StarBlock {
     bool writePrefetch_ = false;                      // the processor fetches lines for writing
     int32_t steadyCount_ = 0;                         // steady stars in the block
     int32_t batchCount_ = 0;                          // stars in batch_
+    bool inOrder_ = false;                            // batch_ holds the block's stars in order
     std::array<float, kSize> angle_;                  // per steady orbiting star: StarAngle
     std::array<float, kSize> spin_;                   // per steady orbiting star: StarSpin
     std::array<float, kSize> radius_;                 // per steady orbiting star: StarRadius
