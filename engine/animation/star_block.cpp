@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstring>
 
+#include "engine/animation/lane_select.h"
 #include "engine/animation/orbit_trig.h"
 #include "engine/animation/prefetch.h"
 #include "engine/animation/star_motion.h"
@@ -74,13 +75,20 @@ void StarBlock::FetchErasedPixels(const Framebuffer& surface) {
     }
 }
 
+namespace {
+// to[j] = from[j] where steady[j] is set, in vector lanes (the arrays never overlap).
+void SelectSteady(int32_t* __restrict to, const int32_t* __restrict from, const uint8_t* __restrict steady,
+                  int32_t n) {
+    for (int32_t j = 0; j < n; ++j)
+        to[j] = Pick(LaneMask(steady[j] != 0), from[j], to[j]);
+}
+} // namespace
+
 void StarBlock::KeepNewPixels(int32_t* scrX, int32_t* scrY, int32_t trail) const {
     const int32_t n = count_;
     if (inOrder_ && trail == 1) { // a select over the block, vectorised
-        for (int32_t j = 0; j < n; ++j) {
-            scrX[j] = steady_[j] ? batch_.pixelX[j] : scrX[j];
-            scrY[j] = steady_[j] ? batch_.pixelY[j] : scrY[j];
-        }
+        SelectSteady(scrX, batch_.pixelX, steady_.data(), n);
+        SelectSteady(scrY, batch_.pixelY, steady_.data(), n);
         return;
     }
     for (int32_t j = 0; j < n; ++j)

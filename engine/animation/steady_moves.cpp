@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/animation/lane_select.h"
 #include "engine/animation/orbit_trig.h"
 #include "engine/animation/star_motion.h"
 #include "engine/animation/vector_clones.h"
@@ -15,12 +16,6 @@
 namespace orb::motion {
 
 namespace {
-
-// a where mask is all ones, b where it is zero: as a condition, the compiler makes the stores
-// below conditional, and then leaves the loop scalar.
-[[gnu::always_inline]] inline float Pick(uint32_t mask, float a, float b) {
-    return std::bit_cast<float>((std::bit_cast<uint32_t>(a) & mask) | (std::bit_cast<uint32_t>(b) & ~mask));
-}
 
 // The arrays never overlap.
 [[gnu::always_inline]] inline int32_t

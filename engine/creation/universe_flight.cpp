@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "engine/animation/framebuffer.h"
+#include "engine/animation/lane_select.h"
 #include "engine/animation/vector_clones.h"
 
 namespace orb {
@@ -35,13 +36,14 @@ struct Flown {
     const float s = p.focalScale / z;
     const Flown f{FlightPixel(static_cast<double>(x) * s + p.centreX),
                   FlightPixel(static_cast<double>(y) * s + p.centreY), front};
-    p.z[j] = fliesOn ? z : z0;
-    p.x[j] = front ? x : x0;
-    p.y[j] = front ? y : y0;
+    const uint32_t flies = LaneMask(fliesOn), moves = LaneMask(front);
+    p.z[j] = Pick(flies, z, z0);
+    p.x[j] = Pick(moves, x, x0);
+    p.y[j] = Pick(moves, y, y0);
     const float k = p.stepFactor;
-    p.velX[j] = fliesOn ? vx * k : vx;
-    p.velY[j] = fliesOn ? vy * k : vy;
-    p.velZ[j] = fliesOn ? vz * k : vz;
+    p.velX[j] = Pick(flies, vx * k, vx);
+    p.velY[j] = Pick(flies, vy * k, vy);
+    p.velZ[j] = Pick(flies, vz * k, vz);
     return f;
 }
 
@@ -70,8 +72,8 @@ template <bool kFlags, bool kUnit>
         b.eraseFlag[j] = from.flag;
         b.pixelFlag[j] = to.flag;
     }
-    s.scrX[slot] = drawn ? newX : oldX;
-    s.scrY[slot] = drawn ? newY : oldY;
+    s.scrX[slot] = Pick(LaneMask(drawn), newX, oldX);
+    s.scrY[slot] = Pick(LaneMask(drawn), newY, oldY);
 }
 
 template <bool kFlags, bool kUnit>
