@@ -4,6 +4,7 @@
 // screen X grows to the right and screen Y downwards.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -48,13 +49,20 @@ inline int32_t PixelCoord(double v) {
     return v > 0 ? INT32_MAX : (v < 0 ? INT32_MIN : 0); // beyond 32 bits, or NaN
 }
 
-// PixelCoord with selects instead of branches, the same value for every input: in doubles up to
-// the one conversion of a value that is always an integer in range, so a loop of these runs in
-// vector lanes.
+// PixelCoord in few vector operations, for every number but NaN (which gives INT32_MIN instead
+// of 0): INT32_MIN from -(2^31 - 1) down, INT32_MAX from 2^31 - 1 up, nearest with halves to even
+// between. Adding and removing 1.5 x 2^52 rounds exactly up to 2^51, and beyond that never comes
+// back below 2^51, so the clamp at 2^31 - 1 still holds; no conversion sees a value out of range,
+// and every select stays in double lanes.
+[[gnu::always_inline]] inline int32_t PixelCoordLanes(double v) {
+    constexpr double kRound = 6755399441055744.0, kMax = 2147483647.0;
+    const double rounded = std::min((v + kRound) - kRound, kMax); // not reassociated
+    return static_cast<int32_t>(v > -kMax ? rounded : -2147483648.0);
+}
+
+// PixelCoord with selects instead of branches, the same value for every input, NaN too.
 [[gnu::always_inline]] inline int32_t PixelCoordSelect(double v) {
-    constexpr double kRound = 6755399441055744.0;
-    const double saturated = v > 0 ? 2147483647.0 : (v < 0 ? -2147483648.0 : 0.0);
-    return static_cast<int32_t>(std::fabs(v) < 2147483647.0 ? (v + kRound) - kRound : saturated);
+    return PixelCoordLanes(v == v ? v : 0.0);
 }
 
 // ProjectStar. Returns the depth; when it is above kNearDepth the pixel is written to out,

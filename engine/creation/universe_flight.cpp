@@ -20,7 +20,8 @@ namespace {
 
 // Star j of a block, every value worked out and the results kept by selects so that a loop of
 // these has no branch; each rounds as the star-by-star chain did (sums in double, then single;
-// the scale a single quotient).
+// the scale a single quotient). A star in front of the viewer never gives NaN, so its pixel is
+// PixelCoordLanes'.
 struct Flown {
     int32_t pixelX, pixelY; // the pixel where drawn
     bool drawn;             // it moved and is in front of the viewer
@@ -34,8 +35,8 @@ struct Flown {
     const float x = static_cast<float>(static_cast<double>(x0) + vx);
     const float y = static_cast<float>(static_cast<double>(y0) + vy);
     const float s = p.focalScale / z;
-    const Flown f{FlightPixel(static_cast<double>(x) * s + p.centreX),
-                  FlightPixel(static_cast<double>(y) * s + p.centreY), front};
+    const Flown f{PixelCoordLanes(static_cast<double>(x) * s + p.centreX),
+                  PixelCoordLanes(static_cast<double>(y) * s + p.centreY), front};
     const uint32_t flies = LaneMask(fliesOn), moves = LaneMask(front);
     p.z[j] = Pick(flies, z, z0);
     p.x[j] = Pick(moves, x, x0);

@@ -54,17 +54,6 @@ struct FlightSurface {
     int32_t trail;        // StarArrays::trail: slots per star
 };
 
-// PixelCoord in fewer vector operations, for a star in front of the viewer: the same value for
-// every number (INT32_MIN from -(2^31 - 1) down, INT32_MAX from 2^31 - 1 up, nearest with halves
-// to even between); only NaN, which a star behind the viewer can give, becomes INT32_MIN instead of 0.
-// Adding and removing 1.5 x 2^52 rounds exactly up to 2^51, and beyond that never comes back
-// below 2^51, so the clamp at 2^31 - 1 still holds; no conversion sees a value out of range.
-[[gnu::always_inline]] inline int32_t FlightPixel(double v) {
-    constexpr double kRound = 6755399441055744.0, kMax = 2147483647.0;
-    const double rounded = std::min((v + kRound) - kRound, kMax); // not reassociated
-    return static_cast<int32_t>(v > -kMax ? rounded : -2147483648.0);
-}
-
 // The galaxies' flight, galaxies 0..count-1: each moves by its velocity (the sums in double,
 // then single), which is then multiplied by k. The six arrays share no memory.
 void FlyGalaxies(float* x, float* y, float* z, float* velX, float* velY, float* velZ, int32_t count, float k);
