@@ -92,10 +92,6 @@ uint32_t ColourTables::GalaxyFade(int type, int step) const {
                       std::clamp(type, 0, kColourColumns - 1)];
 }
 
-uint32_t ColourTables::UniverseFade(int step) const {
-    return universeFade[std::clamp(step, 0, kFadeSteps - 1)];
-}
-
 uint32_t HueWheelColour(int16_t hue) {
     if (hue < 0 || hue >= 360) return 0;
     // The sextant fraction uses this constant rather than 1/60, so "up" tops out at 251.

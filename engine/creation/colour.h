@@ -1,6 +1,7 @@
 // Hue wheel, per-type colour tables, fade palettes and the colour a star takes when it spawns.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -37,7 +38,9 @@ struct ColourTables {
     // progress of 1.0) takes the last entry, a type outside 0..32 reads the black column.
     uint32_t GalaxyColour(int type, int hue) const;
     uint32_t GalaxyFade(int type, int step) const;
-    uint32_t UniverseFade(int step) const;
+    uint32_t UniverseFade(int step) const { // inline: ambient stars read it for every dot
+        return universeFade[std::clamp(step, 0, kFadeSteps - 1)];
+    }
 };
 
 // Colour of a hue 0..359 on the saturated wheel (channels 55..255); any other hue is black.
