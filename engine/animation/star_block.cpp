@@ -91,12 +91,14 @@ void StarBlock::KeepNewPixels(int32_t* scrX, int32_t* scrY, int32_t trail) const
         SelectSteady(scrY, batch_.pixelY, steady_.data(), n);
         return;
     }
-    for (int32_t j = 0; j < n; ++j)
-        if (steady_[j]) {
-            const int32_t p = position_[j];
-            scrX[j * trail] = batch_.pixelX[p];
-            scrY[j * trail] = batch_.pixelY[p];
-        }
+    // Without a branch, which would go either way at random early in a burst: a star that is not
+    // steady reads a stale place in the batch (position_ starts zeroed) and keeps its slot.
+    for (int32_t j = 0; j < n; ++j) {
+        const int32_t p = position_[j];
+        const uint32_t steady = LaneMask(steady_[j] != 0);
+        scrX[j * trail] = Pick(steady, batch_.pixelX[p], scrX[j * trail]);
+        scrY[j * trail] = Pick(steady, batch_.pixelY[p], scrY[j * trail]);
+    }
 }
 
 [[gnu::always_inline]] inline void StarBlock::Gather(int32_t i, int32_t j, Vec3f local) {

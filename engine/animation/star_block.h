@@ -160,7 +160,7 @@ class StarBlock {
     std::array<uint8_t, kSize> flags_;                // per block star: MoveOrbitsAndDrifts' flags
     std::array<std::array<int16_t, kSize>, 5> lists_; // per kind: block indices of its stars
     motion::WaveBatch waves_;                         // the steady wave stars' values, packed
-    std::array<int16_t, kSize> position_;             // per steady block star: its place in batch_
+    std::array<int16_t, kSize> position_{};           // per steady block star: its place in batch_
     ProjectionBatch batch_{};                         // projection of the steady stars
 };
 
