@@ -87,6 +87,13 @@ struct GalaxyStyleState {
     std::vector<float> nebulaPathY;  // NebulaPathY
     std::vector<float> nebulaPathZ;  // NebulaPathZ
     std::vector<float> nebulaPhase;  // NebulaPhase: [g], 0..1 between layer 1 and layer 2
+    // A path still to be worked out from its layers (see NebulaPaths::WhenRead): its control
+    // points and whether it is closed, as the step that moved the layers had them.
+    struct PathDue {
+        int16_t points = 0;  // control points; 0 when the path is current
+        bool closed = false; // Galaxy_CP_Close of the driving type
+    };
+    std::vector<PathDue> nebulaPathDue; // [g]
 
     // Allocates room for galaxies 0..capacity-1 (call once per run, outside any step).
     void Reserve(int capacity);
@@ -144,9 +151,17 @@ constexpr int16_t kNoSlot = -1;
 void SetupGalaxies(GalaxyModel& model, int16_t count, int16_t typeSlot, int16_t compositeIndex,
                    std::span<const int16_t> slots);
 
+// When a nebula's path (NebulaPathX..Z) is worked out from its moved layers: at once, or when a
+// star is next placed on it (a burst step moves every nebula's layers, and few of them take a
+// star before the next step moves them again). Either way a star reads the same path.
+// CurrentNebulaPaths works out every path still due, before anything else may read them.
+enum class NebulaPaths { Now, WhenRead };
+
 // One frame of nebula control-point motion for every galaxy whose type (a composite's major
 // member) is a nebula. typeSlot >= 0 stands for every galaxy's type, as in SetupGalaxies.
-void AdvanceNebulaPoints(GalaxyModel& model, int16_t count, int16_t typeSlot, std::span<const int16_t> slots);
+void AdvanceNebulaPoints(GalaxyModel& model, int16_t count, int16_t typeSlot, std::span<const int16_t> slots,
+                         NebulaPaths paths = NebulaPaths::Now);
+void CurrentNebulaPaths(GalaxyModel& model, int16_t count);
 
 // Places one star of type (0..31) in galaxy instance galaxy, resets its counters and colours it.
 void SpawnStar(GalaxyModel& model, StarRef star, int16_t type, int16_t galaxy);

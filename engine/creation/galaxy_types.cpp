@@ -84,6 +84,7 @@ void ClearStyleState(GalaxyStyleState& s, int count) {
         clear(*v, n * kNebulaPositions * kNebulaLayers);
     for (auto* v : {&s.nebulaPathX, &s.nebulaPathY, &s.nebulaPathZ})
         clear(*v, n * kNebulaPositions);
+    std::fill(s.nebulaPathDue.begin(), s.nebulaPathDue.begin() + count, GalaxyStyleState::PathDue{});
 }
 
 } // namespace
@@ -102,6 +103,7 @@ void GalaxyStyleState::Reserve(int capacity) {
         v->assign(n * kNebulaPositions * kNebulaLayers, 0.0f);
     for (auto* v : {&nebulaPathX, &nebulaPathY, &nebulaPathZ})
         v->assign(n * kNebulaPositions, 0.0f);
+    nebulaPathDue.assign(n, {});
     count = std::min(count, static_cast<int>(n));
 }
 

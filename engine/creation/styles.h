@@ -42,6 +42,8 @@ float ArmAngle(GalaxyModel& model, int16_t type, float phase);
 // Per-galaxy set-up of one type for galaxy g.
 void BuildIfsFigure(GalaxyModel& model, int g, int16_t type);
 void SetupNebula(GalaxyModel& model, int g, int16_t type);
+// Galaxy g's nebula path, worked out now if it is due (NebulaPaths::WhenRead).
+void CurrentNebulaPath(GalaxyModel& model, int g);
 
 // SpawnStar branches.
 void SpawnIfs(GalaxyModel& model, StarRef star, int16_t type, int g);

@@ -33,9 +33,9 @@ ORB_VECTOR_CLONES void SplineLayers(const float* __restrict layers, float* __res
 }
 
 // The path from the layers at time t; a closed loop repeats its first three points at the end.
-void RecomputePath(GalaxyModel& model, int g, int16_t type, int P, double t) {
+void RecomputePath(GalaxyModel& model, int g, int P, bool closed, double t) {
     GalaxyStyleState& s = model.style;
-    const bool closed = model.Type(type)[G::CP_Close] != 0;
+    s.nebulaPathDue[static_cast<size_t>(g)] = {};
     const int layers = GalaxyStyleState::Layer(g, 0, 0), path = GalaxyStyleState::Path(g, 0);
     const int spline = closed ? P : P + 3;
     SplineLayers(s.nebulaLayerX.data() + layers, s.nebulaPathX.data() + path, spline, t);
@@ -102,10 +102,18 @@ void SetupNebula(GalaxyModel& model, int g, int16_t type) {
     for (int k = 0; k < P; ++k)
         for (int j = 0; j < kNebulaLayers; ++j)
             DrawLayerPoint(model, g, k, j, R, ratio);
-    RecomputePath(model, g, type, P, 0.0);
+    RecomputePath(model, g, P, model.Type(type)[G::CP_Close] != 0, 0.0);
+}
+
+// Galaxy g's path, worked out now if a step has moved its layers since.
+void CurrentNebulaPath(GalaxyModel& model, int g) {
+    GalaxyStyleState& s = model.style;
+    const GalaxyStyleState::PathDue due = s.nebulaPathDue[static_cast<size_t>(g)];
+    if (due.points > 0) RecomputePath(model, g, due.points, due.closed, s.nebulaPhase[static_cast<size_t>(g)]);
 }
 
 void SpawnNebula(GalaxyModel& model, StarRef star, int16_t type, int g) {
+    CurrentNebulaPath(model, g);
     GalaxyType& t = model.Type(type);
     const GalaxyTypeRun& run = model.run[type];
     const int P = ControlPoints(t);
@@ -147,8 +155,8 @@ void SpawnNebula(GalaxyModel& model, StarRef star, int16_t type, int g) {
 
 namespace orb {
 
-void AdvanceNebulaPoints(GalaxyModel& model, int16_t count, int16_t typeSlot,
-                         std::span<const int16_t> slots) {
+void AdvanceNebulaPoints(GalaxyModel& model, int16_t count, int16_t typeSlot, std::span<const int16_t> slots,
+                         NebulaPaths paths) {
     GalaxyStyleState& s = model.style;
     const int n = std::min<int>(count, s.count);
     // What the galaxies of one type share, worked out for the first of them (a step changes
@@ -176,8 +184,17 @@ void AdvanceNebulaPoints(GalaxyModel& model, int16_t count, int16_t typeSlot,
             styles::ShiftLayers(model, g, type, t.points);
         }
         styles::TurnLayers(model, g, type, t.points, t.cos, t.sin);
-        styles::RecomputePath(model, g, type, t.points, s.nebulaPhase[g]);
+        const bool closed = model.Type(type)[G::CP_Close] != 0;
+        if (paths == NebulaPaths::Now)
+            styles::RecomputePath(model, g, t.points, closed, s.nebulaPhase[g]);
+        else
+            s.nebulaPathDue[static_cast<size_t>(g)] = {t.points, closed};
     }
+}
+
+void CurrentNebulaPaths(GalaxyModel& model, int16_t count) {
+    for (int g = 0; g < std::min<int>(count, model.style.count); ++g)
+        styles::CurrentNebulaPath(model, g);
 }
 
 } // namespace orb

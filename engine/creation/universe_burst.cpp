@@ -145,7 +145,8 @@ bool UniverseEngine::BurstStep() {
     const AmbientFrame frame{
         {0, 0, 0}, {0, 0, 0}, scalars_.expansionExtent, scalars_.expansionSpeed, AmbientMode::Burst};
     UpdateAmbientStars(ambient_, values_, frame, model_, {*surface_, screen_, model_.colour});
-    AdvanceNebulaPoints(model_, galaxies_.count, kNoSlot, std::span<const int16_t>(galaxies_.typeIndex));
+    AdvanceNebulaPoints(model_, galaxies_.count, kNoSlot, std::span<const int16_t>(galaxies_.typeIndex),
+                        NebulaPaths::WhenRead);
     if (step_ > steps * 0.75)
         stepFactor_ = static_cast<float>(
             values_.stepFactor * std::cos((step_ - 0.75 * steps) / (steps * (1 - 0.75)) * kQuarterTurn));
@@ -336,6 +337,7 @@ void UniverseEngine::SettleRemaining() {
     for (int32_t i = 0; i < stars_.count; ++i)
         if (burst_.state[i] != BurstState::Settled) SettleStar(i);
     std::fill(burst_.unsettledCount.begin(), burst_.unsettledCount.end(), int16_t{0});
+    CurrentNebulaPaths(model_, galaxies_.count); // the tour's comets read them too
 }
 
 bool UniverseEngine::CreateUniverse(const std::function<bool()>& checkStop) {

@@ -59,5 +59,31 @@ TEST(NebulaSpawn, TheBiasPositionWraps) {
               static_cast<float>(styles::BSpline(px[i], px[i + 1], px[i + 2], px[i + 3], 0.0)));
 }
 
+// A path worked out only when a star is placed on it gives every star the place the path worked
+// out at once gives, whether the layers moved once or many times since (open and closed paths,
+// layers shifting every few frames); CurrentNebulaPaths leaves every path as at once.
+TEST(NebulaPath, WorkedOutWhenReadPlacesStarsAsWorkedOutAtOnce) {
+    for (const float close : {0.0f, 1.0f}) {
+        auto now = NebulaWorld(7, 3), whenRead = NebulaWorld(7, 3);
+        for (auto* w : {&now, &whenRead}) {
+            (*w)->Type(0)[G::CP_Close] = close;
+            (*w)->Setup(0, 2);
+        }
+        for (int frame = 1; frame <= 40; ++frame) {
+            AdvanceNebulaPoints(now->model, 2, 0, {});
+            AdvanceNebulaPoints(whenRead->model, 2, 0, {}, NebulaPaths::WhenRead);
+            if (frame % 7 != 0 && frame % 11 != 0) continue; // stars now and then, in galaxy 1 only
+            const test::StarValues a = now->Spawn(0, 1), b = whenRead->Spawn(0, 1);
+            ASSERT_EQ(std::vector<float>({a.x, a.y, a.z, a.velX, a.velY, a.velZ, a.radius}),
+                      std::vector<float>({b.x, b.y, b.z, b.velX, b.velY, b.velZ, b.radius}))
+                << "frame " << frame << " close " << close;
+        }
+        EXPECT_NE(whenRead->model.style.nebulaPathX, now->model.style.nebulaPathX); // galaxy 0's is due
+        CurrentNebulaPaths(whenRead->model, 2);
+        EXPECT_EQ(whenRead->model.style.nebulaPathX, now->model.style.nebulaPathX);
+        EXPECT_EQ(whenRead->model.style.nebulaPathZ, now->model.style.nebulaPathZ);
+    }
+}
+
 } // namespace
 } // namespace orb

@@ -89,8 +89,14 @@ TEST_F(UniverseTest, OneBurstStepFliesNoMinimumAndKeepsItsStepFactor) {
     EXPECT_EQ(e->BurstStepIndex(), 1);
     EXPECT_GT(Count(*e, BurstState::Fading), 0) << "MinFly is 0, so stars may stop at step 0";
     EXPECT_FLOAT_EQ(e->ExpansionSpeed(), e->Values().expand * e->Values().stepFactor);
+    const auto due = [&] {
+        const auto& paths = e->Model().style.nebulaPathDue;
+        return std::count_if(paths.begin(), paths.end(), [](auto d) { return d.points > 0; });
+    };
+    EXPECT_GT(due(), 0) << "a step leaves the nebulae's paths to be worked out when read";
     e->SettleRemaining();
     EXPECT_TRUE(All(*e, BurstState::Settled));
+    EXPECT_EQ(due(), 0) << "the tour finds every path worked out";
 }
 
 TEST_F(UniverseTest, StepsRecordTheirStartTickAndAStopBetweenThemEndsCreationEarly) {
