@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 #include "engine/animation/effects.h"
 
@@ -82,6 +84,34 @@ TEST_F(AmbientTest, AStarAtOrBehindTheCameraIsNeitherDrawnNorMoved) {
         EXPECT_EQ(fb.Surface().Get(100, 100), 0u) << z;
         EXPECT_EQ(amb.scrX[0], 100) << "keeps its last pixel";
         EXPECT_EQ(std::count(fb.Pixels().begin(), fb.Pixels().end(), 0u), 200 * 200);
+    }
+}
+
+// Far more stars than one block of the passes, and not a whole number of blocks: each star moves
+// by its own drift and is drawn at its own projection (fresh stars have no sparkle).
+TEST_F(AmbientTest, EveryStarOfManyMovesAndIsDrawnAsTheFirst) {
+    values.ambientPersist = 1.0f;
+    values.ambientAgeStep = 1.0;
+    constexpr int kStars = 600;
+    amb.Size(kStars);
+    for (int i = 0; i < kStars; ++i) {
+        amb.x[i] = static_cast<float>(i % 37 - 18), amb.y[i] = static_cast<float>(i % 23 - 11);
+        amb.z[i] = static_cast<float>(100 + i % 50);
+        amb.driftX[i] = 0.01f * static_cast<float>(i % 5), amb.driftY[i] = -0.02f * static_cast<float>(i % 3);
+        amb.driftZ[i] = -0.5f - 0.1f * static_cast<float>(i % 7);
+    }
+    const AmbientArrays before = amb;
+    Frame({});
+    for (int i = 0; i < kStars; ++i) {
+        const float x = static_cast<float>(static_cast<double>(before.x[i]) + before.driftX[i]);
+        const float y = static_cast<float>(static_cast<double>(before.y[i]) + before.driftY[i]);
+        const float z = static_cast<float>(static_cast<double>(before.z[i]) + before.driftZ[i]);
+        ASSERT_EQ(std::tuple(amb.x[i], amb.y[i], amb.z[i]), std::tuple(x, y, z)) << i;
+        const float k = screen.focalScale / z;
+        const int32_t sx = PixelCoord(static_cast<double>(x) * k + screen.centreX);
+        const int32_t sy = PixelCoord(static_cast<double>(y) * k + screen.centreY);
+        ASSERT_EQ(std::pair(amb.scrX[i], amb.scrY[i]), std::pair(sx, sy)) << i;
+        EXPECT_EQ(fb.Surface().Get(sx, sy), model.colour.universeFade[1]) << i; // age 1 after one step
     }
 }
 

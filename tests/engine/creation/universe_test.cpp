@@ -118,20 +118,43 @@ TEST_F(UniverseTest, StepsRecordTheirStartTickAndAStopBetweenThemEndsCreationEar
     EXPECT_TRUE(e->CreateUniverse([] { return false; }) && All(*e, BurstState::Settled));
 }
 
-// A surface that records its changes takes the burst's pixels through other writes than a plain
-// one; with trails, both must show the same picture.
-TEST_F(UniverseTest, ABurstWithTrailsDrawsTheSamePictureIntoARecordingSurface) {
-    Set({{U::STrail, 3}, {U::Persist, 0.9}});
-    auto picture = [&](bool records) {
-        OwnedFramebuffer own{320, 240};
-        std::vector<uint32_t> changes;
-        if (records) own.Surface().changes = &changes;
-        FactoryStore::Engine(ticks, own.Surface(), 42)->CreateUniverse({});
-        return own.Pixels();
-    };
-    const std::vector<uint32_t> plain = picture(false);
-    EXPECT_GT(std::count_if(plain.begin(), plain.end(), [](uint32_t c) { return c != 0; }), 200);
-    EXPECT_EQ(picture(true), plain);
+// A surface that records its changes and a window's image with block flags take the burst's
+// pixels through other writes than a plain one; with one trail slot or three, early in the
+// burst (every star flying) and at its end, all three must show the same picture, and the
+// window's image must flag every block it shows a star in.
+TEST_F(UniverseTest, ABurstDrawsTheSamePictureIntoEveryKindOfSurface) {
+    constexpr int32_t kWidth = 320, kHeight = 240, kColumns = kWidth / 16;
+    enum class Kind { Plain, Records, Blocks };
+    for (const double trail : {1.0, 3.0})
+        for (const int steps : {12, 1000}) { // 1000: the whole burst
+            Set({{U::STrail, trail}, {U::Persist, 0.9}});
+            std::vector<uint8_t> blocks;
+            auto picture = [&](Kind kind) {
+                OwnedFramebuffer own{kWidth, kHeight};
+                std::vector<uint32_t> changes;
+                blocks.assign(kColumns * (kHeight / 16), 0);
+                if (kind == Kind::Records) own.Surface().changes = &changes;
+                if (kind == Kind::Blocks) own.Surface().blocks = blocks.data(), own.Surface().blockColumns = kColumns;
+                auto e = FactoryStore::Engine(ticks, own.Surface(), 42);
+                e->BeginUniverse();
+                for (int n = 0; n < steps && e->BurstStep(); ++n) {
+                }
+                return own.Pixels();
+            };
+            SCOPED_TRACE(testing::Message() << "trail " << trail << ", steps " << steps);
+            const std::vector<uint32_t> plain = picture(Kind::Plain);
+            EXPECT_GT(std::count_if(plain.begin(), plain.end(), [](uint32_t c) { return c != 0; }), 200);
+            EXPECT_EQ(picture(Kind::Records), plain);
+            std::vector<uint32_t> window = plain; // the window's image stores the window's order
+            for (uint32_t& c : window)
+                c = PixelWriter::WindowOrder(c);
+            ASSERT_EQ(picture(Kind::Blocks), window);
+            for (int32_t y = 0; y < kHeight; ++y)
+                for (int32_t x = 0; x < kWidth; ++x)
+                    if (plain[static_cast<size_t>(y * kWidth + x)] != 0) {
+                        ASSERT_EQ(blocks[static_cast<size_t>((y / 16) * kColumns + x / 16)], 1) << x << "," << y;
+                    }
+        }
 }
 
 TEST_F(UniverseTest, SurfaceSetupPreparesTheAdvancedValues) {
