@@ -54,14 +54,14 @@ constexpr int32_t kBlockSize = 256;
 
 // What the passes hand on, per star of the block.
 struct AmbientBlock {
-    int32_t oldX[kBlockSize];   // the pixel drawn last (AmbScrX), to erase
-    int32_t oldY[kBlockSize];   // AmbScrY
-    float oldZ[kBlockSize];     // depth before the move: a sparkle is erased where it was drawn
+    int32_t oldX[kBlockSize];     // the pixel drawn last (AmbScrX), to erase
+    int32_t oldY[kBlockSize];     // AmbScrY
+    float oldZ[kBlockSize];       // depth before the move: a sparkle is erased where it was drawn
     int16_t oldFlash[kBlockSize]; // sparkle frames before this frame (0: a dot is erased)
-    int16_t flash[kBlockSize];  // sparkle frames left after this frame
-    int32_t moves[kBlockSize];  // 1 when it survived and moves, 0 when it was replaced
-    int32_t drawn[kBlockSize];  // 1 when it moved to in front of the camera
-    int32_t newX[kBlockSize];   // where drawn: its pixel
+    int16_t flash[kBlockSize];    // sparkle frames left after this frame
+    int32_t moves[kBlockSize];    // 1 when it survived and moves, 0 when it was replaced
+    int32_t drawn[kBlockSize];    // 1 when it moved to in front of the camera
+    int32_t newX[kBlockSize];     // where drawn: its pixel
     int32_t newY[kBlockSize];
 };
 

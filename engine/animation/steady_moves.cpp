@@ -4,7 +4,6 @@
 #pragma GCC optimize("O3", "no-trapping-math")
 #endif
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 

@@ -5,7 +5,6 @@
 // and with it the working out of where each star's pixels go.
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 
 #include "engine/animation/projection.h"
